@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs every Debian package that Glimmora needs to build, run and test.
+# Idempotent: packages that are already present are left alone.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev
+  qt6-qpa-plugins libgl-dev
+  libpugixml-dev libfreetype-dev libfontconfig1-dev libjpeg62-turbo-dev zlib1g-dev
+  libsndfile1-dev libsamplerate0-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  chromium
+  fonts-dejavu-core fonts-liberation fonts-wqy-microhei
+  xvfb xauth sox lame imagemagick
+)
+
+missing=()
+# Node.js may come from elsewhere (its own npm included); only add Debian's when absent.
+if ! command -v node >/dev/null 2>&1; then packages+=(nodejs); fi
+if ! command -v npm >/dev/null 2>&1; then packages+=(npm); fi
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  SUDO=""
+  if [[ $(id -u) -ne 0 ]]; then SUDO="sudo"; fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  if ! $SUDO apt-get install -y --no-install-recommends "${missing[@]}"; then
+    $SUDO apt-get update
+    $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+fi

@@ -1,0 +1,40 @@
+#pragma once
+// The set of files that make up a project, and the working copy through
+// which every project is edited.
+
+#include "document/XmlDocument.h"
+
+#include <filesystem>
+#include <string>
+
+namespace glimmora {
+
+// `TEMP` when it is set, else the system's temporary folder.
+std::filesystem::path TempFolder();
+
+// TempFolder() / "Untitled": base path of a project that was never saved.
+std::filesystem::path DefaultUntitledBase();
+
+// The folder a base path lives in (where its pictures and sounds are).
+std::filesystem::path FolderOfBase(const std::filesystem::path& basePath);
+
+// base + ".gmr", base + ".swf", folder + name + ".jpg" / ".wav".
+std::filesystem::path ProjectFileOf(const std::filesystem::path& basePath);
+std::filesystem::path MovieFileOf(const std::filesystem::path& basePath);
+std::filesystem::path PictureFileOf(const std::filesystem::path& basePath, const std::string& objName);
+std::filesystem::path SoundFileOf(const std::filesystem::path& basePath, const std::string& objName);
+
+// Copies `source` over the working project, points the document at it and
+// binds it. Throws DocumentError when the working project cannot be parsed.
+IXMLMovie LoadProject(TXMLDocument& document, const std::filesystem::path& source,
+                      const std::filesystem::path& workingProject);
+
+// Writes the tree to the working project and copies it to base + ".gmr"
+// (replacing the target in one step).
+void SaveProject(TXMLDocument& document, const std::filesystem::path& workingProject,
+                 const std::filesystem::path& basePath);
+
+// Copies `from` to `to`, writing beside the target and renaming over it.
+void ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
+}  // namespace glimmora

@@ -1,0 +1,11 @@
+#pragma once
+#include "generation/TFlashPic.h"
+
+namespace glimmora {
+
+// Generates one picture object by its EffectName. Any error in the routine is
+// reported once ("Sorry, can not use the picture!") and swallowed, keeping
+// what was already placed.
+void RunPicEffect(TFlashPic& picture, const GenerationContext& context);
+
+}  // namespace glimmora

@@ -1,0 +1,16 @@
+#pragma once
+#include "generation/TFlashObj.h"
+
+#include <string>
+
+namespace glimmora {
+
+class TFlashSound : public TFlashObj {
+public:
+    TFlashSound() : TFlashObj("Sound") {}
+
+    std::string Content;   // the name of the chosen file; only tested for empty
+    std::string WavePath;  // project folder + ObjName + ".wav"
+};
+
+}  // namespace glimmora

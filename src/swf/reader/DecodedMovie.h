@@ -1,0 +1,210 @@
+#pragma once
+// An SWF movie as the reader gives it: the header, the character dictionary
+// and, per frame, the display-list operations and sound starts of that frame.
+// The display list of any frame is the replay of the operations up to it.
+
+#include "swf/format/Records.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace glimmora::swf {
+
+// A file that is not an SWF, or is truncated, damaged or too large.
+class DecodeError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Header {
+    std::string signature;  // "FWS" or "CWS"
+    uint8_t version = 0;
+    uint32_t fileLength = 0;   // as declared: the uncompressed length
+    Rect frameSize;
+    uint16_t frameRate = 0;    // 8.8 fixed point, as stored
+    uint16_t frameCount = 0;   // as declared
+    double FramesPerSecond() const { return frameRate / 256.0; }
+    int WidthPixels() const { return frameSize.xMax / 20; }
+    int HeightPixels() const { return frameSize.yMax / 20; }
+};
+
+// ---- Characters -----------------------------------------------------------
+
+struct GradientStop {
+    uint8_t ratio = 0;
+    Rgba color;
+};
+
+struct FillStyle {
+    enum class Type : uint8_t { Solid = 0x00, Linear = 0x10, Radial = 0x12, Focal = 0x13,
+                                RepeatingBitmap = 0x40, ClippedBitmap = 0x41,
+                                RepeatingBitmapHard = 0x42, ClippedBitmapHard = 0x43 };
+    Type type = Type::Solid;
+    Rgba color;
+    Matrix matrix;                    // gradient or bitmap matrix
+    std::vector<GradientStop> stops;
+    uint8_t spread = 0, interpolation = 0;
+    double focalPoint = 0;
+    uint16_t bitmapId = 0;
+};
+
+struct LineStyle {
+    uint16_t width = 0;  // twips
+    Rgba color;
+    std::optional<FillStyle> fill;  // LINESTYLE2 with HasFill
+};
+
+// One shape record, with edges already made absolute (twips, shape space).
+struct ShapeRecord {
+    enum class Kind : uint8_t { StyleChange, Line, Curve };
+    Kind kind = Kind::StyleChange;
+    // StyleChange
+    std::optional<std::pair<Twips, Twips>> moveTo;
+    std::optional<uint32_t> fillStyle0, fillStyle1, lineStyle;
+    std::optional<std::pair<std::vector<FillStyle>, std::vector<LineStyle>>> newStyles;
+    // Line / Curve: control only for curves; both absolute.
+    Twips controlX = 0, controlY = 0, toX = 0, toY = 0;
+};
+
+struct Shape {
+    int version = 1;  // 1..4 (DefineShape, 2, 3, 4)
+    Rect bounds;
+    std::vector<FillStyle> fillStyles;
+    std::vector<LineStyle> lineStyles;
+    std::vector<ShapeRecord> records;
+    bool nonZeroWinding = false;
+};
+
+struct Bitmap {
+    enum class Kind : uint8_t { Jpeg, JpegWithAlpha, Lossless };
+    Kind kind = Kind::Jpeg;
+    std::vector<uint8_t> data;       // complete JPEG (tables merged), PNG/GIF, or inflated lossless data
+    std::vector<uint8_t> alpha;      // JPEG3: inflated, one byte per pixel
+    uint8_t losslessFormat = 0;      // 3, 4 or 5
+    bool losslessAlpha = false;      // DefineBitsLossless2
+    uint16_t width = 0, height = 0;  // lossless only (JPEG: from its own header)
+    uint16_t colorTableSize = 0;     // format 3: entries
+};
+
+struct Glyph {
+    std::vector<ShapeRecord> records;  // fill style 1 = the text colour
+    uint16_t code = 0;
+    int16_t advance = 0;
+};
+
+struct Font {
+    int version = 1;         // 1, 2 or 3
+    std::string name;
+    std::vector<Glyph> glyphs;
+    bool hasLayout = false;
+    uint16_t emSize() const { return version == 3 ? 20480 : 1024; }
+};
+
+struct TextGlyph {
+    uint32_t index = 0;
+    int32_t advance = 0;
+};
+
+struct TextRecord {
+    std::optional<uint16_t> fontId;
+    std::optional<Rgba> color;
+    std::optional<int16_t> xOffset, yOffset;
+    uint16_t height = 0;  // only meaningful with fontId
+    std::vector<TextGlyph> glyphs;
+};
+
+struct Text {
+    int version = 1;  // DefineText or DefineText2
+    Rect bounds;
+    Matrix matrix;
+    std::vector<TextRecord> records;
+};
+
+struct Sound {
+    uint8_t format = 0;  // 0/3 PCM, 1 ADPCM, 2 MP3, ...
+    uint32_t rate = 0;   // samples per second
+    bool is16Bit = false;
+    bool stereo = false;
+    uint32_t sampleCount = 0;
+    std::vector<uint8_t> data;
+};
+
+struct DisplayOp;
+struct SoundStart {
+    uint16_t soundId = 0;
+    SoundInfo info;
+};
+
+struct FrameRecord {
+    std::vector<DisplayOp> ops;
+    std::vector<SoundStart> sounds;
+    std::string label;
+    bool stop = false;  // a plain stop action in this frame
+};
+
+struct Sprite {
+    uint16_t frameCount = 0;
+    std::vector<FrameRecord> frames;
+};
+
+using Character = std::variant<Shape, Bitmap, Font, Text, Sound, Sprite>;
+
+// ---- Display list ---------------------------------------------------------
+
+struct DisplayOp {
+    enum class Kind : uint8_t { Place, Modify, Replace, Remove };
+    Kind kind = Kind::Place;
+    uint16_t depth = 0;
+    std::optional<uint16_t> characterId;
+    std::optional<Matrix> matrix;
+    std::optional<ColorTransform> colorTransform;
+    std::optional<uint16_t> ratio;
+    std::optional<std::string> name;
+    std::optional<uint16_t> clipDepth;
+};
+
+struct DisplayItem {
+    uint16_t characterId = 0;
+    Matrix matrix;
+    ColorTransform colorTransform;
+    uint16_t ratio = 0;
+    uint16_t clipDepth = 0;
+    std::string name;
+    int placedAtFrame = 0;  // for sprites: where their own timeline started
+};
+
+using DisplayList = std::map<uint16_t, DisplayItem>;  // by depth, drawn in ascending order
+
+// Applies one operation as players do: a Place at an occupied depth is ignored,
+// a Modify of an empty depth does nothing, a Replace keeps absent fields.
+void ApplyDisplayOp(DisplayList& list, const DisplayOp& op, int frame);
+
+struct DecodedMovie {
+    Header header;
+    std::optional<Rgba> background;
+    std::map<uint16_t, std::shared_ptr<const Character>> dictionary;
+    std::vector<FrameRecord> frames;  // one per ShowFrame of the main timeline
+    std::vector<std::pair<uint16_t, uint32_t>> tagCounts;  // (tag code, count), for checks
+
+    int FrameCount() const { return int(frames.size()); }
+    // The display list shown at `frame` (from 0).
+    DisplayList DisplayListAt(int frame) const;
+};
+
+struct DecodeLimits {
+    size_t maxInflatedBytes = 256u << 20;  // a zlib bomb stops here
+};
+
+DecodedMovie DecodeMovie(const uint8_t* data, size_t size, const DecodeLimits& limits = {});
+DecodedMovie DecodeMovieFile(const std::string& path, const DecodeLimits& limits = {});
+
+// Only the header (FWS or CWS), reading as little of the file as it needs.
+Header ReadHeaderFile(const std::string& path);
+
+}  // namespace glimmora::swf

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Sets up the independent SWF checker (a strict parser and the Ruffle player in
+# headless Chromium) in build/swfcheck, from the shared tools folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source_dir="${SWFCHECK_SOURCE:-$(pwd)/../shared/tools/swfcheck}"
+target=build/swfcheck
+if [[ ! -x "$source_dir/swfcheck" ]]; then
+  echo "swfcheck not found at $source_dir" >&2
+  exit 1
+fi
+mkdir -p "$target"
+# Copy the tool (not its installed modules), keeping our own node_modules between runs.
+tar -C "$source_dir" --exclude=node_modules --exclude=out -cf - . | tar -C "$target" -xf -
+chmod -R u+w "$target"
+"$target/swfcheck" setup

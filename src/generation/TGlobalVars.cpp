@@ -1,0 +1,13 @@
+#include "generation/TGlobalVars.h"
+
+namespace glimmora {
+
+TGlobalVars& GlobalVars()
+{
+    static TGlobalVars globals;
+    return globals;
+}
+
+void ResetGlobalVars() { GlobalVars() = TGlobalVars{}; }
+
+}  // namespace glimmora

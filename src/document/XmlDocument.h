@@ -7,6 +7,7 @@
 #include <pugixml.hpp>
 
 #include <filesystem>
+#include <string>
 
 namespace glimmora {
 
@@ -28,9 +29,17 @@ public:
     pugi::xml_document& Dom() { return dom_; }
 
 private:
+    std::string Serialize() const;
+
     std::filesystem::path fileName_;
     pugi::xml_document dom_;
     bool active_ = false;
+    // How the loaded file was written, so that saving keeps it: whether it
+    // came from a file at all (a new document gets an XML declaration), its
+    // encoding and whether it began with a byte order mark.
+    bool fromFile_ = false;
+    bool hadByteOrderMark_ = false;
+    pugi::xml_encoding encoding_ = pugi::encoding_utf8;
 };
 
 // Binds the root element `Movie` (activating the document first); a document

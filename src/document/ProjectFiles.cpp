@@ -1,0 +1,108 @@
+#include "document/ProjectFiles.h"
+
+#include "document/ConversionError.h"
+#include "document/FileBytes.h"
+
+#include <cstdlib>
+#include <system_error>
+
+namespace glimmora {
+
+namespace {
+
+std::filesystem::path WithSuffix(const std::filesystem::path& basePath, const char* suffix)
+{
+    std::filesystem::path file = basePath;
+    file += suffix;
+    return file;
+}
+
+// An object's name becomes a file name beside the project; a name that would
+// lead out of that folder is refused.
+std::filesystem::path MediaFileOf(const std::filesystem::path& basePath, const std::string& objName,
+                                  const char* extension)
+{
+    if (objName == "." || objName == ".." || objName.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
+        throw DocumentError("'" + objName + "' cannot be used as a file name");
+    return FolderOfBase(basePath) / (objName + extension);
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+}  // namespace
+
+std::filesystem::path TempFolder()
+{
+    const char* temp = std::getenv("TEMP");
+    if (temp && *temp)
+        return std::filesystem::path(temp);
+    return std::filesystem::temp_directory_path();
+}
+
+std::filesystem::path DefaultUntitledBase()
+{
+    return TempFolder() / "Untitled";
+}
+
+std::filesystem::path FolderOfBase(const std::filesystem::path& basePath)
+{
+    return basePath.parent_path();
+}
+
+std::filesystem::path ProjectFileOf(const std::filesystem::path& basePath)
+{
+    return WithSuffix(basePath, ".gmr");
+}
+
+std::filesystem::path MovieFileOf(const std::filesystem::path& basePath)
+{
+    return WithSuffix(basePath, ".swf");
+}
+
+std::filesystem::path PictureFileOf(const std::filesystem::path& basePath, const std::string& objName)
+{
+    return MediaFileOf(basePath, objName, ".jpg");
+}
+
+std::filesystem::path SoundFileOf(const std::filesystem::path& basePath, const std::string& objName)
+{
+    return MediaFileOf(basePath, objName, ".wav");
+}
+
+IXMLMovie LoadProject(TXMLDocument& document, const std::filesystem::path& source,
+                      const std::filesystem::path& workingProject)
+{
+    // A source that cannot be copied must not leave an older working project
+    // to be loaded in its place.
+    if (!SameFile(source, workingProject)) {
+        const std::optional<std::string> bytes = ReadFileBytes(source);
+        if (!bytes)
+            throw DocumentError("Cannot open " + source.string());
+        WriteFileReplacing(workingProject, *bytes);
+    }
+    document.SetFileName(workingProject);
+    return GetMovie(document);
+}
+
+void SaveProject(TXMLDocument& document, const std::filesystem::path& workingProject,
+                 const std::filesystem::path& basePath)
+{
+    document.SaveToFile(workingProject);
+    const std::filesystem::path projectFile = ProjectFileOf(basePath);
+    if (!SameFile(workingProject, projectFile))
+        ReplaceFile(workingProject, projectFile);
+}
+
+void ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    const std::optional<std::string> bytes = ReadFileBytes(from);
+    if (!bytes)
+        throw DocumentError("Cannot open " + from.string());
+    WriteFileReplacing(to, *bytes);
+}
+
+}  // namespace glimmora

@@ -1,0 +1,25 @@
+#include "generation/IChoiceList.h"
+
+namespace glimmora {
+
+void SelectEntryOrFirst(IChoiceList& list, const std::string& text)
+{
+    const int count = list.Count();
+    if (count <= 0) return;
+    list.SetItemIndex(0);
+    for (int i = 0; i < count; ++i) {
+        if (list.Item(i) == text) {
+            list.SetItemIndex(i);
+            return;
+        }
+    }
+}
+
+std::optional<std::string> SelectedEntry(const IChoiceList& list)
+{
+    const int index = list.ItemIndex();
+    if (index < 0 || index >= list.Count()) return std::nullopt;
+    return list.Item(index);
+}
+
+}  // namespace glimmora

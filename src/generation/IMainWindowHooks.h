@@ -1,0 +1,20 @@
+#pragma once
+// What the builder asks of the main window around a build.
+
+#include <string>
+
+namespace glimmora {
+
+class IMainWindowHooks {
+public:
+    virtual ~IMainWindowHooks() = default;
+    // Loads the file into the preview and sizes the window to the movie;
+    // errors are the window's to ignore.
+    virtual void LoadPreview(const std::string& file) = 0;
+    // Sets the preview's Loop to `loop`, plays, and sets WasPlaying.
+    virtual void PlayPreview(bool loop) = 0;
+    // Checks or unchecks the Loop command.
+    virtual void SetLoopChecked(bool checked) = 0;
+};
+
+}  // namespace glimmora

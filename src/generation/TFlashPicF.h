@@ -1,0 +1,32 @@
+#pragma once
+// The picture document adapter: creates, loads, generates, shows and stores
+// one picture object of the document.
+
+#include "generation/IObjectListHook.h"
+#include "generation/IPicEditor.h"
+#include "generation/TFlashPic.h"
+
+#include <filesystem>
+
+namespace glimmora {
+
+class TFlashPicF : public TFlashPic {
+public:
+    void AddNew(int startFrame) override;
+    // LoadFromDocument, then the picture effect by name.
+    void Generate(int index) override;
+    void LoadFromDocument(int index);
+    void ShowInEditor(int index);
+    void StoreFromEditor();
+
+    // The project's base path when no generation context is set (the
+    // editors' adapter points this at the builder's BasePath).
+    const std::filesystem::path* BasePath = nullptr;
+    IPicEditor* Editor = nullptr;
+    IObjectListHook* ObjectList = nullptr;
+
+private:
+    std::filesystem::path ProjectBase() const;
+};
+
+}  // namespace glimmora

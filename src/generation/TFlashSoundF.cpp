@@ -1,0 +1,65 @@
+#include "generation/TFlashSoundF.h"
+
+#include "document/ProjectFiles.h"
+#include "effects/sound/SoundPlacement.h"
+#include "generation/DocumentAccess.h"
+#include "generation/TGlobalVars.h"
+
+#include <stdexcept>
+
+namespace glimmora {
+
+void TFlashSoundF::AddNew(int startFrame)
+{
+    TFlashObj::AddNew(startFrame);
+    if (ObjectList) ObjectList->AppendNode(ObjName);
+
+    const IXMLObj obj = BoundMovie(Document).Obj().Add();
+    obj.SetObjName(ObjName);
+    obj.SetStartTime(0);
+    obj.SetEndTime(1);
+    obj.SetLayer(2);
+    obj.SetObjTypeName("Sound");
+    obj.ObjType().ObjSound().SetContent("");
+
+    if (ObjectList) ObjectList->SelectLastNode();
+}
+
+void TFlashSoundF::Generate(int index)
+{
+    LoadFromDocument(index);
+    if (Context == nullptr) throw std::logic_error("Sound generation without a generation context");
+    PlaceSound(*this, *Context);
+}
+
+std::filesystem::path TFlashSoundF::ProjectBase() const
+{
+    if (Context) return Context->basePath;
+    if (BasePath) return *BasePath;
+    return {};
+}
+
+void TFlashSoundF::LoadFromDocument(int index)
+{
+    const IXMLObj obj = BoundMovie(Document).Obj().Items(index);
+    ObjName = obj.ObjName();
+    Content = obj.ObjType().ObjSound().Content();
+    WavePath = SoundFileOf(ProjectBase(), ObjName).string();
+}
+
+void TFlashSoundF::ShowInEditor(int index)
+{
+    LoadFromDocument(index);
+    LoadingFlagGuard loading(GlobalVars().LoadingSoundEditor);
+    if (Editor) Editor->SetContent(Content);
+}
+
+void TFlashSoundF::StoreFromEditor()
+{
+    if (Editor) Content = Editor->Content();
+    const std::optional<std::string> selected = ObjectList ? ObjectList->SelectedName() : std::nullopt;
+    StoreIntoSelected(BoundMovie(Document), selected, "Sound",
+                      [this](const IXMLObj& obj) { obj.ObjType().ObjSound().SetContent(Content); });
+}
+
+}  // namespace glimmora

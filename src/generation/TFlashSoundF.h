@@ -1,0 +1,33 @@
+#pragma once
+// The sound document adapter: creates, loads, generates, shows and stores one
+// sound object of the document.
+
+#include "generation/IObjectListHook.h"
+#include "generation/ISoundEditor.h"
+#include "generation/TFlashSound.h"
+
+#include <filesystem>
+
+namespace glimmora {
+
+class TFlashSoundF : public TFlashSound {
+public:
+    // A new sound object; it starts at frame 0 whatever `startFrame` says.
+    void AddNew(int startFrame) override;
+    // LoadFromDocument, then PlaceSound.
+    void Generate(int index) override;
+    // ObjName, Content and WavePath; StartTime and EndTime are not loaded.
+    void LoadFromDocument(int index);
+    void ShowInEditor(int index);
+    void StoreFromEditor();
+
+    // The project's base path when no generation context is set.
+    const std::filesystem::path* BasePath = nullptr;
+    ISoundEditor* Editor = nullptr;
+    IObjectListHook* ObjectList = nullptr;
+
+private:
+    std::filesystem::path ProjectBase() const;
+};
+
+}  // namespace glimmora

@@ -1,0 +1,166 @@
+#include "generation/TVuzozUzev.h"
+
+#include "document/ColorValue.h"
+#include "document/ProjectFiles.h"
+#include "generation/DocumentAccess.h"
+#include "generation/TGlobalVars.h"
+
+#include <cctype>
+#include <stdexcept>
+
+namespace glimmora {
+
+namespace {
+
+// Pixels to twips for SetSize; a size whose twips do not fit is an error.
+int PixelsToTwips(int pixels, const char* what)
+{
+    const long long twips = static_cast<long long>(pixels) * 20;
+    if (twips < INT32_MIN || twips > INT32_MAX)
+        throw std::range_error(std::string("Movie ") + what + " " + std::to_string(pixels) + " is out of range");
+    return static_cast<int>(twips);
+}
+
+std::string UpperAscii(std::string text)
+{
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace
+
+TVuzozUzev::TVuzozUzev(swfService& service, IErrorReporter& errors, IRandomSource& random, BuilderHooks hooks)
+    : errors_(errors), random_(random), hooks_(hooks)
+{
+    TextAdapter = std::make_unique<TFlashTextF>();
+    PicAdapter = std::make_unique<TFlashPicF>();
+    SoundAdapter = std::make_unique<TFlashSoundF>();
+
+    holders_ = SwfHolders::Create(service);
+
+    const std::string& untitled = GlobalVars().UntitledBase;
+    BasePath = untitled.empty() ? DefaultUntitledBase() : std::filesystem::path(untitled);
+    WorkingProject = ProjectFileOf(BasePath);
+    WorkingMovie = MovieFileOf(BasePath);
+
+    TextAdapter->Editor = hooks_.textEditor;
+    TextAdapter->EffectWindow = hooks_.textEffectWindow;
+    TextAdapter->ObjectList = hooks_.objectList;
+    PicAdapter->Editor = hooks_.picEditor;
+    PicAdapter->ObjectList = hooks_.objectList;
+    PicAdapter->BasePath = &BasePath;
+    SoundAdapter->Editor = hooks_.soundEditor;
+    SoundAdapter->ObjectList = hooks_.objectList;
+    SoundAdapter->BasePath = &BasePath;
+}
+
+void TVuzozUzev::SetDocument(IXMLMovie* document)
+{
+    Document = document;
+    TextAdapter->Document = document;
+    PicAdapter->Document = document;
+    SoundAdapter->Document = document;
+}
+
+void TVuzozUzev::LoadMovieProperties()
+{
+    const IXMLMovie movie = BoundMovie(Document);
+    TGlobalVars& globals = GlobalVars();
+    {
+        // Cleared on the way out even when a field does not read.
+        LoadingFlagGuard loading(globals.LoadingMovieProperties);
+        const int color = ParseColorValueOr(movie.BgColor(), 0);
+        if (hooks_.background) hooks_.background->SetColor(color);
+        const int width = movie.Width();
+        if (hooks_.background) hooks_.background->SetWidth(width);
+        const int height = movie.Height();
+        if (hooks_.background) hooks_.background->SetHeight(height);
+        const int rate = movie.Rate();
+        if (hooks_.background) hooks_.background->SetRate(rate);
+    }
+    const bool loop = UpperAscii(movie.Loop()) == "TRUE";
+    if (hooks_.mainWindow) hooks_.mainWindow->SetLoopChecked(loop);
+    if (hooks_.preview) hooks_.preview->SetLoop(loop);
+    globals.LoopPlayback = loop;
+}
+
+void TVuzozUzev::StoreMovieProperties()
+{
+    const IXMLMovie movie = BoundMovie(Document);
+    if (hooks_.preview) {
+        try {
+            if (hooks_.preview->Movie() != kNoPreviewMovie) movie.SetTotalFrames(hooks_.preview->TotalFrames());
+        } catch (const std::exception&) {
+            // the frame count is only informative
+        }
+    }
+    if (hooks_.background) {
+        movie.SetBgColor(std::to_string(hooks_.background->Color()));
+        movie.SetWidth(hooks_.background->Width());
+        movie.SetHeight(hooks_.background->Height());
+        movie.SetRate(hooks_.background->Rate());
+    }
+    const bool loop = hooks_.preview ? hooks_.preview->Loop() : GlobalVars().LoopPlayback;
+    movie.SetLoop(loop ? "True" : "False");
+}
+
+void TVuzozUzev::BuildMovie(const std::filesystem::path& target)
+{
+    const IXMLMovie movie = BoundMovie(Document);
+    swfMovie& swf = *holders_.movie;
+
+    const int width = movie.Width();
+    const int height = movie.Height();
+    swf.SetSize(PixelsToTwips(width, "width"), PixelsToTwips(height, "height"));
+    swf.SetFrameRate(movie.Rate());
+    swf.GotoFrame(0);
+    const int color = ParseColorValue(movie.BgColor());
+    swf.SetFrameBkColor(RedOf(color), GreenOf(color), BlueOf(color));
+
+    ProcessSwf();
+
+    const std::filesystem::path written = target.empty() ? WorkingMovie : target;
+    swf.WriteMovie(written.string());
+
+    TGlobalVars& globals = GlobalVars();
+    IPreview* preview = hooks_.preview;
+    int frame = 0;
+    if (preview) {
+        globals.WasPlaying = preview->Playing();
+        frame = preview->FrameNum();
+    }
+    if (hooks_.mainWindow) hooks_.mainWindow->LoadPreview(written.string());
+    if (preview) {
+        preview->SetFrameNum(frame);
+        if (globals.WasPlaying && hooks_.mainWindow) hooks_.mainWindow->PlayPreview(globals.LoopPlayback);
+    }
+}
+
+void TVuzozUzev::ProcessSwf()
+{
+    const IXMLMovie movie = BoundMovie(Document);
+    const GenerationContext context{&holders_, &errors_, &random_, BasePath};
+
+    // A fresh set per build; the editors' adapters are not involved.
+    TFlashTextF text;
+    TFlashPicF pic;
+    TFlashSoundF sound;
+    for (TFlashObj* adapter : {static_cast<TFlashObj*>(&text), static_cast<TFlashObj*>(&pic),
+                               static_cast<TFlashObj*>(&sound)}) {
+        adapter->Document = Document;
+        adapter->Context = &context;
+    }
+
+    const IXMLObjList objects = movie.Obj();
+    for (int i = 0; i < objects.Count(); ++i) {
+        const std::string kind = objects.Items(i).ObjTypeName();
+        if (kind == "Text")
+            text.Generate(i);
+        else if (kind == "Pic")
+            pic.Generate(i);
+        else if (kind == "Sound")
+            sound.Generate(i);
+    }
+}
+
+}  // namespace glimmora

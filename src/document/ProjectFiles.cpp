@@ -40,7 +40,12 @@ std::filesystem::path TempFolder()
     const char* temp = std::getenv("TEMP");
     if (temp && *temp)
         return std::filesystem::path(temp);
-    return std::filesystem::temp_directory_path();
+    // The library's lookup reads TEMP as well and fails on an empty value.
+    std::error_code ec;
+    std::filesystem::path system = std::filesystem::temp_directory_path(ec);
+    if (!ec && !system.empty())
+        return system;
+    return std::filesystem::path("/tmp");
 }
 
 std::filesystem::path DefaultUntitledBase()

@@ -1,0 +1,19 @@
+#pragma once
+// The busy reference movie of the benchmarks: 800 x 600, 40 texts of 20
+// letters with letter effects, 20 pictures of 320 x 240 with animated
+// effects, and two sounds, written as a project into a folder.
+
+#include <filesystem>
+
+namespace glimmora::bench {
+
+// Writes "busy.gmr" with its pictures and sounds into `folder`; returns the project path.
+std::filesystem::path WriteBusyProject(const std::filesystem::path& folder);
+
+// A width x height JPEG (quality 75) with a colour pattern.
+void WriteJpeg(const std::filesystem::path& file, int width, int height, int seed);
+
+// Mono 16-bit PCM WAV: a sine of `hz` for `seconds`.
+void WriteWave(const std::filesystem::path& file, int rate, double seconds, double hz);
+
+}  // namespace glimmora::bench

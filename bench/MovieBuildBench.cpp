@@ -1,0 +1,133 @@
+// Build-and-write time of whole movies, the path every edit takes.
+
+#include "BusyMovie.h"
+
+#include "document/ProjectFiles.h"
+#include "document/XmlDocument.h"
+#include "generation/RandomSource.h"
+#include "generation/TVuzozUzev.h"
+#include "swf/encoder/EncoderService.h"
+#include "swf/reader/DecodedMovie.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+namespace glimmora::bench {
+namespace {
+
+class SilentReporter : public IErrorReporter {
+public:
+    void ShowError(const std::string& message) override { std::cerr << "bench: " << message << '\n'; }
+};
+
+std::filesystem::path BenchFolder(const std::string& name)
+{
+    auto folder = std::filesystem::temp_directory_path() / ("glimmora-bench-" + name);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+// Loads a project into a working copy and builds it over and over.
+struct LoadedProject {
+    explicit LoadedProject(const std::filesystem::path& project)
+        : service(MakeEncoderService()), builder(*service, reporter, random)
+    {
+        const auto folder = project.parent_path();
+        builder.WorkingProject = folder / "working.gmr";
+        builder.WorkingMovie = folder / "working.swf";
+        builder.BasePath = std::filesystem::path(project).replace_extension();
+        movie = LoadProject(document, project, builder.WorkingProject);
+        builder.SetDocument(&movie);
+    }
+    SilentReporter reporter;
+    ClockRandomSource random;
+    std::unique_ptr<swfService> service;
+    TVuzozUzev builder;
+    TXMLDocument document;
+    IXMLMovie movie;
+};
+
+size_t CountPlacements(const std::filesystem::path& swf)
+{
+    const auto decoded = swf::DecodeMovieFile(swf.string());
+    size_t placements = 0;
+    for (const auto& frame : decoded.frames)
+        for (const auto& op : frame.ops)
+            if (op.kind != swf::DisplayOp::Kind::Remove) ++placements;
+    return placements;
+}
+
+void ReportMovie(benchmark::State& state, const std::filesystem::path& swf)
+{
+    const auto bytes = std::filesystem::file_size(swf);
+    const auto placements = CountPlacements(swf);
+    state.counters["swf_bytes"] = double(bytes);
+    state.counters["placements"] = double(placements);
+    state.counters["bytes_per_placement"] = placements ? double(bytes) / double(placements) : 0.0;
+}
+
+void BuildProjectRepeatedly(benchmark::State& state, const std::filesystem::path& project)
+{
+    LoadedProject loaded(project);
+    for (auto _ : state) loaded.builder.BuildMovie();
+    ReportMovie(state, loaded.builder.WorkingMovie);
+}
+
+void BM_BusyMovieRebuild(benchmark::State& state)
+{
+    static const auto project = WriteBusyProject(BenchFolder("busy"));
+    BuildProjectRepeatedly(state, project);
+}
+BENCHMARK(BM_BusyMovieRebuild)->Unit(benchmark::kMillisecond);
+
+// One project of a single text object, `content` with `effect`.
+std::filesystem::path WriteTextProject(const std::string& name, const std::string& objects)
+{
+    const auto folder = BenchFolder(name);
+    const auto project = folder / (name + ".gmr");
+    std::ofstream(project, std::ios::binary)
+        << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Movie><BgColor>0</BgColor><Width>800</Width>"
+           "<Height>600</Height><Rate>12</Rate>"
+        << objects << "</Movie>\n";
+    return project;
+}
+
+std::string TextObject(int i, const std::string& content, const std::string& effect, int y)
+{
+    return "<Obj><ObjName>Text_" + std::to_string(i) +
+           "</ObjName><StartTime>0</StartTime><EndTime>9</EndTime><Layer>2</Layer><ObjTypeName>Text</ObjTypeName>"
+           "<ObjType><ObjText><Content>" +
+           content + "</Content><TextUnit>1</TextUnit><FontName>DejaVu Sans</FontName><FontSize>12</FontSize>"
+                     "<FontColor>255</FontColor><PositionX>10</PositionX><PositionY>" +
+           std::to_string(y) + "</PositionY><EffectName>" + effect +
+           "</EffectName><EffectValue></EffectValue><ExScale>0</ExScale><ExRotate>0</ExRotate><ExShock>0</ExShock>"
+           "<ExColor>0</ExColor><ExAlpha>0</ExAlpha><ExSpeed>9</ExSpeed></ObjText></ObjType></Obj>";
+}
+
+void BM_SinOn127Letters(benchmark::State& state)
+{
+    std::string content;
+    for (int i = 0; i < 127; ++i) content += char('a' + i % 26);
+    static const auto project = WriteTextProject("sin127", TextObject(1, content, "Sin", 100));
+    BuildProjectRepeatedly(state, project);
+}
+BENCHMARK(BM_SinOn127Letters)->Unit(benchmark::kMillisecond);
+
+void BM_FortyLetterEffectTexts(benchmark::State& state)
+{
+    static const char* const effects[] = {"Come In", "Come Out", "Roll In", "Heart Beat", "Kerning", "Rainbow", "Sin"};
+    std::string objects;
+    for (int i = 0; i < 40; ++i)
+        objects += TextObject(i + 1, "Letter effect " + std::to_string(i + 100), effects[i % 7], 10 + i * 14);
+    static const auto project = WriteTextProject("forty", objects);
+    BuildProjectRepeatedly(state, project);
+}
+BENCHMARK(BM_FortyLetterEffectTexts)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace glimmora::bench
+
+BENCHMARK_MAIN();

@@ -1,0 +1,65 @@
+#include "app/cli/ProjectBuild.h"
+
+#include "document/ConversionError.h"
+#include "document/ProjectFiles.h"
+#include "document/XmlDocument.h"
+#include "generation/RandomSource.h"
+#include "generation/TVuzozUzev.h"
+#include "swf/encoder/EncoderService.h"
+
+#include <random>
+#include <system_error>
+
+namespace glimmora::cli {
+
+namespace {
+
+// A folder of our own under the temporary folder, removed when done.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        std::random_device rd;
+        for (;;) {
+            path_ = TempFolder() / ("glimmora-cli-" + std::to_string(rd()));
+            std::error_code ec;
+            if (std::filesystem::create_directories(path_, ec)) return;
+            if (ec) throw DocumentError("Cannot create a working folder in " + TempFolder().string() + ": " + ec.message());
+        }
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace
+
+void BuildProjectMovie(const std::filesystem::path& project, const std::filesystem::path& target,
+                       IErrorReporter& reporter)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(project, ec))
+        throw DocumentError("Cannot open " + project.string() + ": no such file");
+
+    ScratchFolder scratch;
+    auto service = MakeEncoderService();
+    ClockRandomSource random;
+    TVuzozUzev builder(*service, reporter, random);
+    builder.WorkingProject = scratch.Path() / "Untitled.gmr";
+    builder.WorkingMovie = scratch.Path() / "Untitled.swf";
+    builder.SourceFile = project;
+    builder.BasePath = std::filesystem::absolute(project).replace_extension();
+
+    TXMLDocument document;
+    IXMLMovie movie = LoadProject(document, project, builder.WorkingProject);
+    builder.SetDocument(&movie);
+    builder.BuildMovie(target);
+}
+
+}  // namespace glimmora::cli

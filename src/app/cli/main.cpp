@@ -1,0 +1,59 @@
+// glimmora-cli: builds, checks and converts Glimmora movies without the editor.
+
+#include "app/cli/CommandLine.h"
+#include "app/cli/Commands.h"
+#ifdef GLIMMORA_HAS_PLAYER
+#include "app/cli/RenderCommand.h"
+#endif
+
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+void PrintUsage(std::ostream& out)
+{
+    out << "Usage:\n"
+           "  glimmora-cli build PROJECT.gmr [-o OUT.swf]\n"
+           "      Generates the movie of a project (pictures and sounds beside it).\n"
+           "  glimmora-cli import-picture PROJECT.gmr OBJECT PICTURE [--new]\n"
+           "      Converts a BMP or JPEG picture into the project's folder as OBJECT.jpg\n"
+           "      and records it in the picture object OBJECT (--new creates it).\n"
+#ifdef GLIMMORA_HAS_PLAYER
+           "  glimmora-cli render PROJECT.gmr|MOVIE.swf --frame N -o OUT.png\n"
+           "  glimmora-cli render PROJECT.gmr|MOVIE.swf --frames A-B -o OUT_%d.png\n"
+           "      Draws frames (counted from 0) with the player's renderer.\n"
+#endif
+        ;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace glimmora::cli;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "-h" || args[0] == "--help" || args[0] == "help") {
+        PrintUsage(args.empty() ? std::cerr : std::cout);
+        return args.empty() ? 2 : 0;
+    }
+    const std::string command = args[0];
+    args.erase(args.begin());
+    try {
+        if (command == "build") return RunBuildCommand(args);
+        if (command == "import-picture") return RunImportPictureCommand(args);
+#ifdef GLIMMORA_HAS_PLAYER
+        if (command == "render") return RunRenderCommand(args);
+#endif
+        throw UsageError("unknown command '" + command + "'");
+    } catch (const UsageError& e) {
+        std::cerr << "glimmora-cli: " << e.what() << "\n\n";
+        PrintUsage(std::cerr);
+        return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "glimmora-cli: " << e.what() << '\n';
+        return 1;
+    }
+}

@@ -1,0 +1,142 @@
+#include "swf/encoder/CharacterDefinitions.h"
+
+#include "swf/SwfService.h"
+#include "swf/writer/BitmapTags.h"
+#include "swf/writer/FontTags.h"
+#include "swf/writer/ShapeTags.h"
+#include "swf/writer/SoundTags.h"
+#include "swf/writer/TextTags.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace glimmora::swf {
+
+CharacterDefinitions::CharacterDefinitions(
+    const std::vector<std::shared_ptr<const Content>>& contents, const std::vector<uint8_t>& used)
+    : contents_(contents), ids_(contents.size(), 0), textFont_(contents.size(), 0)
+{
+    std::unordered_map<std::string, uint32_t> byFamily;
+    for (size_t i = 0; i < contents.size(); ++i) {
+        const Content& content = *contents[i];
+        if (!used[i] || content.kind != ContentKind::Text || content.glyphs.empty()) {
+            continue;
+        }
+        auto [it, added] = byFamily.try_emplace(content.family, uint32_t(fonts_.size()));
+        if (added) {
+            fonts_.push_back(FontPlan{content.family, content.baseline, {}, {}, 0});
+        }
+        textFont_[i] = it->second;
+        FontPlan& font = fonts_[it->second];
+        for (const auto& glyph : content.glyphs) {
+            if (font.index.try_emplace(glyph.get(), uint32_t(font.glyphs.size())).second) {
+                font.glyphs.push_back(glyph.get());
+            }
+        }
+        if (font.glyphs.size() > 0xFFFF) {
+            throw SwfError("The font \"" + font.family + "\" needs more than 65535 glyphs");
+        }
+    }
+}
+
+uint16_t CharacterDefinitions::NextId()
+{
+    if (nextId_ > 0xFFFF) {
+        throw SwfError("The movie needs more than 65535 characters");
+    }
+    return uint16_t(nextId_++);
+}
+
+uint16_t CharacterDefinitions::Ensure(BitWriter& out, uint32_t index)
+{
+    if (ids_[index] != 0) {
+        return ids_[index];
+    }
+    const Content& content = *contents_[index];
+    uint16_t id = 0;
+    switch (content.kind) {
+    case ContentKind::Picture: {
+        const uint16_t bitmap = EnsureBitmap(out, *content.image);
+        id = NextId();
+        RectangleFill fill;
+        fill.bitmap = true;
+        fill.bitmapId = bitmap;
+        // Stretch the image's real pixels over the box: twips per pixel.
+        const auto scale = [](double twips, int pixels) {
+            return int32_t(std::clamp(std::nearbyint(twips / pixels * 65536.0), -1073741824.0,
+                                      1073741823.0));
+        };
+        fill.bitmapMatrix.scaleX = scale(content.width, content.image->width);
+        fill.bitmapMatrix.scaleY = scale(content.height, content.image->height);
+        WriteRectangleShape(out, scratch_, id, content.width, content.height, fill);
+        break;
+    }
+    case ContentKind::Rectangle: {
+        id = NextId();
+        RectangleFill fill;
+        fill.color = Rgba{0, 0, 0, 255};
+        WriteRectangleShape(out, scratch_, id, content.width, content.height, fill);
+        break;
+    }
+    case ContentKind::Text: {
+        FontPlan* font = content.glyphs.empty() ? nullptr : &fonts_[textFont_[index]];
+        if (font) {
+            EnsureFont(out, *font);
+        }
+        id = NextId();
+        TextDefinition text;
+        text.textId = id;
+        text.fontId = font ? font->id : 0;
+        text.bounds = content.textBounds;
+        text.baseline = int16_t(std::clamp<int32_t>(content.baseline, -32768, 32767));
+        text.glyphs.reserve(content.glyphs.size());
+        for (const auto& glyph : content.glyphs) {
+            text.glyphs.push_back({font->index.at(glyph.get()), glyph->advance});
+        }
+        WriteDefineText2(out, scratch_, text);
+        break;
+    }
+    case ContentKind::Sound: {
+        id = NextId();
+        const WaveSound& sound = *content.sound;
+        WriteDefineSound(out, id, PcmFormatByte(sound.rateCode, true, false),
+                         uint32_t(sound.samples.size() / 2), sound.samples);
+        break;
+    }
+    }
+    ids_[index] = id;
+    return id;
+}
+
+uint16_t CharacterDefinitions::EnsureBitmap(BitWriter& out, const JpegImage& image)
+{
+    auto found = bitmapIds_.find(&image);
+    if (found != bitmapIds_.end()) {
+        return found->second;
+    }
+    const uint16_t id = NextId();
+    WriteDefineBitsJpeg2(out, id, image.bytes);
+    bitmapIds_.emplace(&image, id);
+    return id;
+}
+
+uint16_t CharacterDefinitions::EnsureFont(BitWriter& out, FontPlan& font)
+{
+    if (font.id != 0) {
+        return font.id;
+    }
+    font.id = NextId();
+    FontDefinition definition;
+    definition.fontId = font.id;
+    definition.name = font.family;
+    definition.ascent = uint16_t(std::clamp<int32_t>(font.baseline, 0, 0xFFFF));
+    definition.descent = uint16_t(std::clamp<int32_t>(1024 - font.baseline, 0, 0xFFFF));
+    definition.glyphs.reserve(font.glyphs.size());
+    for (const CachedGlyph* glyph : font.glyphs) {
+        definition.glyphs.push_back({&glyph->shape, glyph->advance});
+    }
+    WriteDefineFont2(out, scratch_, definition);
+    return font.id;
+}
+
+}  // namespace glimmora::swf

@@ -1,0 +1,50 @@
+#pragma once
+// The character dictionary of one movie being written: gives each used
+// content, bitmap and font its id and writes its definition tags the first
+// time a frame needs them. Each font family becomes one DefineFont2 holding
+// exactly the distinct outlines its placed texts use, numbered 1..N.
+
+#include "swf/encoder/Content.h"
+#include "swf/writer/BitWriter.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace glimmora::swf {
+
+class CharacterDefinitions {
+public:
+    // `used[i]` tells whether contents[i] appears in the movie.
+    CharacterDefinitions(const std::vector<std::shared_ptr<const Content>>& contents,
+                         const std::vector<uint8_t>& used);
+
+    // The id of the content, writing its definitions first if needed.
+    // Throws SwfError past 65535 characters.
+    uint16_t Ensure(BitWriter& out, uint32_t content);
+
+private:
+    struct FontPlan {
+        std::string family;
+        int32_t baseline = 0;
+        std::vector<const CachedGlyph*> glyphs;
+        std::unordered_map<const CachedGlyph*, uint32_t> index;
+        uint16_t id = 0;
+    };
+
+    uint16_t NextId();
+    uint16_t EnsureBitmap(BitWriter& out, const JpegImage& image);
+    uint16_t EnsureFont(BitWriter& out, FontPlan& font);
+
+    const std::vector<std::shared_ptr<const Content>>& contents_;
+    std::vector<uint16_t> ids_;
+    std::vector<uint32_t> textFont_;
+    std::vector<FontPlan> fonts_;
+    std::unordered_map<const JpegImage*, uint16_t> bitmapIds_;
+    BitWriter scratch_;
+    uint32_t nextId_ = 1;
+};
+
+}  // namespace glimmora::swf

@@ -1,0 +1,55 @@
+#pragma once
+// What a holder carries and a placement shows: a picture, a rectangle, a text
+// or a sound. Contents are immutable and interned, so one pointer stands for
+// one definition in the written movie.
+
+#include "swf/format/Records.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace glimmora::swf {
+
+// A checked JPEG file: its bytes as they are, and its real size in pixels.
+struct JpegImage {
+    std::vector<uint8_t> bytes;
+    int width = 0, height = 0;
+    uint64_t hash = 0;
+};
+
+// 16-bit mono little-endian PCM samples of a WAV file.
+struct WaveSound {
+    std::vector<uint8_t> samples;
+    uint32_t rate = 0;
+    int rateCode = 0;  // 0 = 5512, 1 = 11025, 2 = 22050, 3 = 44100 Hz
+    uint64_t hash = 0;
+};
+
+// The outline of one (family, text) pair, encoded once as a glyph SHAPE.
+struct CachedGlyph {
+    std::vector<uint8_t> shape;
+    Rect bounds;          // in glyph units, y down from the baseline
+    int32_t advance = 0;  // 1024ths of an em
+    mutable uint64_t lastUsed = 0;
+};
+
+enum class ContentKind : uint8_t { Picture, Rectangle, Text, Sound };
+
+struct Content {
+    ContentKind kind = ContentKind::Rectangle;
+    Twips width = 0, height = 0;  // the box: pictures, rectangles, texts
+    std::shared_ptr<const JpegImage> image;
+    std::shared_ptr<const WaveSound> sound;
+    // Texts: the font family, the glyphs in sequence, the baseline below the
+    // box top, and the bounds of the drawn glyphs in the text's space.
+    std::string family;
+    std::vector<std::shared_ptr<const CachedGlyph>> glyphs;
+    int32_t baseline = 0;
+    Rect textBounds;
+
+    bool Visible() const { return kind != ContentKind::Sound; }
+};
+
+}  // namespace glimmora::swf

@@ -1,0 +1,42 @@
+#pragma once
+// Pictures and sounds read from files, checked once and remembered by path,
+// size and modification time, so that rebuilding a movie reads nothing again.
+// Files with equal contents share one entry, and so one definition.
+
+#include "swf/encoder/Content.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+namespace glimmora::swf {
+
+class MediaFileCache {
+public:
+    // Throw SwfError naming the file when it is missing, unreadable or unusable.
+    std::shared_ptr<const JpegImage> Picture(const std::string& path);
+    std::shared_ptr<const WaveSound> Sound(const std::string& path);
+
+    // Files larger than this are refused.
+    static constexpr uintmax_t kMaxFileSize = uintmax_t(256) << 20;
+
+private:
+    struct Stamp {
+        uintmax_t size = 0;
+        std::filesystem::file_time_type modified;
+        bool operator==(const Stamp&) const = default;
+    };
+    template <class T>
+    struct Entry {
+        Stamp stamp;
+        std::shared_ptr<const T> value;
+    };
+
+    std::unordered_map<std::string, Entry<JpegImage>> pictures_;
+    std::unordered_map<std::string, Entry<WaveSound>> sounds_;
+    std::unordered_multimap<uint64_t, std::weak_ptr<const JpegImage>> picturesByHash_;
+    std::unordered_multimap<uint64_t, std::weak_ptr<const WaveSound>> soundsByHash_;
+};
+
+}  // namespace glimmora::swf

@@ -1,0 +1,31 @@
+#pragma once
+// Writes a planned timeline as an uncompressed SWF file in memory:
+// the header, FileAttributes when needed, the background, then frame by frame
+// the definitions each frame uses for the first time, its display tags, its
+// sounds and ShowFrame, and End.
+//
+// The version is the lowest the tags need: 3 for PlaceObject2, DefineShape3,
+// DefineFont2 and DefineText2; 4 with sounds (uncompressed PCM, format 3);
+// 6 when a font name needs UTF-8; 8 with pictures, because players smooth
+// bitmap fills only from version 8 (and version 8 needs FileAttributes first).
+
+#include "swf/encoder/DisplayPlan.h"
+#include "swf/encoder/Timeline.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace glimmora::swf {
+
+struct MovieSettings {
+    Twips width = 11000, height = 8000;
+    int framesPerSecond = 12;
+    Rgba background{255, 255, 255, 255};
+};
+
+// Throws SwfError when the movie cannot be written (too many characters or
+// glyphs, more than 4 GB).
+std::vector<uint8_t> EncodeMovie(const MovieSettings& settings, const Timeline& timeline,
+                                 const DisplayPlan& plan);
+
+}  // namespace glimmora::swf

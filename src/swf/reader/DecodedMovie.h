@@ -190,15 +190,24 @@ struct DecodedMovie {
     std::optional<Rgba> background;
     std::map<uint16_t, std::shared_ptr<const Character>> dictionary;
     std::vector<FrameRecord> frames;  // one per ShowFrame of the main timeline
-    std::vector<std::pair<uint16_t, uint32_t>> tagCounts;  // (tag code, count), for checks
+    // (tag code, count) in ascending code order, for checks; tags inside
+    // sprites count too.
+    std::vector<std::pair<uint16_t, uint32_t>> tagCounts;
+    uint32_t TagCount(TagCode code) const;
 
     int FrameCount() const { return int(frames.size()); }
-    // The display list shown at `frame` (from 0).
+    // The display list shown at `frame` (from 0); a frame beyond the last
+    // gives the last frame's list, a movie without frames an empty one.
     DisplayList DisplayListAt(int frame) const;
 };
 
 struct DecodeLimits {
     size_t maxInflatedBytes = 256u << 20;  // a zlib bomb stops here
+    // Decoded records (shape records, styles, glyphs, display operations,
+    // frames) in all: bounds the model's memory, a few hundred bytes each.
+    size_t maxRecords = 4u << 20;
+    // The stage may be at most this many pixels wide and high.
+    int32_t maxStagePixels = 32767;
 };
 
 DecodedMovie DecodeMovie(const uint8_t* data, size_t size, const DecodeLimits& limits = {});

@@ -1,0 +1,19 @@
+// libFuzzer target: decodes arbitrary bytes as a movie and replays its last
+// frame's display list. Any outcome but a DecodeError is a finding.
+
+#include "swf/reader/DecodedMovie.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    glimmora::swf::DecodeLimits limits;
+    limits.maxInflatedBytes = 32u << 20;  // keeps each run within the fuzzer's memory limit
+    limits.maxRecords = 1u << 20;
+    try {
+        glimmora::swf::DecodedMovie movie = glimmora::swf::DecodeMovie(data, size, limits);
+        if (movie.FrameCount() > 0) movie.DisplayListAt(movie.FrameCount() - 1);
+    } catch (const glimmora::swf::DecodeError&) {
+    }
+    return 0;
+}

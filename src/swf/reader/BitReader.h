@@ -1,0 +1,61 @@
+#pragma once
+// Bounded reading of SWF data: little-endian integers, strings and MSB-first
+// bit fields. Every read past the end throws DecodeError, so a parser built on
+// it never leaves its span however the data lies.
+
+#include "swf/reader/DecodedMovie.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace glimmora::swf {
+
+class BitReader {
+public:
+    // `base` is the offset of `data` in the (uncompressed) file, for messages.
+    BitReader(const uint8_t* data, size_t size, size_t base = 0) : data_(data), size_(size), base_(base) {}
+
+    // Byte-aligned reads; each first skips to the next byte boundary.
+    uint8_t U8();
+    uint16_t U16();
+    uint32_t U32();
+    int16_t S16() { return int16_t(U16()); }
+    // Raw bytes, returned as a pointer into the data.
+    const uint8_t* Bytes(size_t count);
+    void Skip(size_t count) { Bytes(count); }
+    // A NUL-terminated string; a string running to the end of the data ends there.
+    std::string String();
+    // A sub-reader over the next `count` bytes, which this reader then skips.
+    BitReader Sub(size_t count);
+    // A reader over bytes [from, to) of this reader's data.
+    BitReader Slice(size_t from, size_t to) const;
+
+    // Bit fields, MSB first. Widths up to 32; 0 gives 0.
+    uint32_t UB(unsigned bits);
+    int32_t SB(unsigned bits);
+    bool Flag() { return UB(1) != 0; }
+    void Align() { bitCount_ = 0; }
+
+    size_t Position() const { return pos_; }      // in bytes, from the start of the data
+    size_t Remaining() const { return size_ - pos_; }  // whole bytes left after alignment
+    bool AtEnd() const { return pos_ >= size_; }
+    size_t FileOffset() const { return base_ + pos_; }
+    const uint8_t* Data() const { return data_; }
+    size_t Size() const { return size_; }
+
+    // Moves to byte `offset` of the data (at most its size).
+    void Seek(size_t offset);
+
+private:
+    [[noreturn]] void Overrun(size_t wanted) const;
+
+    const uint8_t* data_;
+    size_t size_;
+    size_t base_;
+    size_t pos_ = 0;        // next unread byte
+    uint8_t bitBuffer_ = 0;  // the byte bits are being taken from
+    unsigned bitCount_ = 0;  // bits of bitBuffer_ not yet read
+};
+
+}  // namespace glimmora::swf

@@ -1,0 +1,92 @@
+#include "swf/reader/FontReading.h"
+
+#include "swf/reader/RecordReading.h"
+#include "swf/reader/ShapeReading.h"
+
+namespace glimmora::swf {
+namespace {
+
+std::string ReadFontName(BitReader& in, size_t length, uint8_t version) {
+    const uint8_t* p = in.Bytes(length);
+    std::string name(reinterpret_cast<const char*>(p), length);
+    while (!name.empty() && name.back() == '\0') name.pop_back();
+    return version >= 6 ? name : FromCp1252(name);
+}
+
+// Reads the glyph shapes that lie between consecutive offsets; offsets count
+// from `tableStart` and the last shape ends at `end`.
+void ReadGlyphShapes(const BitReader& in, size_t tableStart, const std::vector<uint32_t>& offsets, size_t end,
+                     Font& font, DecodeContext& ctx) {
+    for (size_t i = 0; i < offsets.size(); ++i) {
+        size_t from = tableStart + offsets[i];
+        size_t to = i + 1 < offsets.size() ? tableStart + offsets[i + 1] : end;
+        if (from > to) throw DecodeError("glyph offsets are not in ascending order");
+        BitReader shape = in.Slice(from, to);
+        if (shape.Size() > 0) font.glyphs[i].records = ReadGlyphShape(shape, ctx);
+    }
+}
+
+}  // namespace
+
+Font ReadDefineFont(BitReader& in, DecodeContext& ctx) {
+    Font font;
+    font.version = 1;
+    size_t tableStart = in.Position();
+    if (in.AtEnd()) return font;  // a font without glyphs
+    uint16_t first = in.U16();
+    size_t count = first / 2;
+    if (count == 0) return font;
+    std::vector<uint32_t> offsets{first};
+    for (size_t i = 1; i < count; ++i) offsets.push_back(in.U16());
+    ctx.CountRecords(count);
+    font.glyphs.resize(count);
+    ReadGlyphShapes(in, tableStart, offsets, in.Size(), font, ctx);
+    return font;
+}
+
+Font ReadDefineFont2(BitReader& in, int version, DecodeContext& ctx) {
+    Font font;
+    font.version = version;
+    uint8_t flags = in.U8();
+    bool hasLayout = flags & 0x80, wideOffsets = flags & 0x08, wideCodes = flags & 0x04;
+    in.U8();  // language
+    font.name = ReadFontName(in, in.U8(), ctx.version);
+    uint16_t count = in.U16();
+
+    size_t tableStart = in.Position();
+    std::vector<uint32_t> offsets;
+    size_t entry = wideOffsets ? 4 : 2;
+    if (in.Remaining() < entry * count) throw DecodeError("the glyph offset table runs past the tag");
+    for (size_t i = 0; i < count; ++i) offsets.push_back(wideOffsets ? in.U32() : in.U16());
+    size_t codeTableOffset = in.Position() - tableStart;
+    // Some writers leave the code-table offset out of a font without glyphs.
+    if (count > 0 || in.Remaining() >= entry) codeTableOffset = wideOffsets ? in.U32() : in.U16();
+    size_t codeTable = tableStart + codeTableOffset;
+    if (codeTable > in.Size()) throw DecodeError("the code table offset lies past the tag");
+
+    ctx.CountRecords(count);
+    font.glyphs.resize(count);
+    ReadGlyphShapes(in, tableStart, offsets, codeTable, font, ctx);
+
+    in.Seek(codeTable);
+    for (Glyph& glyph : font.glyphs) glyph.code = wideCodes ? in.U16() : in.U8();
+    if (!hasLayout) return font;
+
+    font.hasLayout = true;
+    in.U16();  // ascent
+    in.U16();  // descent
+    in.S16();  // leading
+    for (Glyph& glyph : font.glyphs) glyph.advance = in.S16();
+    // Bounds and kerning are optional in practice; nothing here uses them.
+    return font;
+}
+
+void ReadDefineFontInfo(BitReader& in, bool info2, Font& font, DecodeContext& ctx) {
+    font.name = ReadFontName(in, in.U8(), ctx.version);
+    uint8_t flags = in.U8();
+    bool wideCodes = (flags & 0x01) != 0;
+    if (info2) in.U8();  // language
+    for (Glyph& glyph : font.glyphs) glyph.code = wideCodes ? in.U16() : in.U8();
+}
+
+}  // namespace glimmora::swf

@@ -1,0 +1,78 @@
+#include "swf/reader/BitReader.h"
+#include "swf/reader/CharacterReading.h"
+#include "swf/reader/DecodeContext.h"
+#include "swf/reader/HeaderReading.h"
+#include "swf/reader/Inflate.h"
+#include "swf/reader/TimelineReading.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace glimmora::swf {
+namespace {
+
+// The uncompressed bytes after the 8-byte file start.
+std::vector<uint8_t> MovieBody(const uint8_t* data, size_t size, const Header& header, const DecodeLimits& limits) {
+    if (header.signature == "FWS") {
+        if (size - 8 > limits.maxInflatedBytes) throw DecodeError("the file is larger than the size limit");
+        // Bytes beyond the declared length are not part of the movie.
+        size_t end = header.fileLength >= 8 && header.fileLength < size ? header.fileLength : size;
+        return std::vector<uint8_t>(data + 8, data + end);
+    }
+    if (header.fileLength < 8) throw DecodeError("the compressed movie declares a length below 8 bytes");
+    size_t declared = header.fileLength - 8;
+    if (declared > limits.maxInflatedBytes) {
+        throw DecodeError("the compressed movie declares " + std::to_string(declared) +
+                          " bytes, more than the size limit of " + std::to_string(limits.maxInflatedBytes));
+    }
+    // Inflation stops at the declared length: a stream that would go on
+    // (a zlib bomb among them) costs no more memory than the header admits.
+    InflateBounds bounds{declared, false, false};
+    return Inflate(data + 8, size - 8, bounds, "compressed movie");
+}
+
+}  // namespace
+
+uint32_t DecodedMovie::TagCount(TagCode code) const {
+    for (const auto& [tag, count] : tagCounts) {
+        if (tag == uint16_t(code)) return count;
+    }
+    return 0;
+}
+
+DecodedMovie DecodeMovie(const uint8_t* data, size_t size, const DecodeLimits& limits) {
+    DecodedMovie movie;
+    movie.header = ReadFileStart(data, size);
+    std::vector<uint8_t> body = MovieBody(data, size, movie.header, limits);
+
+    BitReader in(body.data(), body.size(), 8);
+    ReadHeaderRest(in, movie.header, limits);
+
+    DecodeContext ctx;
+    ctx.limits = limits;
+    ctx.version = movie.header.version;
+    MutableDictionary dictionary;
+    movie.frames = ReadTimeline(in, ctx, true, [&](const TagHeader& tag, BitReader& tagBody) {
+        ReadDefinitionTag(tag, tagBody, movie, dictionary, ctx);
+    });
+    for (auto& [id, character] : dictionary) movie.dictionary.emplace(id, std::move(character));
+    movie.tagCounts.assign(ctx.tagCounts.begin(), ctx.tagCounts.end());
+    return movie;
+}
+
+DecodedMovie DecodeMovieFile(const std::string& path, const DecodeLimits& limits) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file) throw DecodeError("cannot open \"" + path + "\"");
+    std::streamoff length = file.tellg();
+    if (length < 0) throw DecodeError("cannot read \"" + path + "\"");
+    if (uint64_t(length) > uint64_t(limits.maxInflatedBytes) + 8) {
+        throw DecodeError("\"" + path + "\" is larger than the size limit");
+    }
+    std::vector<uint8_t> data(static_cast<size_t>(length));
+    file.seekg(0);
+    file.read(reinterpret_cast<char*>(data.data()), length);
+    if (file.gcount() != length) throw DecodeError("cannot read \"" + path + "\"");
+    return DecodeMovie(data.data(), data.size(), limits);
+}
+
+}  // namespace glimmora::swf

@@ -1,0 +1,17 @@
+#pragma once
+// DefineShape 1-4: fill and line styles and the shape-record stream, with
+// edges made absolute.
+
+#include "swf/reader/BitReader.h"
+#include "swf/reader/DecodeContext.h"
+
+namespace glimmora::swf {
+
+// The body of DefineShape (version 1), DefineShape2, 3 or 4, after the id.
+Shape ReadShapeBody(BitReader& in, int version, DecodeContext& ctx);
+
+// A SHAPE without style arrays (font glyphs): the two bit counts, then the
+// records through End (any NewStyles are read in the DefineShape layout).
+std::vector<ShapeRecord> ReadGlyphShape(BitReader& in, DecodeContext& ctx);
+
+}  // namespace glimmora::swf

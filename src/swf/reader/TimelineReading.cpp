@@ -1,0 +1,97 @@
+#include "swf/reader/TimelineReading.h"
+
+#include "swf/reader/DisplayTagReading.h"
+#include "swf/reader/RecordReading.h"
+#include "swf/reader/SoundReading.h"
+
+namespace glimmora::swf {
+namespace {
+
+void AddOp(FrameRecord& frame, DisplayOp op, DecodeContext& ctx) {
+    ctx.CountRecords();
+    frame.ops.push_back(std::move(op));
+}
+
+// Handles one control tag; false when `code` is not one.
+bool ReadControlTag(uint16_t code, BitReader& body, FrameRecord& frame, DecodeContext& ctx) {
+    switch (TagCode(code)) {
+    case TagCode::PlaceObject:
+        AddOp(frame, ReadPlaceObject(body), ctx);
+        return true;
+    case TagCode::PlaceObject2:
+    case TagCode::PlaceObject3:
+        if (auto op = ReadPlaceObject2(body, code == uint16_t(TagCode::PlaceObject2) ? 2 : 3, ctx.version)) {
+            AddOp(frame, std::move(*op), ctx);
+        }
+        return true;
+    case TagCode::RemoveObject:
+        AddOp(frame, ReadRemoveObject(body, 1), ctx);
+        return true;
+    case TagCode::RemoveObject2:
+        AddOp(frame, ReadRemoveObject(body, 2), ctx);
+        return true;
+    case TagCode::StartSound: {
+        SoundStart start;
+        start.soundId = body.U16();
+        start.info = ReadSoundInfo(body);
+        ctx.CountRecords();
+        frame.sounds.push_back(start);
+        return true;
+    }
+    case TagCode::FrameLabel:
+        // A second label in one frame does not replace the first.
+        if (frame.label.empty()) frame.label = ReadSwfString(body, ctx.version);
+        return true;
+    case TagCode::DoAction:
+        if (IsPlainStop(body)) frame.stop = true;
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+bool IsPlainStop(BitReader& in) {
+    bool sawStop = false;
+    while (!in.AtEnd()) {
+        uint8_t code = in.U8();
+        if (code == 0) break;
+        if (code != 0x07) return false;
+        sawStop = true;
+    }
+    return sawStop;
+}
+
+std::vector<FrameRecord> ReadTimeline(BitReader& in, DecodeContext& ctx, bool requireEnd,
+                                      const OtherTagHandler& other) {
+    std::vector<FrameRecord> frames;
+    FrameRecord current;
+    while (true) {
+        if (in.AtEnd()) {
+            if (requireEnd) {
+                throw DecodeError("the data ends at offset " + std::to_string(in.FileOffset()) +
+                                  " without an End tag");
+            }
+            break;
+        }
+        TagHeader tag = ReadTagHeader(in);
+        BitReader body = in.Sub(tag.length);
+        ++ctx.tagCounts[tag.code];
+        if (tag.code == uint16_t(TagCode::End)) break;
+        if (tag.code == uint16_t(TagCode::ShowFrame)) {
+            ctx.CountRecords();
+            frames.push_back(std::move(current));
+            current = FrameRecord{};
+            continue;
+        }
+        try {
+            if (!ReadControlTag(tag.code, body, current, ctx)) other(tag, body);
+        } catch (const DecodeError& e) {
+            throw DecodeError(TagName(tag.code) + " at offset " + std::to_string(tag.offset) + ": " + e.what());
+        }
+    }
+    return frames;
+}
+
+}  // namespace glimmora::swf

@@ -1,0 +1,51 @@
+#pragma once
+// What the renderer derives from a movie's characters, computed once per
+// character: converted shapes, decoded bitmaps (and their colour-transformed
+// copies), glyph outlines, and the display lists of sprite frames.
+
+#include "player/ShapeConverter.h"
+#include "swf/reader/DecodedMovie.h"
+
+#include <QImage>
+#include <QPainterPath>
+
+#include <map>
+#include <memory>
+#include <tuple>
+#include <vector>
+
+namespace glimmora::player {
+
+class CharacterCache {
+public:
+    explicit CharacterCache(std::shared_ptr<const swf::DecodedMovie> movie);
+
+    const swf::DecodedMovie& Movie() const { return *movie_; }
+    // The character with this id, or null.
+    const swf::Character* Find(uint16_t id) const;
+
+    // Null for an id that is not a shape.
+    const ConvertedShape* Shape(uint16_t id);
+    // A null image for a missing or undecodable bitmap.
+    const QImage& Bitmap(uint16_t id);
+    const QImage& Bitmap(uint16_t id, const swf::ColorTransform& cx);
+    // The glyph outline in font units (empty for a bad index or font).
+    const QPainterPath& Glyph(uint16_t fontId, uint32_t index);
+    // A sprite's display list at its local frame (from 0), or null.
+    const swf::DisplayList* SpriteFrame(uint16_t spriteId, int localFrame);
+
+private:
+    using CxKey = std::tuple<uint16_t, int16_t, int16_t, int16_t, int16_t, int16_t, int16_t,
+                             int16_t, int16_t>;
+
+    std::shared_ptr<const swf::DecodedMovie> movie_;
+    std::map<uint16_t, ConvertedShape> shapes_;
+    std::map<uint16_t, QImage> bitmaps_;
+    std::map<CxKey, QImage> tintedBitmaps_;
+    std::map<uint16_t, std::vector<QPainterPath>> glyphs_;
+    std::map<uint16_t, std::vector<swf::DisplayList>> spriteFrames_;
+    QImage nullImage_;
+    QPainterPath emptyPath_;
+};
+
+}  // namespace glimmora::player

@@ -1,0 +1,171 @@
+#include "player/FillPainter.h"
+
+#include "player/ColorTransformOps.h"
+#include "player/QtConversions.h"
+
+#include <QLinearGradient>
+#include <QRadialGradient>
+
+#include <cmath>
+
+namespace glimmora::player {
+namespace {
+
+using Type = swf::FillStyle::Type;
+
+constexpr double kGradientHalf = 16384.0;
+
+
+bool IsClippedBitmap(Type t)
+{
+    return t == Type::ClippedBitmap || t == Type::ClippedBitmapHard;
+}
+
+bool IsBitmap(Type t)
+{
+    return t == Type::RepeatingBitmap || t == Type::RepeatingBitmapHard || IsClippedBitmap(t);
+}
+
+void SetStops(QGradient& gradient, const swf::FillStyle& style, const swf::ColorTransform& cx)
+{
+    if (style.stops.empty()) {
+        gradient.setColorAt(0, ApplyColorTransform(cx, swf::Rgba{0, 0, 0, 255}));
+        gradient.setColorAt(1, ApplyColorTransform(cx, swf::Rgba{0, 0, 0, 255}));
+        return;
+    }
+    QGradientStops stops;
+    for (const swf::GradientStop& stop : style.stops) {
+        const double at = stop.ratio / 255.0;
+        const QColor color = ApplyColorTransform(cx, stop.color);
+        // Qt keeps one stop per position; an equal ratio makes a hard step.
+        const double position = !stops.empty() && at <= stops.back().first
+                                    ? std::min(1.0, stops.back().first + 1e-6)
+                                    : at;
+        stops.push_back({position, color});
+    }
+    if (stops.front().first > 0) {
+        stops.prepend({0.0, stops.front().second});
+    }
+    if (stops.back().first < 1) {
+        stops.push_back({1.0, stops.back().second});
+    }
+    gradient.setStops(stops);
+    gradient.setSpread(style.spread == 1   ? QGradient::ReflectSpread
+                       : style.spread == 2 ? QGradient::RepeatSpread
+                                           : QGradient::PadSpread);
+}
+
+// A device pixel expressed in the painter's local units, for the 1 px minimum stroke.
+double LocalUnitsPerPixel(const QTransform& t)
+{
+    const double scale = std::sqrt(std::abs(t.determinant()));
+    return scale > 0 ? 1.0 / scale : 1.0;
+}
+
+}  // namespace
+
+bool FillPainter::Smooth(const swf::FillStyle& style) const
+{
+    return smoothBitmaps_ &&
+           (style.type == Type::RepeatingBitmap || style.type == Type::ClippedBitmap);
+}
+
+QBrush FillPainter::Brush(const swf::FillStyle& style, const swf::ColorTransform& cx)
+{
+    if (style.type == Type::Linear) {
+        QLinearGradient gradient(-kGradientHalf, 0, kGradientHalf, 0);
+        SetStops(gradient, style, cx);
+        QBrush brush(gradient);
+        brush.setTransform(ToQTransform(style.matrix));
+        return brush;
+    }
+    if (style.type == Type::Radial || style.type == Type::Focal) {
+        const double focal = style.type == Type::Focal
+                                 ? std::clamp(style.focalPoint, -1.0, 1.0) * kGradientHalf
+                                 : 0.0;
+        QRadialGradient gradient(QPointF(0, 0), kGradientHalf, QPointF(focal, 0));
+        SetStops(gradient, style, cx);
+        QBrush brush(gradient);
+        brush.setTransform(ToQTransform(style.matrix));
+        return brush;
+    }
+    if (IsBitmap(style.type)) {
+        const QImage& image = cache_.Bitmap(style.bitmapId, cx);
+        if (image.isNull()) {
+            return Qt::NoBrush;
+        }
+        QBrush brush(image);
+        brush.setTransform(ToQTransform(style.matrix));
+        return brush;
+    }
+    return QBrush(ApplyColorTransform(cx, style.color));
+}
+
+void FillPainter::Fill(QPainter& painter, const QPainterPath& path, const swf::FillStyle& style,
+                       const swf::ColorTransform& cx)
+{
+    if (IsBitmap(style.type)) {
+        const QImage& image = cache_.Bitmap(style.bitmapId, cx);
+        if (image.isNull()) {
+            return;  // an undecodable bitmap draws nothing
+        }
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, Smooth(style));
+        if (IsClippedBitmap(style.type)) {
+            FillClippedBitmap(painter, path, image, style);
+            return;
+        }
+    }
+    painter.fillPath(path, Brush(style, cx));
+}
+
+// Clipped bitmap fills extend their edge pixels outward: the edge rows,
+// columns and corners are stretched over the rest of the path's area first,
+// then the picture is drawn over them.
+void FillPainter::FillClippedBitmap(QPainter& painter, const QPainterPath& path,
+                                    const QImage& image, const swf::FillStyle& style)
+{
+    const QTransform toShape = ToQTransform(style.matrix);
+    bool invertible = false;
+    const QTransform toImage = toShape.inverted(&invertible);
+    if (!invertible) {
+        return;
+    }
+    painter.save();
+    painter.setClipPath(path, Qt::IntersectClip);
+    painter.setTransform(toShape, true);
+
+    const double w = image.width(), h = image.height();
+    const QRectF picture(0, 0, w, h);
+    const QRectF area = toImage.mapRect(path.boundingRect()).united(picture).adjusted(-1, -1, 1, 1);
+    const double left = picture.left() - area.left(), right = area.right() - picture.right();
+    const double top = picture.top() - area.top(), bottom = area.bottom() - picture.bottom();
+    const double in = 0.5;  // strips reach under the picture so that no seam shows
+
+    painter.drawImage(QRectF(area.left(), 0, left + in, h), image.copy(0, 0, 1, int(h)));
+    painter.drawImage(QRectF(w - in, 0, right + in, h), image.copy(int(w) - 1, 0, 1, int(h)));
+    painter.drawImage(QRectF(0, area.top(), w, top + in), image.copy(0, 0, int(w), 1));
+    painter.drawImage(QRectF(0, h - in, w, bottom + in), image.copy(0, int(h) - 1, int(w), 1));
+    auto corner = [&](int x, int y) {
+        return image.pixelColor(x, y);
+    };
+    painter.fillRect(QRectF(area.left(), area.top(), left + in, top + in), corner(0, 0));
+    painter.fillRect(QRectF(w - in, area.top(), right + in, top + in), corner(int(w) - 1, 0));
+    painter.fillRect(QRectF(area.left(), h - in, left + in, bottom + in), corner(0, int(h) - 1));
+    painter.fillRect(QRectF(w - in, h - in, right + in, bottom + in),
+                     corner(int(w) - 1, int(h) - 1));
+    painter.drawImage(picture, image);
+    painter.restore();
+}
+
+void FillPainter::Stroke(QPainter& painter, const QPainterPath& path, const swf::LineStyle& style,
+                         const swf::ColorTransform& cx)
+{
+    const QBrush brush = style.fill ? Brush(*style.fill, cx)
+                                    : QBrush(ApplyColorTransform(cx, style.color));
+    const double minimum = LocalUnitsPerPixel(painter.worldTransform());
+    QPen pen(brush, std::max<double>(style.width, minimum), Qt::SolidLine, Qt::RoundCap,
+             Qt::RoundJoin);
+    painter.strokePath(path, pen);
+}
+
+}  // namespace glimmora::player

@@ -1,0 +1,185 @@
+#include "player/FrameRenderer.h"
+
+#include "player/ColorTransformOps.h"
+#include "player/QtConversions.h"
+#include "player/TextPainter.h"
+
+#include <algorithm>
+
+namespace glimmora::player {
+namespace {
+
+// Sprites nested deeper than this are not drawn (a damaged file may nest
+// a sprite inside itself).
+constexpr int kMaxNesting = 32;
+
+}  // namespace
+
+FrameRenderer::FrameRenderer(std::shared_ptr<const swf::DecodedMovie> movie)
+    : cache_(std::move(movie)), fills_(cache_, cache_.Movie().header.version >= 8)
+{
+}
+
+QTransform FrameRenderer::StageTransform(const swf::Rect& stage, const QRectF& target)
+{
+    const double width = double(stage.xMax) - stage.xMin;
+    const double height = double(stage.yMax) - stage.yMin;
+    if (width <= 0 || height <= 0 || target.isEmpty()) {
+        return QTransform(0, 0, 0, 0, target.center().x(), target.center().y());
+    }
+    const double scale = std::min(target.width() / width, target.height() / height);
+    const double dx = target.left() + (target.width() - width * scale) / 2 - stage.xMin * scale;
+    const double dy = target.top() + (target.height() - height * scale) / 2 - stage.yMin * scale;
+    return QTransform(scale, 0, 0, scale, dx, dy);
+}
+
+QImage FrameRenderer::Render(const swf::DisplayList& list, int frame, const QSize& size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        return image;
+    }
+    QPainter painter(&image);
+    Paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), list, frame);
+    return image;
+}
+
+void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const swf::DisplayList& list,
+                          int frame)
+{
+    const swf::DecodedMovie& movie = cache_.Movie();
+    const swf::Rgba background = movie.background.value_or(swf::Rgba{255, 255, 255, 255});
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(target, ToQColor(background));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+
+    const swf::Rect& stage = movie.header.frameSize;
+    const QTransform toTarget = StageTransform(stage, target);
+    stageOnDevice_ = (toTarget * painter.worldTransform())
+                         .mapRect(QRectF(stage.xMin, stage.yMin, double(stage.xMax) - stage.xMin,
+                                         double(stage.yMax) - stage.yMin));
+    const QTransform deviceBase = toTarget * painter.worldTransform();
+    masks_.clear();
+    ApplyClip(painter);
+    DrawList(painter, list, frame, deviceBase, swf::ColorTransform{}, 0);
+    painter.restore();
+}
+
+void FrameRenderer::ApplyClip(QPainter& painter)
+{
+    const QTransform world = painter.worldTransform();
+    painter.resetTransform();
+    painter.setClipRect(stageOnDevice_);
+    for (const Mask& mask : masks_) {
+        painter.setClipPath(mask.deviceShape, Qt::IntersectClip);
+    }
+    painter.setWorldTransform(world);
+}
+
+void FrameRenderer::DrawList(QPainter& painter, const swf::DisplayList& list, int frame,
+                             const QTransform& transform, const swf::ColorTransform& cx, int level)
+{
+    if (level > kMaxNesting) {
+        return;
+    }
+    auto endMasks = [&](auto keep) {
+        const size_t before = masks_.size();
+        masks_.erase(std::remove_if(masks_.begin(), masks_.end(),
+                                    [&](const Mask& m) { return m.level == level && !keep(m); }),
+                     masks_.end());
+        if (masks_.size() != before) {
+            ApplyClip(painter);
+        }
+    };
+    for (const auto& [depth, item] : list) {
+        const uint16_t here = depth;
+        endMasks([&](const Mask& m) { return m.lastDepth >= here; });
+        const QTransform itemTransform = ToQTransform(item.matrix) * transform;
+        if (item.clipDepth > 0) {
+            if (item.clipDepth > depth) {
+                masks_.push_back({level, item.clipDepth, Geometry(item, frame, itemTransform, level)});
+                ApplyClip(painter);
+            }
+            continue;
+        }
+        DrawItem(painter, item, frame, itemTransform, ComposeColorTransforms(cx, item.colorTransform),
+                 level);
+    }
+    endMasks([](const Mask&) { return false; });
+}
+
+int FrameRenderer::SpriteLocalFrame(const swf::DisplayItem& item, int frame) const
+{
+    const auto* sprite = std::get_if<swf::Sprite>(cache_.Find(item.characterId));
+    const int count = sprite ? int(sprite->frames.size()) : 0;
+    if (count == 0) {
+        return -1;
+    }
+    const int elapsed = (frame - item.placedAtFrame) % count;
+    return elapsed < 0 ? elapsed + count : elapsed;
+}
+
+void FrameRenderer::DrawItem(QPainter& painter, const swf::DisplayItem& item, int frame,
+                             const QTransform& transform, const swf::ColorTransform& cx, int level)
+{
+    const swf::Character* character = cache_.Find(item.characterId);
+    if (!character) {
+        return;
+    }
+    if (std::holds_alternative<swf::Shape>(*character)) {
+        painter.setWorldTransform(transform);
+        DrawShape(painter, *cache_.Shape(item.characterId), cx);
+    } else if (const auto* text = std::get_if<swf::Text>(character)) {
+        painter.setWorldTransform(transform);
+        DrawText(painter, cache_, *text, cx);
+    } else if (std::holds_alternative<swf::Sprite>(*character)) {
+        const int local = SpriteLocalFrame(item, frame);
+        if (const swf::DisplayList* inner = cache_.SpriteFrame(item.characterId, local)) {
+            DrawList(painter, *inner, local, transform, cx, level + 1);
+        }
+    }
+}
+
+void FrameRenderer::DrawShape(QPainter& painter, const ConvertedShape& shape,
+                              const swf::ColorTransform& cx)
+{
+    painter.setPen(Qt::NoPen);
+    for (const ShapeLayer& layer : shape.layers) {
+        for (const StyledPath& fill : layer.fills) {
+            fills_.Fill(painter, fill.path, layer.fillStyles[fill.styleIndex], cx);
+        }
+        for (const StyledPath& stroke : layer.strokes) {
+            fills_.Stroke(painter, stroke.path, layer.lineStyles[stroke.styleIndex], cx);
+        }
+    }
+}
+
+QPainterPath FrameRenderer::Geometry(const swf::DisplayItem& item, int frame,
+                                     const QTransform& transform, int level)
+{
+    const swf::Character* character = cache_.Find(item.characterId);
+    if (!character || level > kMaxNesting) {
+        return {};
+    }
+    if (std::holds_alternative<swf::Shape>(*character)) {
+        return transform.map(cache_.Shape(item.characterId)->FillGeometry());
+    }
+    if (const auto* text = std::get_if<swf::Text>(character)) {
+        return transform.map(TextGeometry(cache_, *text));
+    }
+    QPainterPath all;
+    const int local = SpriteLocalFrame(item, frame);
+    if (const swf::DisplayList* inner = cache_.SpriteFrame(item.characterId, local)) {
+        for (const auto& [depth, child] : *inner) {
+            if (child.clipDepth == 0) {
+                all = all.united(
+                    Geometry(child, local, ToQTransform(child.matrix) * transform, level + 1));
+            }
+        }
+    }
+    return all;
+}
+
+}  // namespace glimmora::player

@@ -1,0 +1,59 @@
+#pragma once
+// Draws a display list with QPainter: the background, then every object in
+// ascending depth with its composed matrix and colour transform, clip layers
+// as clip paths, and sprites with their own display list at their local frame.
+// The stage is scaled into the target keeping its aspect ratio, centred; the
+// bars beside it show the background colour.
+
+#include "player/CharacterCache.h"
+#include "player/FillPainter.h"
+#include "swf/reader/DecodedMovie.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRectF>
+#include <QTransform>
+
+#include <memory>
+#include <vector>
+
+namespace glimmora::player {
+
+class FrameRenderer {
+public:
+    explicit FrameRenderer(std::shared_ptr<const swf::DecodedMovie> movie);
+
+    // `list` is the main timeline's display list at `frame` (from 0).
+    void Paint(QPainter& painter, const QRectF& target, const swf::DisplayList& list, int frame);
+    QImage Render(const swf::DisplayList& list, int frame, const QSize& size);
+
+    // Maps stage twips into `target`, scaled uniformly and centred.
+    static QTransform StageTransform(const swf::Rect& stage, const QRectF& target);
+
+    CharacterCache& Cache() { return cache_; }
+
+private:
+    struct Mask {
+        int level = 0;
+        uint16_t lastDepth = 0;
+        QPainterPath deviceShape;
+    };
+
+    void DrawList(QPainter& painter, const swf::DisplayList& list, int frame,
+                  const QTransform& transform, const swf::ColorTransform& cx, int level);
+    void DrawItem(QPainter& painter, const swf::DisplayItem& item, int frame,
+                  const QTransform& transform, const swf::ColorTransform& cx, int level);
+    void DrawShape(QPainter& painter, const ConvertedShape& shape, const swf::ColorTransform& cx);
+    QPainterPath Geometry(const swf::DisplayItem& item, int frame, const QTransform& transform,
+                          int level);
+    void ApplyClip(QPainter& painter);
+    int SpriteLocalFrame(const swf::DisplayItem& item, int frame) const;
+
+    CharacterCache cache_;
+    FillPainter fills_;
+    QRectF stageOnDevice_;
+    std::vector<Mask> masks_;
+};
+
+}  // namespace glimmora::player

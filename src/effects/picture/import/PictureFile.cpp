@@ -1,0 +1,66 @@
+#include "effects/picture/import/PictureFile.h"
+
+#include "effects/picture/import/PictureError.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+#include <random>
+
+namespace glimmora {
+
+namespace {
+
+std::string Quoted(const std::filesystem::path& file) { return "\"" + file.string() + "\""; }
+
+}  // namespace
+
+std::vector<std::uint8_t> ReadPictureFile(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        throw PictureError("Cannot open the picture " + Quoted(file) + ": no such file");
+    const std::uintmax_t size = std::filesystem::file_size(file, ec);
+    if (ec) throw PictureError("Cannot open the picture " + Quoted(file) + ": " + ec.message());
+    if (size > kMaxPictureFileBytes)
+        throw PictureError("Cannot open the picture " + Quoted(file) + ": the file is too large");
+
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw PictureError("Cannot open the picture " + Quoted(file) + ": " + std::strerror(errno));
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (in.gcount() != std::streamsize(bytes.size()))
+        throw PictureError("Cannot read the picture " + Quoted(file) + ": the file changed while it was read");
+    return bytes;
+}
+
+void WritePictureReplacing(const std::filesystem::path& target, const std::vector<std::uint8_t>& bytes)
+{
+    // A name no other writer picks: a random tag per process and a counter.
+    static const unsigned tag = std::random_device{}();
+    static std::atomic<unsigned> counter{0};
+    std::filesystem::path temp = target;
+    temp += ".part" + std::to_string(tag) + "-" + std::to_string(counter++);
+
+    std::error_code ec;
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (out) out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        if (out) out.close();
+        if (!out) {
+            const std::string reason = std::strerror(errno);
+            std::filesystem::remove(temp, ec);
+            throw PictureError("Cannot write the picture " + Quoted(target) + ": " + reason);
+        }
+    }
+    std::filesystem::rename(temp, target, ec);
+    if (ec) {
+        const std::string reason = ec.message();
+        std::filesystem::remove(temp, ec);
+        throw PictureError("Cannot write the picture " + Quoted(target) + ": " + reason);
+    }
+}
+
+}  // namespace glimmora

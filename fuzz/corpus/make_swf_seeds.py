@@ -1,0 +1,134 @@
+# Writes the hand-made seed movies of the SWF decoder fuzz target.
+# Usage: python3 make_swf_seeds.py <output folder>
+import struct, zlib, os, sys
+out = sys.argv[1]
+os.makedirs(out, exist_ok=True)
+
+class Bits:
+    def __init__(s): s.bits=[]
+    def ub(s,n,v):
+        for i in range(n-1,-1,-1): s.bits.append((v>>i)&1)
+    def sb(s,n,v): s.ub(n, v & ((1<<n)-1))
+    def bytes(s):
+        b=s.bits+[0]*((-len(s.bits))%8)
+        return bytes(int(''.join(map(str,b[i:i+8])),2) for i in range(0,len(b),8))
+
+def sbits(*vals):
+    n=1
+    for v in vals:
+        w = 0 if v==0 else (v if v>=0 else ~v).bit_length()+1
+        n=max(n,w)
+    return n
+
+def rect(x0,x1,y0,y1):
+    n=sbits(x0,x1,y0,y1); b=Bits(); b.ub(5,n)
+    for v in (x0,x1,y0,y1): b.sb(n,v)
+    return b.bytes()
+
+def matrix(tx,ty,sx=None,sy=None,r0=None,r1=None):
+    b=Bits()
+    if sx is not None:
+        n=sbits(sx,sy); b.ub(1,1); b.ub(5,n); b.sb(n,sx); b.sb(n,sy)
+    else: b.ub(1,0)
+    if r0 is not None:
+        n=sbits(r0,r1); b.ub(1,1); b.ub(5,n); b.sb(n,r0); b.sb(n,r1)
+    else: b.ub(1,0)
+    n=sbits(tx,ty) if (tx or ty) else 0
+    b.ub(5,n); b.sb(n,tx) if n else None; b.sb(n,ty) if n else None
+    return b.bytes()
+
+def cxform_a(mult=None, add=None):
+    b=Bits(); b.ub(1,1 if add else 0); b.ub(1,1 if mult else 0)
+    vals=(mult or [])+(add or []); n=sbits(*vals) if vals else 1
+    b.ub(4,n)
+    for v in vals: b.sb(n,v)
+    return b.bytes()
+
+def tag(code, body, long=False):
+    if len(body)>=63 or long: return struct.pack('<HI', code<<6|0x3F, len(body))+body
+    return struct.pack('<H', code<<6|len(body))+body
+
+def swf(tags, version=8, sig=b'FWS', frames=1):
+    body = rect(0,11000,0,8000)+struct.pack('<HH',0x0C00,frames)+b''.join(tags)+tag(0,b'')
+    if sig==b'CWS':
+        return sig+bytes([version])+struct.pack('<I',len(body)+8)+zlib.compress(body)
+    return sig+bytes([version])+struct.pack('<I',len(body)+8)+body
+
+def shape3():
+    # two fill styles (solid, linear gradient), one line style, a box with a curve
+    fills = bytes([2]) + bytes([0x00,255,0,0,255]) + bytes([0x10]) + matrix(0,0,1<<15,1<<15) + bytes([0x02, 0,0,0,0,255, 255,255,255,255,255])
+    lines = bytes([1]) + struct.pack('<H',20) + bytes([0,0,255,255])
+    b=Bits(); b.ub(4,2); b.ub(4,1)
+    # style change: moveTo, fill1=1, line=1
+    b.ub(1,0); b.ub(5,0x01|0x04|0x08); b.ub(5,8); b.sb(8,0); b.sb(8,0); b.ub(2,1); b.ub(1,1)
+    # straight horizontal 100
+    b.ub(1,1); b.ub(1,1); b.ub(4,7); b.ub(1,0); b.ub(1,0); b.sb(9,100)
+    # curve
+    b.ub(1,1); b.ub(1,0); b.ub(4,7); b.sb(9,50); b.sb(9,50); b.sb(9,-50); b.sb(9,50)
+    # general line back
+    b.ub(1,1); b.ub(1,1); b.ub(4,7); b.ub(1,1); b.sb(9,-100); b.sb(9,-100)
+    # new styles record then end
+    b.ub(1,0); b.ub(5,0)
+    return struct.pack('<H',1)+rect(0,2000,0,2000)+fills+lines+b.bytes()
+
+def place2(depth, cid=None, mtx=None, cx=None, name=None, move=False, ratio=None, clip=None):
+    flags = (1 if move else 0)|(2 if cid is not None else 0)|(4 if mtx else 0)|(8 if cx else 0)|(0x10 if ratio is not None else 0)|(0x20 if name else 0)|(0x40 if clip is not None else 0)
+    b=bytes([flags])+struct.pack('<H',depth)
+    if cid is not None: b+=struct.pack('<H',cid)
+    if mtx: b+=mtx
+    if cx: b+=cx
+    if ratio is not None: b+=struct.pack('<H',ratio)
+    if name: b+=name+b'\0'
+    if clip is not None: b+=struct.pack('<H',clip)
+    return tag(26,b)
+
+def font2():
+    glyph=Bits(); glyph.ub(4,1); glyph.ub(4,0)
+    glyph.ub(1,0); glyph.ub(5,0x01|0x02); glyph.ub(5,12); glyph.sb(12,0); glyph.sb(12,-700); glyph.ub(1,1)
+    glyph.ub(1,1); glyph.ub(1,1); glyph.ub(4,9); glyph.ub(1,0); glyph.ub(1,0); glyph.sb(11,500)
+    glyph.ub(1,1); glyph.ub(1,1); glyph.ub(4,9); glyph.ub(1,0); glyph.ub(1,1); glyph.sb(11,700)
+    glyph.ub(1,1); glyph.ub(1,1); glyph.ub(4,9); glyph.ub(1,1); glyph.sb(11,-500); glyph.sb(11,-700)
+    glyph.ub(1,0); glyph.ub(5,0)
+    g=glyph.bytes()
+    name=b'Test'
+    offs=struct.pack('<HH',4,4+len(g))
+    body=struct.pack('<H',2)+bytes([0x80|0x04,1,len(name)])+name+struct.pack('<H',1)+offs+g+struct.pack('<H',65)
+    body+=struct.pack('<HHh',900,200,0)+struct.pack('<h',600)+bytes([0])+struct.pack('<H',0)
+    return tag(48,body)
+
+def text2():
+    b=struct.pack('<H',3)+rect(0,1000,-1000,200)+matrix(0,0)+bytes([1,10])
+    b+=bytes([0x80|0x08|0x04|0x01|0x02])+struct.pack('<H',2)+bytes([0,0,0,255])+struct.pack('<hhH',0,800,1000)
+    g=Bits(); g.ub(1,0); g.sb(10,300); g.ub(1,0); g.sb(10,300)
+    b+=bytes([2])+g.bytes()+bytes([0])
+    return tag(33,b)
+
+def sound():
+    pcm=struct.pack('<8h',0,1000,2000,1000,0,-1000,-2000,-1000)
+    return tag(14, struct.pack('<H',4)+bytes([0x3A])+struct.pack('<I',8)+pcm, long=True)
+
+def startsound(sid, flags=0, extra=b''):
+    return tag(15, struct.pack('<H',sid)+bytes([flags])+extra)
+
+def lossless():
+    pixels=zlib.compress(bytes([255,255,0,0, 255,0,255,0, 255,0,0,255, 128,128,128,128]))
+    return tag(36, struct.pack('<H',5)+bytes([5])+struct.pack('<HH',2,2)+pixels, long=True)
+
+def sprite():
+    inner = place2(1,1,matrix(0,0)) + tag(1,b'') + place2(1,None,matrix(100,0),move=True) + tag(1,b'') + tag(0,b'')
+    return tag(39, struct.pack('<HH',6,2)+inner)
+
+show=tag(1,b'')
+base=[tag(69,struct.pack('<I',0)), tag(9,bytes([255,255,255])), tag(32,shape3())]
+seeds = {
+ 'minimal.swf': swf([show],frames=1),
+ 'shapes.swf': swf(base+[place2(1,1,matrix(2000,1000)), show, place2(1,None,matrix(100,100,1<<17,1<<17,1000,-1000),move=True), show, tag(28,struct.pack('<H',1)), show], frames=3),
+ 'text.swf': swf(base+[font2(), text2(), place2(2,3,matrix(0,0),cxform_a([256,256,256,128])), show, tag(12,bytes([7,0])), show], frames=2),
+ 'sound.swf': swf(base+[sound(), startsound(4), show, startsound(4,0x20), show, startsound(4,0x0F,struct.pack('<IIH',10,100,2)+bytes([1])+struct.pack('<IHH',0,100,100)), show], frames=3),
+ 'sprite.swf': swf(base+[lossless(), sprite(), place2(1,6,matrix(0,0),name=b'clip'), tag(43,b'start\0'), show, show, place2(1,5,move=True), show], frames=3),
+ 'compressed.swf': swf(base+[place2(1,1,matrix(0,0)), show], sig=b'CWS', frames=1),
+ 'place1.swf': swf(base+[tag(4, struct.pack('<HH',1,1)+matrix(20,20)+bytes([0x8C,0xA0,0x00])), show, tag(5,struct.pack('<HH',1,1)), show], version=3, frames=2),
+}
+for name,data in seeds.items():
+    open(os.path.join(out,name),'wb').write(data)
+print(len(seeds))

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev
   qt6-qpa-plugins libgl-dev
   libpugixml-dev libfreetype-dev libfontconfig1-dev libjpeg62-turbo-dev zlib1g-dev
-  libsndfile1-dev libsamplerate0-dev
+  libsndfile1-dev libsamplerate0-dev libmpg123-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   chromium

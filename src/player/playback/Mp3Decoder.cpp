@@ -1,0 +1,79 @@
+#include "player/playback/Mp3Decoder.h"
+
+#include <mpg123.h>
+
+#include <algorithm>
+#include <memory>
+#include <mutex>
+
+namespace glimmora::player {
+namespace {
+
+struct HandleCloser {
+    void operator()(mpg123_handle* handle) const { mpg123_delete(handle); }
+};
+using Handle = std::unique_ptr<mpg123_handle, HandleCloser>;
+
+Handle OpenFeed()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { mpg123_init(); });
+    int error = MPG123_OK;
+    Handle handle(mpg123_new(nullptr, &error));
+    if (!handle) throw SoundDecodeError("MP3 decoder unavailable");
+    mpg123_param(handle.get(), MPG123_ADD_FLAGS, MPG123_QUIET, 0);
+    // Signed 16-bit output at whatever rate and channel count the stream has.
+    mpg123_format_none(handle.get());
+    const long* rates = nullptr;
+    size_t rateCount = 0;
+    mpg123_rates(&rates, &rateCount);
+    for (size_t i = 0; i < rateCount; ++i) {
+        mpg123_format(handle.get(), rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
+    }
+    if (mpg123_open_feed(handle.get()) != MPG123_OK) throw SoundDecodeError("MP3 decoder unavailable");
+    return handle;
+}
+
+}  // namespace
+
+PcmSound DecodeMp3(const swf::Sound& sound)
+{
+    if (sound.data.size() < 2) throw SoundDecodeError("MP3 sound without data");
+    const int seekSamples =
+        std::max(0, int(int16_t(uint16_t(sound.data[0] | (sound.data[1] << 8)))));
+    Handle handle = OpenFeed();
+    if (mpg123_feed(handle.get(), sound.data.data() + 2, sound.data.size() - 2) != MPG123_OK) {
+        throw SoundDecodeError("MP3 data cannot be read");
+    }
+    PcmSound pcm;
+    pcm.rate = 0;
+    std::vector<unsigned char> chunk(16384);
+    for (;;) {
+        size_t done = 0;
+        const int result = mpg123_read(handle.get(), chunk.data(), chunk.size(), &done);
+        if (result == MPG123_NEW_FORMAT) {
+            long rate = 0;
+            int channels = 0, encoding = 0;
+            mpg123_getformat(handle.get(), &rate, &channels, &encoding);
+            if (pcm.rate != 0 && (uint32_t(rate) != pcm.rate || channels != pcm.channels)) break;
+            pcm.rate = uint32_t(rate);
+            pcm.channels = channels == 2 ? 2 : 1;
+        }
+        const auto* samples = reinterpret_cast<const int16_t*>(chunk.data());
+        pcm.samples.insert(pcm.samples.end(), samples, samples + done / 2);
+        if (result == MPG123_OK || result == MPG123_NEW_FORMAT) continue;
+        break;  // MPG123_NEED_MORE at the end of the data, or an error
+    }
+    if (pcm.rate == 0 || pcm.samples.empty()) throw SoundDecodeError("MP3 data cannot be decoded");
+    pcm.samples.resize(pcm.samples.size() - pcm.samples.size() % size_t(pcm.channels));
+    // The declared count bounds the sound; the skip comes off its start.
+    const size_t skip = std::min(pcm.FrameCount(), size_t(seekSamples)) * size_t(pcm.channels);
+    pcm.samples.erase(pcm.samples.begin(), pcm.samples.begin() + ptrdiff_t(skip));
+    if (sound.sampleCount > 0) {
+        const size_t limit = size_t(sound.sampleCount) * size_t(pcm.channels);
+        if (pcm.samples.size() > limit) pcm.samples.resize(limit);
+    }
+    return pcm;
+}
+
+}  // namespace glimmora::player

@@ -1,0 +1,55 @@
+#include "player/playback/SoundDecoding.h"
+
+#include "player/playback/AdpcmDecoder.h"
+#include "player/playback/Mp3Decoder.h"
+#include "player/playback/PcmDecoding.h"
+
+#include <string>
+
+namespace glimmora::player {
+
+PcmSound DecodeSound(const swf::Sound& sound)
+{
+    if (sound.rate == 0) throw SoundDecodeError("sound without a sample rate");
+    switch (sound.format) {
+    case 0:
+    case 3:
+        return DecodePcm(sound);
+    case 1:
+        return DecodeAdpcm(sound);
+    case 2:
+        return DecodeMp3(sound);
+    default:
+        throw SoundDecodeError("sound format " + std::to_string(sound.format) + " is not supported");
+    }
+}
+
+std::vector<int16_t> ToMixFormat(const PcmSound& pcm)
+{
+    const size_t frames = pcm.FrameCount();
+    std::vector<int16_t> out;
+    if (frames == 0 || pcm.rate == 0 || (pcm.channels != 1 && pcm.channels != 2)) return out;
+    // Source position per output sample in 32.32 fixed point.
+    const uint64_t step = pcm.rate == 5512 ? (uint64_t(1) << 32) / 8
+                                           : (uint64_t(pcm.rate) << 32) / kMixRate;
+    if (step == 0) return out;
+    const uint64_t end = uint64_t(frames) << 32;
+    const size_t outFrames = size_t((end + step - 1) / step);
+    out.resize(outFrames * 2);
+    const size_t channels = size_t(pcm.channels);
+    uint64_t position = 0;
+    for (size_t i = 0; i < outFrames; ++i, position += step) {
+        const size_t index = size_t(position >> 32);
+        const int64_t fraction = int64_t(position & 0xffffffffu);
+        const size_t next = index + 1 < frames ? index + 1 : index;
+        for (size_t c = 0; c < 2; ++c) {
+            const size_t source = c < channels ? c : 0;
+            const int64_t a = pcm.samples[index * channels + source];
+            const int64_t b = pcm.samples[next * channels + source];
+            out[2 * i + c] = int16_t(a + (((b - a) * fraction) >> 32));
+        }
+    }
+    return out;
+}
+
+}  // namespace glimmora::player

@@ -1,0 +1,20 @@
+#pragma once
+// A DefineSound's samples in the mixer's format: 44100 Hz, stereo, signed
+// 16-bit, interleaved. Decodes PCM (0, 3), ADPCM (1) and MP3 (2); the other
+// formats, and data that cannot be decoded, throw SoundDecodeError.
+
+#include "player/playback/PcmSound.h"
+#include "swf/reader/DecodedMovie.h"
+
+namespace glimmora::player {
+
+constexpr uint32_t kMixRate = 44100;
+
+// The sound in its own rate and channels.
+PcmSound DecodeSound(const swf::Sound& sound);
+
+// Linear interpolation to 44100 Hz; mono is copied to both channels. A rate
+// of 5512 is the format's 5512.5 Hz, an exact eighth of 44100.
+std::vector<int16_t> ToMixFormat(const PcmSound& pcm);
+
+}  // namespace glimmora::player

@@ -1,0 +1,141 @@
+#include "RenderFixture.h"
+
+#include "player/FrameCursor.h"
+#include "player/FrameRenderer.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace glimmora::test {
+
+swf::Twips Px(double pixels)
+{
+    return swf::Twips(std::lround(pixels * 20));
+}
+
+swf::Matrix Affine(double a, double b, double c, double d, double txPx, double tyPx)
+{
+    swf::Matrix m;
+    m.scaleX = int32_t(std::lround(a * 65536));
+    m.rotateSkew0 = int32_t(std::lround(b * 65536));
+    m.rotateSkew1 = int32_t(std::lround(c * 65536));
+    m.scaleY = int32_t(std::lround(d * 65536));
+    m.translateX = Px(txPx);
+    m.translateY = Px(tyPx);
+    return m;
+}
+
+swf::ColorTransform Tint(swf::Rgba add)
+{
+    swf::ColorTransform cx;
+    cx.multR = cx.multG = cx.multB = cx.multA = 0;
+    cx.addR = add.r;
+    cx.addG = add.g;
+    cx.addB = add.b;
+    cx.addA = add.a;
+    return cx;
+}
+
+swf::FillStyle Solid(swf::Rgba color)
+{
+    swf::FillStyle fill;
+    fill.color = color;
+    return fill;
+}
+
+void AddContour(std::vector<swf::ShapeRecord>& records,
+                const std::vector<std::pair<double, double>>& points, uint32_t fill0,
+                uint32_t fill1, uint32_t line)
+{
+    swf::ShapeRecord start;
+    start.moveTo = std::make_pair(Px(points.front().first), Px(points.front().second));
+    start.fillStyle0 = fill0;
+    start.fillStyle1 = fill1;
+    start.lineStyle = line;
+    records.push_back(start);
+    for (size_t i = 1; i <= points.size(); ++i) {
+        const auto& p = points[i % points.size()];
+        swf::ShapeRecord edge;
+        edge.kind = swf::ShapeRecord::Kind::Line;
+        edge.toX = Px(p.first);
+        edge.toY = Px(p.second);
+        records.push_back(edge);
+    }
+}
+
+swf::Shape RectShape(double left, double top, double width, double height, swf::FillStyle fill)
+{
+    swf::Shape shape;
+    shape.version = 3;
+    shape.bounds = {Px(left), Px(left + width), Px(top), Px(top + height)};
+    shape.fillStyles = {std::move(fill)};
+    AddContour(shape.records,
+               {{left, top}, {left + width, top}, {left + width, top + height}, {left, top + height}},
+               0, 1);
+    return shape;
+}
+
+MovieFixture::MovieFixture(int widthPx, int heightPx, swf::Rgba background, int frames)
+    : movie(std::make_shared<swf::DecodedMovie>())
+{
+    movie->header.signature = "FWS";
+    movie->header.version = 8;
+    movie->header.frameSize = {0, Px(widthPx), 0, Px(heightPx)};
+    movie->header.frameRate = 12 << 8;
+    movie->header.frameCount = uint16_t(frames);
+    movie->background = background;
+    movie->frames.resize(size_t(frames));
+}
+
+void MovieFixture::Define(uint16_t id, swf::Character character)
+{
+    movie->dictionary[id] = std::make_shared<const swf::Character>(std::move(character));
+}
+
+swf::DisplayOp& MovieFixture::Op(int frame, swf::DisplayOp::Kind kind, uint16_t depth)
+{
+    swf::DisplayOp op;
+    op.kind = kind;
+    op.depth = depth;
+    return movie->frames.at(size_t(frame)).ops.emplace_back(std::move(op));
+}
+
+swf::DisplayOp& MovieFixture::Place(int frame, uint16_t depth, uint16_t id, swf::Matrix matrix)
+{
+    swf::DisplayOp& op = Op(frame, swf::DisplayOp::Kind::Place, depth);
+    op.characterId = id;
+    op.matrix = matrix;
+    return op;
+}
+
+QImage MovieFixture::Render(int frame, QSize size) const
+{
+    if (size.isEmpty()) {
+        size = QSize(movie->header.WidthPixels(), movie->header.HeightPixels());
+    }
+    player::FrameCursor cursor(movie);
+    player::FrameRenderer renderer(movie);
+    return renderer.Render(cursor.Seek(frame), frame, size);
+}
+
+QColor Pixel(const QImage& image, int x, int y)
+{
+    return image.pixelColor(x, y);
+}
+
+::testing::AssertionResult ColorNear(const QColor& actual, const QColor& expected, int tolerance)
+{
+    const int worst = std::max({std::abs(actual.red() - expected.red()),
+                                std::abs(actual.green() - expected.green()),
+                                std::abs(actual.blue() - expected.blue()),
+                                std::abs(actual.alpha() - expected.alpha())});
+    if (worst <= tolerance) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "colour (" << actual.red() << ", " << actual.green() << ", " << actual.blue() << ", "
+           << actual.alpha() << ") is not (" << expected.red() << ", " << expected.green() << ", "
+           << expected.blue() << ", " << expected.alpha() << ") within " << tolerance;
+}
+
+}  // namespace glimmora::test

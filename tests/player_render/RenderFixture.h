@@ -1,0 +1,63 @@
+#pragma once
+// Hand-built decoded movies for the renderer tests, and pixel checks.
+
+#include "swf/reader/DecodedMovie.h"
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace glimmora::test {
+
+constexpr swf::Rgba kWhite{255, 255, 255, 255};
+constexpr swf::Rgba kRed{255, 0, 0, 255};
+constexpr swf::Rgba kGreen{0, 255, 0, 255};
+constexpr swf::Rgba kBlue{0, 0, 255, 255};
+
+swf::Twips Px(double pixels);
+// A matrix from pixel-space translation and plain factors.
+swf::Matrix Affine(double a, double b, double c, double d, double txPx, double tyPx);
+inline swf::Matrix Translate(double xPx, double yPx) { return Affine(1, 0, 0, 1, xPx, yPx); }
+swf::ColorTransform Tint(swf::Rgba add);  // multipliers 0, the colour as add terms
+swf::FillStyle Solid(swf::Rgba color);
+
+// A closed contour through `points` (pixels) with the given fill sides, as
+// one StyleChange (move + styles) and its straight edges back to the start.
+void AddContour(std::vector<swf::ShapeRecord>& records, const std::vector<std::pair<double, double>>& points,
+                uint32_t fill0, uint32_t fill1, uint32_t line = 0);
+// Clockwise on screen, so the inside is fill style 1.
+swf::Shape RectShape(double left, double top, double width, double height, swf::FillStyle fill);
+
+struct MovieFixture {
+    explicit MovieFixture(int widthPx = 100, int heightPx = 100, swf::Rgba background = kWhite,
+                          int frames = 1);
+
+    void Define(uint16_t id, swf::Character character);
+    swf::DisplayOp& Op(int frame, swf::DisplayOp::Kind kind, uint16_t depth);
+    swf::DisplayOp& Place(int frame, uint16_t depth, uint16_t id, swf::Matrix matrix = {});
+
+    // Through the frame cursor and the frame renderer, at the stage size by default.
+    QImage Render(int frame = 0, QSize size = {}) const;
+
+    std::shared_ptr<swf::DecodedMovie> movie;
+};
+
+// The straight (unpremultiplied) colour of a pixel.
+QColor Pixel(const QImage& image, int x, int y);
+::testing::AssertionResult ColorNear(const QColor& actual, const QColor& expected, int tolerance = 3);
+inline QColor Q(swf::Rgba c) { return QColor(c.r, c.g, c.b, c.a); }
+
+#define EXPECT_PIXEL(image, x, y, expected) \
+    EXPECT_TRUE(::glimmora::test::ColorNear(::glimmora::test::Pixel(image, x, y), expected)) \
+        << "at (" << (x) << ", " << (y) << ")"
+#define EXPECT_PIXEL_NEAR(image, x, y, expected, tolerance) \
+    EXPECT_TRUE(::glimmora::test::ColorNear(::glimmora::test::Pixel(image, x, y), expected, tolerance)) \
+        << "at (" << (x) << ", " << (y) << ")"
+
+}  // namespace glimmora::test

@@ -1,0 +1,27 @@
+#pragma once
+// Picture and sound files made on the spot for the encoder tests.
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace glimmora::test {
+
+// A baseline JPEG of the given size, encoded with libjpeg.
+std::vector<uint8_t> MakeJpeg(int width, int height, uint8_t shade = 128);
+
+struct WaveSpec {
+    uint16_t format = 1;  // 1 = PCM
+    uint16_t channels = 1;
+    uint32_t rate = 22050;
+    uint16_t bits = 16;
+    uint32_t samples = 100;  // per channel
+};
+
+// A RIFF WAVE file of the spec, with a ramp as its samples.
+std::vector<uint8_t> MakeWave(const WaveSpec& spec);
+
+void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
+std::vector<uint8_t> ReadBytes(const std::filesystem::path& path);
+
+}  // namespace glimmora::test

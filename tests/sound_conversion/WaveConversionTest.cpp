@@ -1,0 +1,217 @@
+#include "effects/sound/conversion/SoundError.h"
+#include "effects/sound/conversion/WaveFile.h"
+
+#include "SoundFixtures.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace glimmora {
+namespace {
+
+using test::SineSpec;
+
+constexpr int kTargetRate = 22050;
+constexpr int kBlockFrames = 8192;  // the conversion's block, in source frames
+
+struct LayoutCase {
+    const char* name;
+    SineSpec spec;
+};
+
+SineSpec Sine(int rate, int channels, int bits, double seconds = 1.0)
+{
+    SineSpec s;
+    s.rate = rate;
+    s.channels = channels;
+    s.bits = bits;
+    s.seconds = seconds;
+    return s;
+}
+
+std::vector<std::pair<std::uint64_t, std::uint64_t>> ConvertRecording(const std::filesystem::path& source,
+                                                                       const std::filesystem::path& destination,
+                                                                       int bits)
+{
+    WaveFile wave;
+    wave.SetFileName(source);
+    wave.SetSelectionEnd(std::int64_t(wave.DataSize()) - 1);
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> calls;
+    wave.OnProgress = [&](std::uint64_t cur, std::uint64_t num, bool&) { calls.emplace_back(cur, num); };
+    EXPECT_EQ(wave.ConvertToFile(destination, BuildPcmFormat(bits, 1, kTargetRate)), ConversionOutcome::Completed);
+    return calls;
+}
+
+class WaveConversionLayoutTest : public testing::TestWithParam<LayoutCase> {
+protected:
+    test::TempDir dir;
+};
+
+TEST_P(WaveConversionLayoutTest, BecomesMonoAt22050WithTheSourceBitsAndKeepsTheSine)
+{
+    const SineSpec& spec = GetParam().spec;
+    const auto source = dir / "source sound.wav";
+    const auto target = dir / "converted.wav";
+    test::WriteSineWave(source, spec);
+    ConvertRecording(source, target, spec.bits);
+
+    const test::WrittenWave w = test::InspectWritten(target);
+    EXPECT_EQ(w.tag, 1);
+    EXPECT_EQ(w.channels, 1);
+    EXPECT_EQ(w.rate, std::uint32_t(kTargetRate));
+    EXPECT_EQ(w.bits, spec.bits);
+    EXPECT_EQ(w.blockAlign, spec.bits / 8);
+    EXPECT_EQ(w.bytesPerSecond, std::uint32_t(kTargetRate * spec.bits / 8));
+    EXPECT_EQ(w.riffSize + 8, w.fileSize);
+
+    // The duration is kept: the frames expected at the new rate, within one
+    // block of the conversion.
+    const double expectedFrames = spec.seconds * kTargetRate;
+    const double blockAtTarget = double(kBlockFrames) * kTargetRate / spec.rate;
+    const std::vector<float> samples = test::ReadMonoSamples(target);
+    EXPECT_EQ(std::uint64_t(w.dataSize), samples.size() * (spec.bits / 8));
+    EXPECT_NEAR(double(samples.size()), expectedFrames, blockAtTarget);
+    EXPECT_NEAR(double(samples.size()), expectedFrames, 2.0) << "the filter's delay is not drained or trimmed";
+
+    // A 1 kHz sine crosses zero 2000 times a second at any rate; the mix of
+    // equal channels keeps its amplitude.
+    EXPECT_NEAR(test::CountZeroCrossings(samples), 2 * spec.hz * spec.seconds, 3);
+    EXPECT_NEAR(test::Peak(samples), spec.amplitude, 0.03);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, WaveConversionLayoutTest,
+    testing::Values(LayoutCase{"Stereo44k16", Sine(44100, 2, 16)}, LayoutCase{"Mono11k8", Sine(11025, 1, 8)},
+                    LayoutCase{"Mono8k8", Sine(8000, 1, 8)}, LayoutCase{"Stereo48k24", Sine(48000, 2, 24)},
+                    LayoutCase{"Mono32k32", Sine(32000, 1, 32)}, LayoutCase{"SixChannels44k16", Sine(44100, 6, 16)},
+                    LayoutCase{"Mono22kUnchangedRate", Sine(22050, 1, 16)},
+                    LayoutCase{"LongerThanManyBlocks", Sine(44100, 2, 16, 3.5)}),
+    [](const testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
+
+class WaveConversionTest : public testing::Test {
+protected:
+    test::TempDir dir;
+};
+
+TEST_F(WaveConversionTest, ChannelsAreAveragedNotPicked)
+{
+    SineSpec spec = Sine(44100, 2, 16);
+    spec.invertOddChannels = true;  // left + right cancel out
+    test::WriteSineWave(dir / "opposed.wav", spec);
+    ConvertRecording(dir / "opposed.wav", dir / "mono.wav", 16);
+    const std::vector<float> samples = test::ReadMonoSamples(dir / "mono.wav");
+    ASSERT_FALSE(samples.empty());
+    EXPECT_LT(test::Peak(samples), 0.001);
+}
+
+TEST_F(WaveConversionTest, EightBitSamplesStayUnsignedAroundTheMiddle)
+{
+    test::WriteSineWave(dir / "eight.wav", Sine(11025, 1, 8));
+    ConvertRecording(dir / "eight.wav", dir / "out.wav", 8);
+    const std::vector<std::uint8_t> bytes = test::ReadBytes(dir / "out.wav");
+    ASSERT_GT(bytes.size(), 44u + 100u);
+    long sum = 0;
+    for (std::size_t i = 44; i < bytes.size(); ++i) sum += bytes[i];
+    EXPECT_NEAR(double(sum) / double(bytes.size() - 44), 128.0, 2.0);
+}
+
+TEST_F(WaveConversionTest, ConvertsAFileIntoItselfWithProgressUpToTheWhole)
+{
+    const auto file = dir / "in place.wav";
+    test::WriteSineWave(file, Sine(44100, 2, 16, 2.0));
+    const auto calls = ConvertRecording(file, file, 16);
+
+    ASSERT_GT(calls.size(), 5u);
+    const std::uint64_t total = 2 * 44100 * 4;
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        EXPECT_EQ(calls[i].second, total);
+        if (i) {
+            EXPECT_GT(calls[i].first, calls[i - 1].first);
+        }
+    }
+    EXPECT_EQ(calls.back().first, total);
+    EXPECT_EQ(WaveProgressPercent(calls.back().first, calls.back().second), 100);
+
+    const test::WrittenWave w = test::InspectWritten(file);
+    EXPECT_EQ(w.channels, 1);
+    EXPECT_EQ(w.rate, 22050u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1) << "a scratch file was left";
+}
+
+TEST_F(WaveConversionTest, ASelectionConvertsOnlyItsRange)
+{
+    test::WriteSineWave(dir / "two seconds.wav", Sine(44100, 1, 16, 2.0));
+    WaveFile wave;
+    wave.SetFileName(dir / "two seconds.wav");
+    wave.SetSelectionEnd(std::int64_t(wave.DataSize() / 2) - 1);
+    ASSERT_EQ(wave.ConvertToFile(dir / "half.wav", BuildPcmFormat(16, 1, kTargetRate)), ConversionOutcome::Completed);
+    EXPECT_NEAR(double(test::ReadMonoSamples(dir / "half.wav").size()), kTargetRate, 2.0);
+}
+
+TEST_F(WaveConversionTest, CancelLeavesTheDestinationAndNoScratch)
+{
+    test::WriteSineWave(dir / "source.wav", Sine(44100, 2, 16, 2.0));
+    const std::vector<std::uint8_t> old = {'o', 'l', 'd'};
+    test::WriteBytes(dir / "dest.wav", old);
+    WaveFile wave;
+    wave.SetFileName(dir / "source.wav");
+    int calls = 0;
+    wave.OnProgress = [&](std::uint64_t, std::uint64_t, bool& cancel) { cancel = ++calls == 2; };
+    EXPECT_EQ(wave.ConvertToFile(dir / "dest.wav", BuildPcmFormat(16, 1, kTargetRate)), ConversionOutcome::Cancelled);
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(test::ReadBytes(dir / "dest.wav"), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2) << "a scratch file was left";
+}
+
+TEST_F(WaveConversionTest, TruncatedSampleDataConvertsWhatIsThere)
+{
+    test::WriteSineWave(dir / "whole.wav", Sine(44100, 2, 16, 2.0));
+    std::vector<std::uint8_t> bytes = test::ReadBytes(dir / "whole.wav");
+    bytes.resize(bytes.size() / 2);  // the data chunk still claims two seconds
+    test::WriteBytes(dir / "cut.wav", bytes);
+
+    WaveFile wave;
+    wave.SetFileName(dir / "cut.wav");
+    std::uint64_t lastCur = 0, lastNum = 0;
+    wave.OnProgress = [&](std::uint64_t cur, std::uint64_t num, bool&) { lastCur = cur, lastNum = num; };
+    ASSERT_EQ(wave.ConvertToFile(dir / "out.wav", BuildPcmFormat(16, 1, kTargetRate)), ConversionOutcome::Completed);
+    EXPECT_EQ(lastCur, lastNum);
+    const double seconds = double(bytes.size() - 44) / (44100 * 4);
+    EXPECT_NEAR(double(test::ReadMonoSamples(dir / "out.wav").size()), seconds * kTargetRate, 2.0);
+}
+
+TEST_F(WaveConversionTest, RefusesWhatItCannotConvert)
+{
+    test::WriteAdpcmWave(dir / "adpcm.wav");
+    test::WriteSineWave(dir / "pcm.wav", Sine(44100, 2, 16));
+    WaveFile wave;
+    EXPECT_THROW(wave.ConvertToFile(dir / "out.wav", BuildPcmFormat(16, 1, kTargetRate)), SoundError) << "nothing open";
+    wave.SetFileName(dir / "adpcm.wav");
+    EXPECT_EQ(wave.FormatTag(), 0x11);
+    EXPECT_THROW(wave.ConvertToFile(dir / "out.wav", BuildPcmFormat(4, 1, kTargetRate)), SoundError) << "not PCM";
+    wave.SetFileName(dir / "pcm.wav");
+    EXPECT_THROW(wave.ConvertToFile(dir / "out.wav", BuildPcmFormat(12, 1, kTargetRate)), SoundError) << "12 bits";
+    EXPECT_THROW(wave.ConvertToFile(dir / "out.wav", BuildPcmFormat(16, 3, kTargetRate)), SoundError) << "2 to 3 channels";
+    EXPECT_THROW(wave.ConvertToFile(dir / "no folder" / "out.wav", BuildPcmFormat(16, 1, kTargetRate)), SoundError);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.wav"));
+}
+
+TEST_F(WaveConversionTest, AFailedOpenKeepsTheEarlierFile)
+{
+    test::WriteSineWave(dir / "pcm.wav", Sine(44100, 2, 16));
+    test::WriteBytes(dir / "text.wav", {'n', 'o', 't', ' ', 's', 'o', 'u', 'n', 'd', '.', '.', '.', '.'});
+    WaveFile wave;
+    wave.SetFileName(dir / "pcm.wav");
+    EXPECT_THROW(wave.SetFileName(dir / "text.wav"), SoundError);
+    EXPECT_THROW(wave.SetFileName(dir / "missing.wav"), SoundError);
+    EXPECT_THROW(wave.SetFileName(dir.Path()), SoundError);
+    EXPECT_EQ(wave.FileName(), dir / "pcm.wav");
+    EXPECT_EQ(wave.Format().channels, 2);
+    EXPECT_EQ(wave.DataSize(), 44100u * 4);
+}
+
+}  // namespace
+}  // namespace glimmora

@@ -143,6 +143,38 @@ TEST(FillSides, TwoFillsShareOneEdge)
     }
 }
 
+// One triangle recorded as three separate runs, the middle one backwards
+// with the triangle on its left (fill0). Only reversing that run lets the
+// three join into one contour; closed one by one they enclose nothing.
+TEST(FillSides, RunsOfOneRegionJoinWhenFill0IsReversed)
+{
+    swf::Shape shape;
+    shape.version = 3;
+    shape.fillStyles = {Solid(kRed)};
+    auto run = [&](std::pair<double, double> from, std::pair<double, double> to, uint32_t f0, uint32_t f1) {
+        swf::ShapeRecord style;
+        style.moveTo = std::make_pair(Px(from.first), Px(from.second));
+        style.fillStyle0 = f0;
+        style.fillStyle1 = f1;
+        shape.records.push_back(style);
+        swf::ShapeRecord edge;
+        edge.kind = Kind::Line;
+        edge.toX = Px(to.first);
+        edge.toY = Px(to.second);
+        shape.records.push_back(edge);
+    };
+    run({10, 10}, {50, 10}, 0, 1);
+    run({50, 50}, {50, 10}, 1, 0);
+    run({50, 50}, {10, 10}, 0, 1);
+    MovieFixture fixture;
+    fixture.Define(1, shape);
+    fixture.Place(0, 1, 1);
+    const QImage image = fixture.Render();
+    EXPECT_PIXEL(image, 40, 20, Q(kRed));
+    EXPECT_PIXEL(image, 45, 40, Q(kRed));
+    EXPECT_PIXEL(image, 20, 40, Q(kWhite));
+}
+
 TEST(FillRule, OverlapIsEmptyUnlessNonZeroWinding)
 {
     for (bool nonZero : {false, true}) {

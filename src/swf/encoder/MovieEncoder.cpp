@@ -25,7 +25,8 @@ bool Colourable(const Content& content)
 }
 
 // Texts and rectangles are defined in opaque black; the placement's colour
-// transform replaces every channel with the fill, alpha included.
+// transform replaces every channel with the fill, alpha included, so any
+// colour is exact and one definition serves them all.
 ColorTransform FillTransform(const Rgba& fill)
 {
     ColorTransform cx;

@@ -2,12 +2,6 @@
 
 namespace glimmora::swf {
 
-void BitWriter::UI8(uint8_t value)
-{
-    Align();
-    bytes_.push_back(value);
-}
-
 void BitWriter::UI16(uint16_t value)
 {
     Align();
@@ -36,30 +30,6 @@ void BitWriter::String(std::string_view text)
         bytes_.push_back(uint8_t(c));
     }
     bytes_.push_back(0);
-}
-
-void BitWriter::UB(uint32_t value, int bits)
-{
-    if (bits <= 0) {
-        return;
-    }
-    const uint64_t mask = (uint64_t(1) << bits) - 1;
-    pending_ = (pending_ << bits) | (uint64_t(value) & mask);
-    pendingBits_ += bits;
-    while (pendingBits_ >= 8) {
-        pendingBits_ -= 8;
-        bytes_.push_back(uint8_t(pending_ >> pendingBits_));
-    }
-    pending_ &= (uint64_t(1) << pendingBits_) - 1;
-}
-
-void BitWriter::Align()
-{
-    if (pendingBits_ > 0) {
-        bytes_.push_back(uint8_t(pending_ << (8 - pendingBits_)));
-        pending_ = 0;
-        pendingBits_ = 0;
-    }
 }
 
 void BitWriter::PatchUI16(size_t at, uint16_t value)

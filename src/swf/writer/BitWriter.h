@@ -12,7 +12,11 @@ namespace glimmora::swf {
 
 class BitWriter {
 public:
-    void UI8(uint8_t value);
+    void UI8(uint8_t value)
+    {
+        Align();
+        bytes_.push_back(value);
+    }
     void UI16(uint16_t value);
     void UI32(uint32_t value);
     void SI16(int16_t value) { UI16(uint16_t(value)); }
@@ -22,11 +26,30 @@ public:
     void String(std::string_view text);
 
     // Bit fields of 0 to 32 bits; a zero width writes nothing.
-    void UB(uint32_t value, int bits);
+    void UB(uint32_t value, int bits)
+    {
+        if (bits <= 0) {
+            return;
+        }
+        pending_ = (pending_ << bits) | (uint64_t(value) & ((uint64_t(1) << bits) - 1));
+        pendingBits_ += bits;
+        while (pendingBits_ >= 8) {
+            pendingBits_ -= 8;
+            bytes_.push_back(uint8_t(pending_ >> pendingBits_));
+        }
+        pending_ &= (uint64_t(1) << pendingBits_) - 1;
+    }
     void SB(int32_t value, int bits) { UB(uint32_t(value), bits); }
     void FB(int32_t raw, int bits) { SB(raw, bits); }
     // Pads the started byte, if any, with zero bits.
-    void Align();
+    void Align()
+    {
+        if (pendingBits_ > 0) {
+            bytes_.push_back(uint8_t(pending_ << (8 - pendingBits_)));
+            pending_ = 0;
+            pendingBits_ = 0;
+        }
+    }
 
     // Overwrites bytes already written (offsets, lengths).
     void PatchUI16(size_t at, uint16_t value);

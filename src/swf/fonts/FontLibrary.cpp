@@ -35,9 +35,11 @@ struct FontLibrary::Impl {
     FontResolver resolver;
     FaceCache faces;
     std::map<std::pair<std::string, std::u32string>, GlyphOutline> texts;
+    std::map<FaceLocation, GlyphOutline> missing;  // per face: no outline, the notdef advance
+    const GlyphOutline nothing;                    // when no face opens at all
 
     // The outline of one character as `family` shows it (advance included).
-    GlyphOutline Character(const std::string& family, char32_t ch) {
+    const GlyphOutline& Character(const std::string& family, char32_t ch) {
         std::optional<FaceLocation> primary = resolver.ResolveFamily(family);
         FT_Face face = primary ? faces.Open(*primary) : nullptr;
         if (face && IsValidCodePoint(ch)) {
@@ -53,9 +55,14 @@ struct FontLibrary::Impl {
             }
         }
         // No installed face has it: advance like the missing-glyph box, draw nothing.
-        GlyphOutline missing;
-        if (face) missing.advance = faces.Glyph(*primary, 0).advance;
-        return missing;
+        if (!face) return nothing;
+        auto found = missing.find(*primary);
+        if (found == missing.end()) {
+            GlyphOutline blank;
+            blank.advance = faces.Glyph(*primary, 0).advance;
+            found = missing.emplace(*primary, blank).first;
+        }
+        return found->second;
     }
 
     const GlyphOutline& Text(const std::string& family, const std::u32string& text) {
@@ -67,7 +74,7 @@ struct FontLibrary::Impl {
         GlyphOutline whole;
         int32_t pen = 0;
         for (char32_t ch : text) {
-            GlyphOutline glyph = Character(family, ch);
+            const GlyphOutline& glyph = Character(family, ch);
             AppendShifted(whole, glyph, pen);
             pen += glyph.advance;
         }

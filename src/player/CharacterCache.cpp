@@ -3,6 +3,8 @@
 #include "player/BitmapDecoder.h"
 #include "player/ColorTransformOps.h"
 
+#include <algorithm>
+
 namespace glimmora::player {
 namespace {
 
@@ -65,6 +67,32 @@ const QImage& CharacterCache::Bitmap(uint16_t id, const swf::ColorTransform& cx)
         tintedBitmaps_.clear();
     }
     return tintedBitmaps_.emplace(key, ApplyColorTransform(cx, source)).first->second;
+}
+
+const QImage& CharacterCache::EdgePadded(const QImage& image, int pad)
+{
+    const std::pair<qint64, int> key{image.cacheKey(), pad};
+    auto it = paddedBitmaps_.find(key);
+    if (it != paddedBitmaps_.end()) {
+        return it->second;
+    }
+    if (paddedBitmaps_.size() >= kMaxTintedBitmaps) {
+        paddedBitmaps_.clear();
+    }
+    const int w = image.width(), h = image.height();
+    QImage padded(w + 2 * pad, h + 2 * pad, QImage::Format_ARGB32_Premultiplied);
+    if (padded.isNull() || image.isNull()) {
+        return paddedBitmaps_.emplace(key, QImage()).first->second;
+    }
+    const QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < padded.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(std::clamp(y - pad, 0, h - 1)));
+        auto* to = reinterpret_cast<QRgb*>(padded.scanLine(y));
+        for (int x = 0; x < padded.width(); ++x) {
+            to[x] = from[std::clamp(x - pad, 0, w - 1)];
+        }
+    }
+    return paddedBitmaps_.emplace(key, std::move(padded)).first->second;
 }
 
 const QPainterPath& CharacterCache::Glyph(uint16_t fontId, uint32_t index)

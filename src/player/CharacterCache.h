@@ -29,6 +29,9 @@ public:
     // A null image for a missing or undecodable bitmap.
     const QImage& Bitmap(uint16_t id);
     const QImage& Bitmap(uint16_t id, const swf::ColorTransform& cx);
+    // A copy of a cached bitmap with `pad` rows and columns of its edge pixels
+    // repeated around it (clipped bitmap fills extend their edges).
+    const QImage& EdgePadded(const QImage& image, int pad);
     // The glyph outline in font units (empty for a bad index or font).
     const QPainterPath& Glyph(uint16_t fontId, uint32_t index);
     // A sprite's display list at its local frame (from 0), or null.
@@ -42,6 +45,7 @@ private:
     std::map<uint16_t, ConvertedShape> shapes_;
     std::map<uint16_t, QImage> bitmaps_;
     std::map<CxKey, QImage> tintedBitmaps_;
+    std::map<std::pair<qint64, int>, QImage> paddedBitmaps_;
     std::map<uint16_t, std::vector<QPainterPath>> glyphs_;
     std::map<uint16_t, std::vector<swf::DisplayList>> spriteFrames_;
     QImage nullImage_;

@@ -14,11 +14,20 @@ namespace {
 using Type = swf::FillStyle::Type;
 
 constexpr double kGradientHalf = 16384.0;
+// Clipped bitmaps reaching at most this many pixels past their edges are
+// drawn from an edge-padded copy; farther ones stretch their edge strips.
+constexpr double kSmallMargin = 8.0;
 
 
 bool IsClippedBitmap(Type t)
 {
     return t == Type::ClippedBitmap || t == Type::ClippedBitmapHard;
+}
+
+bool IsAlphaOnly(const swf::ColorTransform& cx)
+{
+    return cx.multR == 256 && cx.multG == 256 && cx.multB == 256 && !cx.hasAdd() && cx.multA >= 0 &&
+           cx.multA <= 256;
 }
 
 bool IsBitmap(Type t)
@@ -104,23 +113,34 @@ QBrush FillPainter::Brush(const swf::FillStyle& style, const swf::ColorTransform
 void FillPainter::Fill(QPainter& painter, const QPainterPath& path, const swf::FillStyle& style,
                        const swf::ColorTransform& cx)
 {
-    if (IsBitmap(style.type)) {
-        const QImage& image = cache_.Bitmap(style.bitmapId, cx);
-        if (image.isNull()) {
-            return;  // an undecodable bitmap draws nothing
-        }
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, Smooth(style));
-        if (IsClippedBitmap(style.type)) {
-            FillClippedBitmap(painter, path, image, style);
-            return;
-        }
+    if (!IsBitmap(style.type)) {
+        painter.fillPath(path, Brush(style, cx));
+        return;
     }
-    painter.fillPath(path, Brush(style, cx));
+    // A transform of alpha alone is this one fill's opacity: no transformed copy needed.
+    const bool alphaOnly = IsAlphaOnly(cx);
+    const QImage& image = alphaOnly ? cache_.Bitmap(style.bitmapId) : cache_.Bitmap(style.bitmapId, cx);
+    if (image.isNull()) {
+        return;  // an undecodable bitmap draws nothing
+    }
+    const double opacity = painter.opacity();
+    if (alphaOnly) {
+        painter.setOpacity(opacity * cx.multA / 256.0);
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, Smooth(style));
+    if (IsClippedBitmap(style.type)) {
+        FillClippedBitmap(painter, path, image, style);
+    } else {
+        QBrush brush(image);
+        brush.setTransform(ToQTransform(style.matrix));
+        painter.fillPath(path, brush);
+    }
+    painter.setOpacity(opacity);
 }
 
-// Clipped bitmap fills extend their edge pixels outward: the edge rows,
-// columns and corners are stretched over the rest of the path's area first,
-// then the picture is drawn over them.
+// Clipped bitmap fills extend their edge pixels outward: from an edge-padded
+// copy when the path stays near the picture, else by stretching the edge rows,
+// columns and corners over the rest of the path's area around the picture.
 void FillPainter::FillClippedBitmap(QPainter& painter, const QPainterPath& path,
                                     const QImage& image, const swf::FillStyle& style)
 {
@@ -136,23 +156,35 @@ void FillPainter::FillClippedBitmap(QPainter& painter, const QPainterPath& path,
 
     const double w = image.width(), h = image.height();
     const QRectF picture(0, 0, w, h);
-    const QRectF area = toImage.mapRect(path.boundingRect()).united(picture).adjusted(-1, -1, 1, 1);
+    const QRectF covered = toImage.mapRect(path.boundingRect());
+    const double margin = std::max({0.0, picture.left() - covered.left(), covered.right() - picture.right(),
+                                    picture.top() - covered.top(), covered.bottom() - picture.bottom()});
+    // The usual case: the path hugs the picture. One draw of a copy with a
+    // small border of edge pixels, so that no seam shows even when translucent.
+    if (margin <= kSmallMargin) {
+        const int pad = int(std::ceil(margin)) + 1;
+        const QImage& padded = cache_.EdgePadded(image, pad);
+        if (!padded.isNull()) {
+            painter.drawImage(QRectF(-pad, -pad, w + 2 * pad, h + 2 * pad), padded);
+            painter.restore();
+            return;
+        }
+    }
+    const QRectF area = covered.united(picture).adjusted(-1, -1, 1, 1);
     const double left = picture.left() - area.left(), right = area.right() - picture.right();
     const double top = picture.top() - area.top(), bottom = area.bottom() - picture.bottom();
-    const double in = 0.5;  // strips reach under the picture so that no seam shows
-
-    painter.drawImage(QRectF(area.left(), 0, left + in, h), image.copy(0, 0, 1, int(h)));
-    painter.drawImage(QRectF(w - in, 0, right + in, h), image.copy(int(w) - 1, 0, 1, int(h)));
-    painter.drawImage(QRectF(0, area.top(), w, top + in), image.copy(0, 0, int(w), 1));
-    painter.drawImage(QRectF(0, h - in, w, bottom + in), image.copy(0, int(h) - 1, int(w), 1));
-    auto corner = [&](int x, int y) {
-        return image.pixelColor(x, y);
-    };
-    painter.fillRect(QRectF(area.left(), area.top(), left + in, top + in), corner(0, 0));
-    painter.fillRect(QRectF(w - in, area.top(), right + in, top + in), corner(int(w) - 1, 0));
-    painter.fillRect(QRectF(area.left(), h - in, left + in, bottom + in), corner(0, int(h) - 1));
-    painter.fillRect(QRectF(w - in, h - in, right + in, bottom + in),
-                     corner(int(w) - 1, int(h) - 1));
+    // The pieces abut exactly; drawn without anti-aliasing, every pixel is
+    // covered once, so neither a gap nor a doubled seam shows.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const int iw = image.width(), ih = image.height();
+    painter.drawImage(QRectF(area.left(), 0, left, h), image.copy(0, 0, 1, ih));
+    painter.drawImage(QRectF(w, 0, right, h), image.copy(iw - 1, 0, 1, ih));
+    painter.drawImage(QRectF(0, area.top(), w, top), image.copy(0, 0, iw, 1));
+    painter.drawImage(QRectF(0, h, w, bottom), image.copy(0, ih - 1, iw, 1));
+    painter.fillRect(QRectF(area.left(), area.top(), left, top), image.pixelColor(0, 0));
+    painter.fillRect(QRectF(w, area.top(), right, top), image.pixelColor(iw - 1, 0));
+    painter.fillRect(QRectF(area.left(), h, left, bottom), image.pixelColor(0, ih - 1));
+    painter.fillRect(QRectF(w, h, right, bottom), image.pixelColor(iw - 1, ih - 1));
     painter.drawImage(picture, image);
     painter.restore();
 }

@@ -74,6 +74,12 @@ TEST(BitmapFill, StretchedOrTiledOverTheShape)
         // ... or its edge pixels extend beyond it.
         {"clipped, edges extended", Type::ClippedBitmap, 10, 24, extended},
         {"clipped, edges extended, unsmoothed", Type::ClippedBitmapHard, 10, 2, extended},
+        // A 4 px picture in the 40 px box: its edges stretch far beyond it.
+        {"clipped, far past the edges, unsmoothed", Type::ClippedBitmapHard, 2, 2,
+         {{10, 10, kRed}, {12, 10, kGreen}, {10, 12, kBlue}, {12, 12, kWhite}, {40, 10, kGreen},
+          {10, 40, kBlue}, {40, 40, kWhite}, {55, 55, kWhite}}},
+        {"clipped, far past the edges", Type::ClippedBitmap, 2, 8,
+         {{40, 10, kGreen}, {10, 40, kBlue}, {40, 40, kWhite}, {55, 55, kWhite}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -99,6 +105,32 @@ TEST(BitmapFill, ColourTransformTintsTheBitmap)
     const QImage image = fixture.Render();
     EXPECT_PIXEL_NEAR(image, 15, 15, QColor(0, 0, 0), 8);
     EXPECT_PIXEL_NEAR(image, 45, 45, QColor(0, 255, 255), 8);
+}
+
+// A half-transparent picture is evenly half-transparent up to its edges:
+// nothing is drawn twice along them.
+TEST(BitmapFill, TranslucentPictureHasNoSeams)
+{
+    swf::Bitmap red = Quadrants();
+    red.data = {255, 255, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0};
+    for (double pixelsPerTexel : {20.0, 2.0}) {
+        SCOPED_TRACE(pixelsPerTexel);
+        MovieFixture fixture;
+        fixture.Define(2, red);
+        const double s = pixelsPerTexel * 20;
+        fixture.Define(1, RectShape(10, 10, 40, 40,
+                                    BitmapFill(Type::ClippedBitmap, 2, Affine(s, 0, 0, s, 10, 10))));
+        swf::ColorTransform half;
+        half.multA = 128;
+        fixture.Place(0, 1, 1).colorTransform = half;
+        const QImage image = fixture.Render();
+        for (auto [x, y] : std::vector<std::pair<int, int>>{{30, 30}, {10, 30}, {49, 30}, {30, 10},
+                                                            {30, 49}, {11, 30}, {13, 30}, {14, 14}}) {
+            EXPECT_PIXEL(image, x, y, QColor(255, 127, 127));
+        }
+        EXPECT_PIXEL(image, 9, 30, Q(kWhite));
+        EXPECT_PIXEL(image, 50, 30, Q(kWhite));
+    }
 }
 
 TEST(BitmapFill, DamagedOrMissingBitmapDrawsNothing)

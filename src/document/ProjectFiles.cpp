@@ -90,7 +90,17 @@ IXMLMovie LoadProject(TXMLDocument& document, const std::filesystem::path& sourc
         WriteFileReplacing(workingProject, *bytes);
     }
     document.SetFileName(workingProject);
-    return GetMovie(document);
+    try {
+        return GetMovie(document);
+    } catch (const DocumentError& e) {
+        // The working project is a byte copy of the source, so the parser's
+        // line and offset hold for the file the user chose: name that one.
+        std::string message = e.what();
+        const std::string working = workingProject.string();
+        if (const auto at = message.find(working); at != std::string::npos && !working.empty())
+            message.replace(at, working.size(), source.string());
+        throw DocumentError(message);
+    }
 }
 
 void SaveProject(TXMLDocument& document, const std::filesystem::path& workingProject,

@@ -114,14 +114,29 @@ TEST_F(ProjectFilesTest, MissingSourceIsReportedNotTheOlderWorkingProject)
     EXPECT_EQ(BytesOf(Working()), older);
 }
 
-TEST_F(ProjectFilesTest, UnparsableSourceIsReportedAsTheWorkingProjectsError)
+TEST_F(ProjectFilesTest, UnparsableSourceIsReportedUnderItsOwnName)
 {
-    WriteBytes(dir_ / "broken.gmr", "<Movie><Width>");
+    // The parse error of the working copy, with the position in the chosen file.
+    WriteBytes(dir_ / "broken.gmr", "<Movie>\n<Width>");
     try {
         LoadProject(doc_, dir_ / "broken.gmr", Working());
         ADD_FAILURE() << "no DocumentError";
     } catch (const DocumentError& e) {
-        EXPECT_NE(std::string(e.what()).find("Cannot read " + Working().string()), std::string::npos) << e.what();
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot read " + (dir_ / "broken.gmr").string() + ": Start-end tags mismatch (line 2, offset 14)");
+    }
+    EXPECT_FALSE(doc_.Active());
+}
+
+TEST_F(ProjectFilesTest, SourceWithAnotherRootIsRefusedUnderItsOwnName)
+{
+    WriteBytes(dir_ / "other.gmr", "<Project></Project>");
+    try {
+        LoadProject(doc_, dir_ / "other.gmr", Working());
+        ADD_FAILURE() << "no DocumentError";
+    } catch (const DocumentError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind((dir_ / "other.gmr").string() + " is not a movie document", 0), 0u)
+            << e.what();
     }
 }
 

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 
 #include <exception>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,18 @@ namespace {
 
 constexpr const char* kTitle = "Glimmora Player";
 
+// Without a screen (the offscreen and minimal platforms) nobody could close a
+// message box: the message then goes to the error stream only.
+bool HasScreen()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
 int Fail(const QString& message)
 {
-    QMessageBox::critical(nullptr, QString::fromLatin1(kTitle), message);
+    std::cerr << "glimmora-player: " << message.toStdString() << '\n';
+    if (HasScreen()) QMessageBox::critical(nullptr, QString::fromLatin1(kTitle), message);
     return 1;
 }
 
@@ -49,8 +59,11 @@ int main(int argc, char** argv)
     case Mode::Quit:
         return 0;
     case Mode::Configure:
-        QMessageBox::information(nullptr, QString::fromLatin1(kTitle),
-                                 QStringLiteral("This screen saver has no options to set."));
+        std::cout << "This screen saver has no options to set.\n";
+        if (HasScreen()) {
+            QMessageBox::information(nullptr, QString::fromLatin1(kTitle),
+                                     QStringLiteral("This screen saver has no options to set."));
+        }
         return 0;
     case Mode::Window:
     case Mode::FullScreen:

@@ -36,7 +36,7 @@ struct FontLibrary::Impl {
     FaceCache faces;
     std::map<std::pair<std::string, std::u32string>, GlyphOutline> texts;
     std::map<FaceLocation, GlyphOutline> missing;  // per face: no outline, the notdef advance
-    const GlyphOutline nothing;                    // when no face opens at all
+    const GlyphOutline nothing{};                  // when no face opens at all
 
     // The outline of one character as `family` shows it (advance included).
     const GlyphOutline& Character(const std::string& family, char32_t ch) {

@@ -9,7 +9,7 @@
 
 namespace glimmora {
 
-// `TEMP` when it is set, else the system's temporary folder.
+// `TEMP` when it is set and not empty, else the system's temporary folder.
 std::filesystem::path TempFolder();
 
 // TempFolder() / "Untitled": base path of a project that was never saved.
@@ -18,14 +18,17 @@ std::filesystem::path DefaultUntitledBase();
 // The folder a base path lives in (where its pictures and sounds are).
 std::filesystem::path FolderOfBase(const std::filesystem::path& basePath);
 
-// base + ".gmr", base + ".swf", folder + name + ".jpg" / ".wav".
+// base + ".gmr", base + ".swf", folder + name + ".jpg" / ".wav". An object
+// name that would lead out of the folder ("..", "a/b") throws DocumentError.
 std::filesystem::path ProjectFileOf(const std::filesystem::path& basePath);
 std::filesystem::path MovieFileOf(const std::filesystem::path& basePath);
 std::filesystem::path PictureFileOf(const std::filesystem::path& basePath, const std::string& objName);
 std::filesystem::path SoundFileOf(const std::filesystem::path& basePath, const std::string& objName);
 
 // Copies `source` over the working project, points the document at it and
-// binds it. Throws DocumentError when the working project cannot be parsed.
+// binds it. Throws DocumentError "Cannot open <source>" when the source cannot
+// be read (an older working project is never loaded in its place), and the
+// parse error, naming `source`, when the copy cannot be parsed.
 IXMLMovie LoadProject(TXMLDocument& document, const std::filesystem::path& source,
                       const std::filesystem::path& workingProject);
 

@@ -12,6 +12,9 @@ namespace {
 // Sprites nested deeper than this are not drawn (a damaged file may nest
 // a sprite inside itself).
 constexpr int kMaxNesting = 32;
+// At most this many objects are drawn per frame: sprites placing themselves
+// twice would otherwise multiply without end.
+constexpr size_t kMaxObjectsPerFrame = 50000;
 
 }  // namespace
 
@@ -62,6 +65,7 @@ void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const swf::Di
                                          double(stage.yMax) - stage.yMin));
     const QTransform deviceBase = toTarget * painter.worldTransform();
     masks_.clear();
+    budget_ = kMaxObjectsPerFrame;
     ApplyClip(painter);
     DrawList(painter, list, frame, deviceBase, swf::ColorTransform{}, 0);
     painter.restore();
@@ -94,6 +98,10 @@ void FrameRenderer::DrawList(QPainter& painter, const swf::DisplayList& list, in
         }
     };
     for (const auto& [depth, item] : list) {
+        if (budget_ == 0) {
+            break;
+        }
+        --budget_;
         const uint16_t here = depth;
         endMasks([&](const Mask& m) { return m.lastDepth >= here; });
         const QTransform itemTransform = ToQTransform(item.matrix) * transform;
@@ -173,6 +181,10 @@ QPainterPath FrameRenderer::Geometry(const swf::DisplayItem& item, int frame,
     const int local = SpriteLocalFrame(item, frame);
     if (const swf::DisplayList* inner = cache_.SpriteFrame(item.characterId, local)) {
         for (const auto& [depth, child] : *inner) {
+            if (budget_ == 0) {
+                break;
+            }
+            --budget_;
             if (child.clipDepth == 0) {
                 all = all.united(
                     Geometry(child, local, ToQTransform(child.matrix) * transform, level + 1));

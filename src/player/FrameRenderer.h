@@ -54,6 +54,7 @@ private:
     FillPainter fills_;
     QRectF stageOnDevice_;
     std::vector<Mask> masks_;
+    size_t budget_ = 0;  // objects still to draw in this frame
 };
 
 }  // namespace glimmora::player

@@ -90,6 +90,33 @@ TEST(Sprites, ColourTransformsCompose)
     EXPECT_PIXEL(image, 20, 20, QColor(0, 0, 128));
 }
 
+// A damaged movie: a sprite placing itself twice, as a clip layer too.
+// Drawing stops at a bound instead of doubling without end.
+TEST(Sprites, SelfPlacingSpriteEndsAtABound)
+{
+    swf::Sprite sprite;
+    sprite.frameCount = 1;
+    sprite.frames.resize(1);
+    for (uint16_t depth : {1, 2, 3}) {
+        swf::DisplayOp op;
+        op.depth = depth;
+        op.characterId = depth == 3 ? 1 : 5;
+        op.matrix = Translate(1, 1);
+        sprite.frames[0].ops.push_back(op);
+    }
+    MovieFixture fixture;
+    fixture.Define(1, RectShape(0, 0, 5, 5, Solid(kBlue)));
+    fixture.Define(5, sprite);
+    fixture.Define(2, RectShape(60, 60, 20, 20, Solid(kRed)));
+    fixture.Place(0, 1, 5).clipDepth = 2;
+    fixture.Place(0, 2, 5);
+    fixture.Place(0, 3, 2);
+    const QImage image = fixture.Render();
+    ASSERT_EQ(image.size(), QSize(100, 100));
+    EXPECT_PIXEL(image, 0, 0, Q(kWhite));
+    EXPECT_PIXEL(image, 99, 0, Q(kWhite));
+}
+
 TEST(StageFitting, AspectRatioKeptAndCentred)
 {
     struct Case {

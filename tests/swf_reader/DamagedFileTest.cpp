@@ -8,7 +8,6 @@ namespace {
 
 using test::ByteVector;
 using test::Bytes;
-using test::Place2;
 
 std::string ErrorOf(const ByteVector& file, const DecodeLimits& limits = {}) {
     try {
@@ -21,8 +20,8 @@ std::string ErrorOf(const ByteVector& file, const DecodeLimits& limits = {}) {
 
 ByteVector SampleMovie(bool compressed = false) {
     return test::Movie({test::Tag(9, {255, 255, 255}), test::BoxShape(1),
-                        Place2{1, false, 1, test::TranslateMatrix(2000, 1000)}.Encode(), test::ShowFrame(),
-                        Place2{1, true, -1, test::TranslateMatrix(0, 0)}.Encode(), test::ShowFrame()},
+                        test::PlaceNew(1, 1, test::TranslateMatrix(2000, 1000)), test::ShowFrame(),
+                        test::Modify(1, test::TranslateMatrix(0, 0)), test::ShowFrame()},
                        2, compressed);
 }
 
@@ -88,7 +87,7 @@ TEST(DamagedFileTest, LyingTagLengths) {
 
 TEST(DamagedFileTest, UnknownTagsAreSkippedByLength) {
     ByteVector file = test::Movie({test::Tag(777 & 0x3FF, ByteVector(100, 0xEE)), test::Tag(37, {1, 2, 3}),
-                                   test::BoxShape(1), Place2{1, false, 1}.Encode(), test::ShowFrame()});
+                                   test::BoxShape(1), test::PlaceNew(1, 1), test::ShowFrame()});
     DecodedMovie movie = DecodeMovie(file.data(), file.size());
     EXPECT_EQ(movie.DisplayListAt(0).size(), 1u);
     EXPECT_EQ(movie.TagCount(TagCode(37)), 1u);

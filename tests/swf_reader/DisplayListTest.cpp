@@ -7,7 +7,6 @@ namespace glimmora::swf {
 namespace {
 
 using test::ByteVector;
-using test::Place2;
 
 DecodedMovie Decode(const ByteVector& file) { return DecodeMovie(file.data(), file.size()); }
 
@@ -21,12 +20,12 @@ ByteVector HalfAlpha() { return {0x69, 0x00, 0x40, 0x10, 0x02, 0x00}; }
 // Frame 4: nothing.
 ByteVector TimelineMovie() {
     return test::Movie({test::BoxShape(1), test::BoxShape(2),
-                        Place2{1, false, 1, test::TranslateMatrix(2000, 1000)}.Encode(),
-                        Place2{5, false, 2, {}, {}, "b"}.Encode(), test::ShowFrame(),
-                        Place2{1, true, -1, test::TranslateMatrix(40, 60)}.Encode(),
-                        Place2{5, false, 1, test::TranslateMatrix(99, 99)}.Encode(),
-                        Place2{9, true, -1, test::TranslateMatrix(1, 1)}.Encode(), test::ShowFrame(),
-                        Place2{1, true, 2, {}, HalfAlpha()}.Encode(), test::ShowFrame(),
+                        test::PlaceNew(1, 1, test::TranslateMatrix(2000, 1000)),
+                        test::PlaceNew(5, 2, {}, {}, "b"), test::ShowFrame(),
+                        test::Modify(1, test::TranslateMatrix(40, 60)),
+                        test::PlaceNew(5, 1, test::TranslateMatrix(99, 99)),
+                        test::Modify(9, test::TranslateMatrix(1, 1)), test::ShowFrame(),
+                        test::Replace(1, 2, {}, HalfAlpha()), test::ShowFrame(),
                         test::RemoveObject2(5), test::RemoveObject2(7), test::ShowFrame(), test::ShowFrame()},
                        5);
 }
@@ -136,7 +135,7 @@ TEST(DisplayListTest, PlaceObject3WithTruncatedFilterListIsAnError) {
 }
 
 TEST(DisplayListTest, NoFramesGiveAnEmptyList) {
-    DecodedMovie movie = Decode(test::Movie({test::BoxShape(1), Place2{1, false, 1}.Encode()}));
+    DecodedMovie movie = Decode(test::Movie({test::BoxShape(1), test::PlaceNew(1, 1)}));
     EXPECT_EQ(movie.FrameCount(), 0);  // operations without a ShowFrame are never shown
     EXPECT_TRUE(movie.DisplayListAt(0).empty());
 }

@@ -8,7 +8,6 @@ namespace {
 
 using test::ByteVector;
 using test::Bytes;
-using test::Place2;
 
 DecodedMovie Decode(const ByteVector& file) { return DecodeMovie(file.data(), file.size()); }
 
@@ -70,11 +69,11 @@ ByteVector SpriteTag(uint16_t id, const std::vector<ByteVector>& inner, uint16_t
 }
 
 TEST(SpriteTest, SpriteFramesAreReadAndItsInstanceRecordsWhereItWasPlaced) {
-    ByteVector sprite = SpriteTag(6, {Place2{1, false, 1}.Encode(), test::ShowFrame(),
-                                   Place2{1, true, -1, test::TranslateMatrix(100, 0)}.Encode(),
+    ByteVector sprite = SpriteTag(6, {test::PlaceNew(1, 1), test::ShowFrame(),
+                                   test::Modify(1, test::TranslateMatrix(100, 0)),
                                    test::Tag(43, Bytes().Str("inner")), test::ShowFrame(), test::EndTag()});
     DecodedMovie movie = Decode(test::Movie({test::BoxShape(1), sprite, test::ShowFrame(),
-                                             Place2{3, false, 6}.Encode(), test::ShowFrame()},
+                                             test::PlaceNew(3, 6), test::ShowFrame()},
                                             2));
     const Sprite& s = std::get<Sprite>(*movie.dictionary.at(6));
     EXPECT_EQ(s.frameCount, 2);

@@ -151,6 +151,40 @@ struct Place2 {
     }
 };
 
+// PlaceObject2 that places `id` at an empty depth.
+inline ByteVector PlaceNew(uint16_t depth, uint16_t id, const ByteVector& matrix = {},
+                           const ByteVector& colorTransform = {}, const std::string& name = {}) {
+    Place2 p;
+    p.depth = depth;
+    p.characterId = id;
+    p.matrix = matrix;
+    p.colorTransform = colorTransform;
+    p.name = name;
+    return p.Encode();
+}
+
+// PlaceObject2 that changes the object at `depth` (Move without a character).
+inline ByteVector Modify(uint16_t depth, const ByteVector& matrix = {}, const ByteVector& colorTransform = {}) {
+    Place2 p;
+    p.depth = depth;
+    p.move = true;
+    p.matrix = matrix;
+    p.colorTransform = colorTransform;
+    return p.Encode();
+}
+
+// PlaceObject2 that replaces the character at `depth` (Move with a character).
+inline ByteVector Replace(uint16_t depth, uint16_t id, const ByteVector& matrix = {},
+                          const ByteVector& colorTransform = {}) {
+    Place2 p;
+    p.depth = depth;
+    p.move = true;
+    p.characterId = id;
+    p.matrix = matrix;
+    p.colorTransform = colorTransform;
+    return p.Encode();
+}
+
 inline ByteVector RemoveObject2(uint16_t depth) { return Tag(28, Bytes().U16(depth)); }
 
 // A DefineShape3 of a solid red w x h box, id `id`.

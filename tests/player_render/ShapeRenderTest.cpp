@@ -3,6 +3,8 @@
 
 #include "RenderFixture.h"
 
+#include <array>
+
 namespace glimmora::test {
 namespace {
 
@@ -173,6 +175,57 @@ TEST(FillSides, RunsOfOneRegionJoinWhenFill0IsReversed)
     EXPECT_PIXEL(image, 40, 20, Q(kRed));
     EXPECT_PIXEL(image, 45, 40, Q(kRed));
     EXPECT_PIXEL(image, 20, 40, Q(kWhite));
+}
+
+// A diamond of curves bulging outward, recorded counter-clockwise with the
+// inside on the left (fill0): reversed, each curve keeps its control point.
+TEST(FillSides, ReversedCurvesKeepTheirBulge)
+{
+    swf::Shape shape;
+    shape.version = 3;
+    shape.fillStyles = {Solid(kRed)};
+    swf::ShapeRecord start;
+    start.moveTo = std::make_pair(Px(50), Px(10));
+    start.fillStyle0 = 1;
+    shape.records.push_back(start);
+    // Counter-clockwise on screen: top, left, bottom, right; controls at the box corners.
+    const std::vector<std::array<double, 4>> curves = {
+        {10, 10, 10, 50}, {10, 90, 50, 90}, {90, 90, 90, 50}, {90, 10, 50, 10}};
+    for (const auto& c : curves) {
+        swf::ShapeRecord curve;
+        curve.kind = Kind::Curve;
+        curve.controlX = Px(c[0]);
+        curve.controlY = Px(c[1]);
+        curve.toX = Px(c[2]);
+        curve.toY = Px(c[3]);
+        shape.records.push_back(curve);
+    }
+    MovieFixture fixture;
+    fixture.Define(1, shape);
+    fixture.Place(0, 1, 1);
+    const QImage image = fixture.Render();
+    EXPECT_PIXEL(image, 50, 50, Q(kRed));
+    // (27, 27) lies outside the straight diamond (x + y = 60) but inside the
+    // curves, which pass through (20, 20).
+    EXPECT_PIXEL(image, 27, 27, Q(kRed));
+    EXPECT_PIXEL(image, 72, 72, Q(kRed));
+    EXPECT_PIXEL(image, 15, 15, Q(kWhite));
+}
+
+TEST(FillSides, StyleIndexPastTheArrayFillsNothing)
+{
+    swf::Shape shape;
+    shape.version = 3;
+    shape.fillStyles = {Solid(kRed)};
+    AddContour(shape.records, {{10, 10}, {40, 10}, {40, 40}, {10, 40}}, 0, 3, 2);
+    AddContour(shape.records, {{50, 50}, {80, 50}, {80, 80}, {50, 80}}, 0, 1);
+    MovieFixture fixture;
+    fixture.Define(1, shape);
+    fixture.Place(0, 1, 1);
+    const QImage image = fixture.Render();
+    EXPECT_PIXEL(image, 25, 25, Q(kWhite));
+    EXPECT_PIXEL(image, 10, 25, Q(kWhite));
+    EXPECT_PIXEL(image, 65, 65, Q(kRed));
 }
 
 TEST(FillRule, OverlapIsEmptyUnlessNonZeroWinding)

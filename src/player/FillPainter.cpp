@@ -35,6 +35,38 @@ bool IsBitmap(Type t)
     return t == Type::RepeatingBitmap || t == Type::RepeatingBitmapHard || IsClippedBitmap(t);
 }
 
+double ToLinear(double c)
+{
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double FromLinear(double c)
+{
+    return c <= 0.0031308 ? c * 12.92 : 1.055 * std::pow(c, 1 / 2.4) - 0.055;
+}
+
+// Qt blends stops in sRGB; a gradient blended in linear light gets
+// intermediate stops that follow the linear-light curve.
+QGradientStops LinearLightStops(const QGradientStops& stops)
+{
+    constexpr int kSteps = 16;
+    QGradientStops out;
+    for (int i = 0; i + 1 < stops.size(); ++i) {
+        const auto& [p0, c0] = stops[i];
+        const auto& [p1, c1] = stops[i + 1];
+        for (int k = 0; k < kSteps; ++k) {
+            const double t = double(k) / kSteps;
+            auto mix = [&](double a, double b) { return FromLinear(ToLinear(a) + (ToLinear(b) - ToLinear(a)) * t); };
+            out.push_back({p0 + (p1 - p0) * t,
+                           QColor::fromRgbF(float(mix(c0.redF(), c1.redF())), float(mix(c0.greenF(), c1.greenF())),
+                                            float(mix(c0.blueF(), c1.blueF())),
+                                            float(c0.alphaF() + (c1.alphaF() - c0.alphaF()) * t))});
+        }
+    }
+    out.push_back(stops.back());
+    return out;
+}
+
 void SetStops(QGradient& gradient, const swf::FillStyle& style, const swf::ColorTransform& cx)
 {
     if (style.stops.empty()) {
@@ -57,6 +89,9 @@ void SetStops(QGradient& gradient, const swf::FillStyle& style, const swf::Color
     }
     if (stops.back().first < 1) {
         stops.push_back({1.0, stops.back().second});
+    }
+    if (style.interpolation == 1) {
+        stops = LinearLightStops(stops);
     }
     gradient.setStops(stops);
     gradient.setSpread(style.spread == 1   ? QGradient::ReflectSpread

@@ -321,6 +321,29 @@ TEST(Gradients, EndsShowTheirStopColours)
     }
 }
 
+TEST(Gradients, InterpolationInRgbOrLinearLight)
+{
+    struct Case {
+        uint8_t interpolation;
+        int middle;  // the grey half way from black to white
+    };
+    for (const Case& c : {Case{0, 128}, Case{1, 188}}) {
+        SCOPED_TRACE(int(c.interpolation));
+        swf::FillStyle fill;
+        fill.type = swf::FillStyle::Type::Linear;
+        fill.interpolation = c.interpolation;
+        fill.matrix = Affine(2000.0 / 32768, 0, 0, 2000.0 / 32768, 50, 0);
+        fill.stops = {{0, {0, 0, 0, 255}}, {255, kWhite}};
+        MovieFixture fixture;
+        fixture.Define(1, RectShape(0, 0, 100, 100, fill));
+        fixture.Place(0, 1, 1);
+        const QImage image = fixture.Render();
+        EXPECT_PIXEL_NEAR(image, 50, 50, QColor(c.middle, c.middle, c.middle), 6);
+        EXPECT_PIXEL_NEAR(image, 0, 50, QColor(0, 0, 0), 6);
+        EXPECT_PIXEL_NEAR(image, 99, 50, Q(kWhite), 6);
+    }
+}
+
 TEST(Strokes, HairlineIsAtLeastOnePixelWide)
 {
     swf::Shape shape;

@@ -1,6 +1,6 @@
 // glimmora-cli build: the movie of a project, written with the editor's builder.
 
-#include "CliTestSupport.h"
+#include "support/ProjectFixtures.h"
 #include "support/SwfCheck.h"
 #include "support/TempDir.h"
 #include "swf/reader/DecodedMovie.h"
@@ -122,6 +122,10 @@ TEST(CliBuild, MissingPictureIsReportedAndTheRestIsWritten)
     EXPECT_EQ(CountCharacters<swf::Text>(movie), 2) << "both texts are in the movie";
 }
 
+// A text object complete but for its colour, which no build can read.
+const std::string kTextColorUnreadable =
+    MovieXml(StaticTextXml("Text_1", "x", 0, 0, "blue") + StaticTextXml("Text_2", "y", 0, 50));
+
 struct BrokenProject {
     const char* name;
     const char* xml;        // nullptr: no file at all
@@ -152,10 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "'' is not a valid integer value"},
         BrokenProject{"BgColorUnreadable", "<Movie><BgColor>red</BgColor><Width>10</Width><Height>10</Height><Rate>1</Rate></Movie>",
                       "'red'"},
-        BrokenProject{"TextColorUnreadable",
-                      "<Movie><BgColor>0</BgColor><Width>10</Width><Height>10</Height><Rate>1</Rate><Obj><ObjName>T</ObjName>"
-                      "<StartTime>0</StartTime><EndTime>9</EndTime><ObjTypeName>Text</ObjTypeName><ObjType><ObjText>"
-                      "<Content>x</Content><FontColor>blue</FontColor></ObjText></ObjType></Obj></Movie>",
+        BrokenProject{"TextColorUnreadable", kTextColorUnreadable.c_str(),
                       "'blue'"}),
     [](const auto& info) { return std::string(info.param.name); });
 

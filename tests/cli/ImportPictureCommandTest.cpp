@@ -1,7 +1,7 @@
 // glimmora-cli import-picture: a picture converted beside the project and
 // recorded in its picture object, so movies with pictures need no editor.
 
-#include "CliTestSupport.h"
+#include "support/ProjectFixtures.h"
 #include "support/TempDir.h"
 #include "swf/reader/DecodedMovie.h"
 

@@ -1,7 +1,7 @@
 // Movies that we write, played by the independent player Ruffle: what it
 // shows must be where and how the document puts it.
 
-#include "../cli/CliTestSupport.h"
+#include "support/ProjectFixtures.h"
 #include "support/SwfCheck.h"
 #include "support/TempDir.h"
 
@@ -9,6 +9,8 @@
 
 #include <QColor>
 #include <QImage>
+
+#include <functional>
 
 namespace glimmora::test {
 namespace {

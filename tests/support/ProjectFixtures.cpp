@@ -1,4 +1,4 @@
-#include "CliTestSupport.h"
+#include "support/ProjectFixtures.h"
 
 #include <cstdio>
 #include <fstream>

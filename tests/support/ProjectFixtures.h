@@ -1,5 +1,5 @@
 #pragma once
-// Small helpers of the command-line tests: projects written from XML text,
+// Projects written from XML text for the tests that build whole movies,
 // files read back, the tool run.
 
 #include "support/ProcessRunner.h"

@@ -253,5 +253,31 @@ TEST_F(EndToEnd, SoundsStartAndStopInTheirFrames)
     }
 }
 
+TEST_F(EndToEnd, LongAndEmptyTexts)
+{
+    auto& font = NewHolder();
+    font.MakeFont("Arial");
+    font.AddGlyph("Arial", U"x", 1);
+    auto& text = NewHolder();
+    text.MakeText(std::u32string(300, char32_t(1)), font);  // more than one record holds
+    movie.AddObject(text);
+    auto& empty = NewHolder();
+    empty.MakeText(U"", font);
+    movie.AddObject(empty);
+    const auto decoded = Decode();
+    const auto list = decoded.DisplayListAt(0);
+    ASSERT_EQ(list.size(), 2u);
+    const auto& longText = Character<swf::Text>(decoded, list.begin()->second.characterId);
+    size_t glyphs = 0;
+    for (const auto& record : longText.records) {
+        glyphs += record.glyphs.size();
+        EXPECT_LE(record.glyphs.size(), 255u);
+    }
+    EXPECT_EQ(glyphs, 300u);
+    EXPECT_EQ(longText.bounds.xMax, 299 * 500 + 500) << "the last glyph's curve reaches x 500";
+    const auto& emptyText = Character<swf::Text>(decoded, std::next(list.begin())->second.characterId);
+    EXPECT_TRUE(emptyText.records.empty());
+}
+
 }  // namespace
 }  // namespace glimmora::test

@@ -14,3 +14,11 @@ mkdir -p "$target"
 tar -C "$source_dir" --exclude=node_modules --exclude=out -cf - . | tar -C "$target" -xf -
 chmod -R u+w "$target"
 "$target/swfcheck" setup
+
+# swf-parser 0.14.1 keeps its DefineSound parser private while the checker calls
+# it by name, so every movie with a sound would be reported as unparsable.
+# Export it in our copy (idempotent).
+tags="$target/node_modules/swf-parser/lib/parsers/tags.mjs"
+if [[ -f "$tags" ]] && grep -q '^function parseDefineSound' "$tags"; then
+  sed -i 's/^function parseDefineSound/export function parseDefineSound/' "$tags"
+fi

@@ -2,8 +2,7 @@
 // The random generator of the colour changes and the picture jitter. The
 // effects reseed it from the clock before they draw; tests inject a scripted one.
 
-#include <memory>
-#include <random>
+#include <cstdint>
 
 namespace glimmora {
 
@@ -21,8 +20,8 @@ public:
     int Next(int bound) override;
 
 private:
-    std::mt19937 engine_{5489u};
-    unsigned long long reseeds_ = 0;
+    uint64_t state_ = 0x853C49E6748FEA9Bull;
+    uint64_t reseeds_ = 0;
 };
 
 }  // namespace glimmora

@@ -38,8 +38,14 @@ bool SwfCheckRender(const std::filesystem::path& swf, int frameFromOne, const st
 {
     const auto tool = SwfCheckTool();
     if (!tool) return false;
-    const ProcessResult run = RunProcess(
-        {tool->string(), "render", swf.string(), "--frame", std::to_string(frameFromOne), "--out", png.string()});
+    // Under heavy load the player's fake clock occasionally refuses a step
+    // ("Cannot fast-forward to the past"); a second or third try goes through.
+    ProcessResult run;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        run = RunProcess(
+            {tool->string(), "render", swf.string(), "--frame", std::to_string(frameFromOne), "--out", png.string()});
+        if (run.exitCode == 0) break;
+    }
     if (errors) *errors = run.err;
     return run.exitCode == 0;
 }

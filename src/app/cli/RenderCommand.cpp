@@ -3,6 +3,9 @@
 #include "app/cli/RenderCommand.h"
 
 #include "app/cli/CommandLine.h"
+#include "app/cli/ConsoleReporter.h"
+#include "app/cli/ProjectBuild.h"
+#include "document/ProjectFiles.h"
 #include "player/FrameCursor.h"
 #include "player/FrameRenderer.h"
 
@@ -10,6 +13,10 @@
 #include <QString>
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
 #include <optional>
 #include <stdexcept>
 
@@ -68,6 +75,27 @@ void RenderMovieFrames(std::shared_ptr<const swf::DecodedMovie> movie, int first
     }
 }
 
+// An SWF file as it is; a project is built first, with the editor's builder.
+swf::DecodedMovie LoadMovieOrProject(const std::filesystem::path& input)
+{
+    std::string extension = input.extension().string();
+    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (extension != ".gmr") return swf::DecodeMovieFile(input.string());
+
+    const auto movieFile = TempFolder() / ("glimmora-render-" + std::to_string(::getpid()) + ".swf");
+    ConsoleReporter reporter;
+    try {
+        BuildProjectMovie(input, movieFile, reporter);
+        auto movie = swf::DecodeMovieFile(movieFile.string());
+        std::filesystem::remove(movieFile);
+        return movie;
+    } catch (...) {
+        std::error_code ec;
+        std::filesystem::remove(movieFile, ec);
+        throw;
+    }
+}
+
 int RunRenderCommand(const std::vector<std::string>& args)
 {
     const ParsedArgs parsed = ParseArgs(args, {"--frame", "--frames", "-o", "--size"});
@@ -94,7 +122,7 @@ int RunRenderCommand(const std::vector<std::string>& args)
         if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
             throw UsageError("the size must be between 1x1 and 16384x16384");
     }
-    auto movie = std::make_shared<const swf::DecodedMovie>(swf::DecodeMovieFile(parsed.positional[0]));
+    auto movie = std::make_shared<const swf::DecodedMovie>(LoadMovieOrProject(parsed.positional[0]));
     RenderMovieFrames(std::move(movie), first, last, *output, width, height);
     return 0;
 }

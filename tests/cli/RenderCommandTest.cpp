@@ -1,0 +1,50 @@
+// glimmora-cli render on a project: built with the editor's builder, drawn
+// with the player's renderer, without a display.
+
+#include "support/ProjectFixtures.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace glimmora::test {
+namespace {
+
+// PNG files start with this signature; the width and height follow in IHDR.
+bool IsPngOfSize(const std::string& bytes, int width, int height)
+{
+    if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0) return false;
+    auto be32 = [&](size_t at) {
+        return (uint32_t(uint8_t(bytes[at])) << 24) | (uint32_t(uint8_t(bytes[at + 1])) << 16) |
+               (uint32_t(uint8_t(bytes[at + 2])) << 8) | uint32_t(uint8_t(bytes[at + 3]));
+    };
+    return be32(16) == uint32_t(width) && be32(20) == uint32_t(height);
+}
+
+TEST(CliRender, ProjectFramesAreBuiltAndDrawn)
+{
+    TempDir dir;
+    const auto project = dir / "show.gmr";
+    WriteFile(project, MovieXml(StaticTextXml("Text_1", "Hi", 10, 10)));
+    const std::string before = ReadFile(project);
+
+    const ProcessResult run =
+        RunCli({"render", project.string(), "--frames", "0-2", "-o", (dir / "f%d.png").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    for (int frame = 0; frame <= 2; ++frame)
+        EXPECT_TRUE(IsPngOfSize(ReadFile(dir / ("f" + std::to_string(frame) + ".png")), 320, 240)) << frame;
+    EXPECT_EQ(ReadFile(project), before);
+}
+
+TEST(CliRender, BrokenProjectIsAnError)
+{
+    TempDir dir;
+    const auto project = dir / "bad.gmr";
+    WriteFile(project, "<Movie><Width>x</Width></Movie>");
+    const ProcessResult run = RunCli({"render", project.string(), "--frame", "0", "-o", (dir / "f.png").string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("'x' is not a valid integer value"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "f.png"));
+}
+
+}  // namespace
+}  // namespace glimmora::test

@@ -1,0 +1,36 @@
+#include "widgets/PlaySlider.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+
+namespace glimmora {
+
+PlaySlider::PlaySlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
+    setObjectName("SliderPlay");
+    setRange(0, 9999);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PlaySlider::paintEvent(QPaintEvent* event) {
+    QSlider::paintEvent(event);
+    QPainter painter(this);
+    const int x = QStyle::sliderPositionFromValue(minimum(), maximum(), value(), width() - 30);
+    painter.drawText(QRect(x, 0, 30, height()), Qt::AlignCenter, QString::number(value()));
+}
+
+void PlaySlider::mousePressEvent(QMouseEvent* event) {
+    emit pressed();
+    if (event->button() == Qt::LeftButton && maximum() > minimum()) {
+        setValue(QStyle::sliderValueFromPosition(minimum(), maximum(),
+                                                 int(event->position().x()), width()));
+    }
+    QSlider::mousePressEvent(event);
+}
+
+void PlaySlider::mouseReleaseEvent(QMouseEvent* event) {
+    QSlider::mouseReleaseEvent(event);
+    emit released();
+}
+
+}  // namespace glimmora

@@ -1,0 +1,23 @@
+#pragma once
+// The play-position slider under the preview: shows its value as a caption.
+
+#include <QSlider>
+
+namespace glimmora {
+
+class PlaySlider : public QSlider {
+    Q_OBJECT
+public:
+    explicit PlaySlider(QWidget* parent = nullptr);
+
+signals:
+    void pressed();
+    void released();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+}  // namespace glimmora

@@ -1,0 +1,318 @@
+#include "workspace/TMainForm.h"
+
+#include "generation/TVuzozUzev.h"
+#include "player/widget/TShockwaveFlash.h"
+#include "swf/encoder/EncoderService.h"
+#include "widgets/PlaySlider.h"
+#include "workspace/ErrorBox.h"
+#include "workspace/PreviewAdapter.h"
+#include "workspace/TBackgroundForm.h"
+#include "workspace/TObjListForm.h"
+#include "workspace/TPicForm.h"
+#include "workspace/TTextForm.h"
+#include "workspace/WorkingBase.h"
+
+#include "document/ProjectFiles.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QResizeEvent>
+#include <QSettings>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace glimmora {
+
+namespace {
+
+constexpr int kRightWidth = 183;
+constexpr int kBottomPanelHeight = 152;
+constexpr int kSliderHeight = 18;
+const char* kSettingsPath = "Software/Tessaly/Glimmora/Common";
+
+}  // namespace
+
+void TMainForm::ShowError(const std::exception& error) { ShowErrorBox(this, error); }
+
+std::filesystem::path TMainForm::ProgramFolder() {
+    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+}
+
+TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(parent) {
+    setObjectName("MainForm");
+    setWindowTitle(ApplicationTitle());
+    resize(640, 450);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    TGlobalVars& globals = GlobalVars();
+    globals.TempDir = (TempFolder() / "").string();
+    workingBase_ = std::make_unique<WorkingBase>(TempFolder());
+    globals.UntitledBase = workingBase_->Base().string();
+    globals.LastOpenDir = QSettings("Glimmora", kSettingsPath).value("LastOpenDir").toString().toStdString();
+    globals.LoopPlayback = true;
+
+    service_ = MakeEncoderService();
+    CreateActions();
+    CreateMenus();
+    CreateLayout();
+    previewAdapter_ = std::make_unique<PreviewAdapter>(*flash_);
+    flash_->SetLoop(true);
+
+    timerTitle_ = new QTimer(this);
+    connect(timerTitle_, &QTimer::timeout, this, [this] { UpdateTitle(); });
+    timerTitle_->start(100);
+    timerPlay_ = new QTimer(this);
+    connect(timerPlay_, &QTimer::timeout, this, [this] { UpdatePlayPos(); });
+    timerPlay_->start(100);
+
+    SetPlayCommands(false);
+    SetProjectCommands(false);
+    const QString extension = QFileInfo(argument).suffix().toUpper();
+    Guarded([&] {
+        if (extension == "SWF") {
+            SetPlayCommands(true);
+            ShowSwf(argument);
+            return;
+        }
+        CreateBuilder();
+        if (extension == "GMR") {
+            builder_->SourceFile = argument.toStdString();
+            builder_->BasePath = std::filesystem::path(argument.toStdString()).replace_extension();
+        } else {
+            builder_->SourceFile = ProgramFolder() / "template" / "blank.gmr";
+        }
+        LoadProject();
+    });
+}
+
+TMainForm::~TMainForm() {
+    DestroyBuilder();
+}
+
+const std::filesystem::path& TMainForm::UntitledBase() const { return workingBase_->Base(); }
+
+void TMainForm::CreateLayout() {
+    auto* central = new QWidget(this);
+    central->setObjectName("PanelCentral");
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+
+    panelMain_ = new QWidget(central);
+    panelMain_->setObjectName("PanelMain");
+    auto* column = new QVBoxLayout(panelMain_);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    flash_ = new TShockwaveFlash(panelMain_);
+    flash_->setObjectName("ShockwaveFlash");
+    flash_->SetAudioEnabled(qEnvironmentVariableIsEmpty("GLIMMORA_NO_AUDIO"));
+    flash_->installEventFilter(this);
+    column->addWidget(flash_, 1);
+    auto* panelSP = new QWidget(panelMain_);
+    panelSP->setObjectName("PanelSP");
+    panelSP->setFixedHeight(kSliderHeight);
+    auto* spLayout = new QHBoxLayout(panelSP);
+    spLayout->setContentsMargins(0, 0, 0, 0);
+    slider_ = new PlaySlider(panelSP);
+    spLayout->addWidget(slider_);
+    column->addWidget(panelSP);
+    connect(slider_, &PlaySlider::pressed, this, [this] {
+        GlobalVars().WasPlaying = flash_->Playing();
+        flash_->SetPlaying(false);
+        timerPlay_->stop();
+    });
+    connect(slider_, &PlaySlider::released, this, [this] {
+        flash_->SetFrameNum(slider_->value());
+        timerPlay_->start(100);
+        flash_->SetPlaying(GlobalVars().WasPlaying);
+    });
+
+    panelRight_ = new QWidget(central);
+    panelRight_->setObjectName("PanelRight");
+    panelRight_->setFixedWidth(kRightWidth);
+    auto* right = new QVBoxLayout(panelRight_);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(0);
+    panelRTop_ = new QWidget(panelRight_);
+    panelRTop_->setObjectName("PanelRTop");
+    panelRBottom_ = new QWidget(panelRight_);
+    panelRBottom_->setObjectName("PanelRBottom");
+    panelRBottom_->setFixedHeight(kBottomPanelHeight);
+    right->addWidget(panelRTop_, 1);
+    right->addWidget(panelRBottom_);
+
+    row->addWidget(panelMain_, 1);
+    row->addWidget(panelRight_);
+    setCentralWidget(central);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+}
+
+QWidget* TMainForm::PreviewArea() const { return flash_; }
+TObjListForm* TMainForm::ObjListForm() const { return objList_; }
+TTextForm* TMainForm::TextForm() const { return textForm_; }
+TPicForm* TMainForm::PicForm() const { return picForm_; }
+TBackgroundForm* TMainForm::BackgroundForm() const { return bgForm_; }
+
+void TMainForm::SetPlayCommands(bool enabled) {
+    for (const char* name : {"ControlPlay", "ControlPause", "ControlStop", "ControlForward",
+                             "ControlBackward", "ControlLoop", "FileClose", "ViewFullScreen"})
+        Action(name)->setEnabled(enabled);
+}
+
+void TMainForm::SetProjectCommands(bool enabled) {
+    for (const char* name : {"FileSave", "FileSaveAs", "FileExportAsSwf", "InsertText", "InsertPicture",
+                             "InsertSound", "WindowWorkSpace", "WindowShow", "WindowBg", "WindowLibrary",
+                             "ModifyBg"})
+        Action(name)->setEnabled(enabled);
+}
+
+void TMainForm::CreateBuilder() {
+    DestroyBuilder();
+    bgForm_ = new TBackgroundForm(this, panelRTop_, nullptr, GlobalVars());
+    objList_ = new TObjListForm(this, panelRBottom_, nullptr);
+    textForm_ = new TTextForm(this, panelRTop_, nullptr, GlobalVars());
+    picForm_ = new TPicForm(this, panelRTop_, nullptr, GlobalVars());
+    textForm_->hide();
+    picForm_->hide();
+
+    BuilderHooks hooks;
+    hooks.background = bgForm_;
+    hooks.preview = previewAdapter_.get();
+    hooks.mainWindow = this;
+    hooks.textEditor = textForm_;
+    hooks.textEffectWindow = &textForm_->EffectWindow();
+    hooks.picEditor = picForm_;
+    hooks.objectList = objList_;
+    builder_ = std::make_unique<TVuzozUzev>(*service_, reporter_, random_, hooks);
+    bgForm_->SetBuilder(builder_.get());
+    objList_->SetBuilder(builder_.get());
+    textForm_->SetBuilder(builder_.get());
+    picForm_->SetBuilder(builder_.get());
+
+    TObjListForm::Hooks listHooks;
+    listHooks.showEditor = [this](const std::string& kind) { ShowEditor(kind, true); };
+    listHooks.closeEditor = [this](const std::string& kind) { ShowEditor(kind, false); };
+    listHooks.checkInsert = [this](const std::string& kind) { CheckInsert(kind); };
+    listHooks.insert = [this](const std::string& kind) {
+        if (kind == "Text") InsertText();
+        else if (kind == "Pic") InsertPicture();
+        else InsertSound();
+    };
+    listHooks.gotoFrame = [this](int frame) { flash_->SetFrameNum(frame); };
+    objList_->SetHooks(std::move(listHooks));
+    SetPlayCommands(true);
+    SetProjectCommands(true);
+}
+
+void TMainForm::DestroyBuilder() {
+    // The editors go first, the object list (and with it the document) last.
+    delete textForm_.data();
+    delete picForm_.data();
+    delete bgForm_.data();
+    delete objList_.data();
+    builder_.reset();
+    savedSnapshot_.clear();
+    if (actions_.count("FileSave")) {
+        SetPlayCommands(false);
+        SetProjectCommands(false);
+    }
+}
+
+void TMainForm::ShowEditor(const std::string& kind, bool show) {
+    QWidget* editor = kind == "Text" ? static_cast<QWidget*>(textForm_.data())
+                    : kind == "Pic"  ? static_cast<QWidget*>(picForm_.data())
+                                     : nullptr;
+    if (!editor) return;
+    editor->setVisible(show);
+    if (show) editor->raise();
+}
+
+void TMainForm::CheckInsert(const std::string& kind) {
+    Action("InsertText")->setChecked(kind == "Text");
+    Action("InsertPicture")->setChecked(kind == "Pic");
+    Action("InsertSound")->setChecked(kind == "Sound");
+}
+
+void TMainForm::ShowSwf(const QString& file) {
+    LoadPreview(file.toStdString());
+    PlayPreview(GlobalVars().LoopPlayback);
+}
+
+void TMainForm::LoadPreview(const std::string& file) {
+    autoSizing_ = true;
+    try {
+        flash_->SetMovie(QString::fromStdString(file));
+        const QSize movie = flash_->MovieSize();
+        if (movie.isValid() && !movie.isEmpty() && !isFullScreen()) {
+            const int top = menuBar()->sizeHint().height() + toolBar_->sizeHint().height();
+            autoSize_ = QSize(movie.width() + kRightWidth, movie.height() + top + kSliderHeight);
+            resize(autoSize_);
+        }
+    } catch (...) {
+        // the preview shows what it can; sizing errors are not the user's concern
+    }
+    autoSizing_ = false;
+}
+
+void TMainForm::PlayPreview(bool loop) {
+    flash_->SetLoop(loop);
+    flash_->Play();
+    GlobalVars().WasPlaying = true;
+}
+
+void TMainForm::SetLoopChecked(bool checked) { Action("ControlLoop")->setChecked(checked); }
+
+void TMainForm::UpdateTitle() {
+    const QString movie = flash_->Movie();
+    if (movie.isEmpty() || movie == TShockwaveFlash::kNoMovie) return;
+    const QString name = builder_
+        ? QString::fromStdString(ProjectFileOf(builder_->BasePath).filename().string())
+        : QFileInfo(movie).fileName();
+    setWindowTitle(QString("%1 - %2 (%3/%4 Frames)")
+                       .arg(ApplicationTitle(), name)
+                       .arg(flash_->FrameNum() + 1)
+                       .arg(flash_->TotalFrames()));
+}
+
+void TMainForm::UpdatePlayPos() {
+    const int total = flash_->TotalFrames();
+    slider_->setMaximum(total > 0 ? total - 1 : 9999);
+    slider_->setValue(flash_->FrameNum());
+    slider_->setToolTip(QString::number(flash_->FrameNum() + 1));
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (autoSizing_ || !builder_ || !bgForm_ || !isVisible() || event->size() == autoSize_) return;
+    try {
+        const int top = menuBar()->sizeHint().height() + toolBar_->sizeHint().height();
+        {
+            LoadingFlagGuard guard(GlobalVars().LoadingMovieProperties);
+            bgForm_->SetWidth(event->size().width() - kRightWidth);
+            bgForm_->SetHeight(event->size().height() - kSliderHeight - top);
+        }
+        builder_->StoreMovieProperties();
+        builder_->BuildMovie();
+    } catch (...) {
+        // a failed resize build leaves the last movie in place
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (builder_ && !AskSaveChanges()) {
+        event->ignore();
+        return;
+    }
+    QSettings("Glimmora", kSettingsPath)
+        .setValue("LastOpenDir", QString::fromStdString(GlobalVars().LastOpenDir));
+    DestroyBuilder();
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace glimmora

@@ -1,0 +1,165 @@
+#pragma once
+// The main window: menus, toolbar, the preview with its play-position slider,
+// the two panels the tool windows dock into, and every command. It owns the
+// movie builder while a project is loaded.
+
+#include "generation/IMainWindowHooks.h"
+#include "generation/RandomSource.h"
+#include "generation/TGlobalVars.h"
+#include "workspace/MessageBoxReporter.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+class QAction;
+class QMenu;
+class QTimer;
+class QToolBar;
+
+namespace glimmora {
+
+class PlaySlider;
+class PreviewAdapter;
+class swfService;
+class TBackgroundForm;
+class TGuideForm;
+class TObjListForm;
+class TPicForm;
+class TShockwaveFlash;
+class TTextForm;
+class TVuzozUzev;
+class WorkingBase;
+
+class TMainForm : public QMainWindow, public IMainWindowHooks {
+    Q_OBJECT
+public:
+    // `argument`: the first command-line argument (a ".gmr" or ".swf" file, or empty).
+    explicit TMainForm(const QString& argument = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    static QString ApplicationTitle() { return QStringLiteral("Glimmora"); }
+    static std::filesystem::path ProgramFolder();
+
+    // Commands (also reachable through Action(name)).
+    void FileNew();
+    void FileOpen();
+    void OpenFile(const QString& file);  // Open after the dialog
+    bool FileClose();                     // false: the user cancelled the save question
+    bool FileSave();
+    bool FileSaveAs();
+    void FileExportAsSwf();
+    bool ExportTo(const QString& file);
+    void FileExit();
+    void InsertText();
+    void InsertPicture();
+    void InsertSound();
+    void ControlPlay();
+    void ControlPause();
+    void ControlStop();
+    void ControlLoop();
+    void WindowShow();
+    void WindowWorkSpace();
+    void ViewFullScreen();
+    void HelpContents();
+    void HelpAbout();
+    static QString AboutText();
+
+    // IMainWindowHooks
+    void LoadPreview(const std::string& file) override;
+    void PlayPreview(bool loop) override;
+    void SetLoopChecked(bool checked) override;
+
+    // The project changed since it was loaded or last saved.
+    bool Modified() const;
+
+    // File dialogs go through here, so that tests can answer them.
+    using FileChooser = std::function<QString(QWidget*, const QString& caption, const QString& filter, bool save)>;
+    void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    // The new-movie guide, shown modally; true when confirmed (tests replace it).
+    using GuideRunner = std::function<bool()>;
+    void SetGuideRunner(GuideRunner runner) { guideRunner_ = std::move(runner); }
+
+    QAction* Action(const QString& name) const;
+    TVuzozUzev* Builder() const { return builder_.get(); }
+    TShockwaveFlash& Flash() const { return *flash_; }
+    PlaySlider& SliderPlay() const { return *slider_; }
+    TObjListForm* ObjListForm() const;
+    TTextForm* TextForm() const;
+    TPicForm* PicForm() const;
+    TBackgroundForm* BackgroundForm() const;
+    QWidget* PreviewArea() const;
+    const std::filesystem::path& UntitledBase() const;
+    void UpdateTitle();     // TimerTitle
+    void UpdatePlayPos();   // TimerPlay
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateLayout();
+    void SetPlayCommands(bool enabled);
+    void SetProjectCommands(bool enabled);
+    void CreateBuilder();
+    void DestroyBuilder();
+    void LoadProject();
+    void ShowSwf(const QString& file);
+    void CopyObjectFiles(const std::filesystem::path& fromFolder, const std::filesystem::path& toFolder);
+    void RememberSaved();
+    bool AskSaveChanges();  // false: cancelled
+    QString ChooseFile(const QString& caption, const QString& filter, bool save);
+    void CheckInsert(const std::string& kind);
+    void ShowEditor(const std::string& kind, bool show);
+    void PreviewMouse(QEvent* event);
+    // Runs a command; an error ends it and is shown, the program goes on.
+    template <typename F> void Guarded(F&& f) {
+        try {
+            f();
+        } catch (const std::exception& error) {
+            ShowError(error);
+        }
+    }
+    void ShowError(const std::exception& error);
+
+    std::map<QString, QAction*> actions_;
+    QWidget* panelMain_ = nullptr;
+    QWidget* panelRight_ = nullptr;
+    QWidget* panelRTop_ = nullptr;
+    QWidget* panelRBottom_ = nullptr;
+    TShockwaveFlash* flash_ = nullptr;
+    PlaySlider* slider_ = nullptr;
+    QMenu* popup_ = nullptr;
+    QTimer* timerTitle_ = nullptr;
+    QTimer* timerPlay_ = nullptr;
+
+    std::unique_ptr<WorkingBase> workingBase_;
+    std::unique_ptr<PreviewAdapter> previewAdapter_;
+    std::unique_ptr<swfService> service_;
+    ClockRandomSource random_;
+    MessageBoxReporter reporter_{this};
+    std::unique_ptr<TVuzozUzev> builder_;
+    QPointer<TObjListForm> objList_;
+    QPointer<TTextForm> textForm_;
+    QPointer<TPicForm> picForm_;
+    QPointer<TBackgroundForm> bgForm_;
+    QPointer<TGuideForm> guide_;
+    FileChooser chooser_;
+    GuideRunner guideRunner_;
+    QSize autoSize_;
+    QToolBar* toolBar_ = nullptr;
+    std::string savedSnapshot_;
+    bool autoSizing_ = false;
+    bool moving_ = false;
+    QPoint dragStart_;
+};
+
+}  // namespace glimmora

@@ -1,0 +1,423 @@
+// The main window's command table, menus and the commands themselves.
+#include "workspace/TMainForm.h"
+
+#include "document/ProjectFiles.h"
+#include "generation/TVuzozUzev.h"
+#include "player/widget/TShockwaveFlash.h"
+#include "widgets/PlaySlider.h"
+#include "workspace/MessageBoxes.h"
+#include "workspace/TBackgroundForm.h"
+#include "workspace/TGuideForm.h"
+#include "workspace/TObjListForm.h"
+#include "workspace/TPicForm.h"
+#include "workspace/TTextForm.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QUrl>
+
+#include <sstream>
+
+namespace glimmora {
+
+namespace {
+
+struct CommandRow {
+    const char* name;
+    const char* caption;
+    const char* shortcut;
+    bool checkable;
+};
+
+const CommandRow kCommands[] = {
+    {"FileNew", "&New", "Ctrl+N", false},
+    {"FileOpen", "&Open...", "Ctrl+O", false},
+    {"FileClose", "&Close", "Ctrl+W", false},
+    {"FileSave", "&Save", "Ctrl+S", false},
+    {"FileSaveAs", "Save &As...", "", false},
+    {"FileExportAsSwf", "&Export as SWF...", "", false},
+    {"FileSetAsScreenSaver", "Convert to ScreenSave&r", "", false},
+    {"FileSwfToExe", "Convert S&WF to EXE...", "", false},
+    {"FileExeToSwf", "Convert EXE to SW&F...", "", false},
+    {"FileExit", "E&xit", "Ctrl+Q", false},
+    {"InsertText", "Insert &Text", "", true},
+    {"InsertPicture", "Insert &Picture", "", true},
+    {"InsertSound", "Insert &Sound", "", true},
+    {"ControlPlay", "&Play", "", false},
+    {"ControlPause", "P&ause", "", false},
+    {"ControlStop", "&Go To End", "", false},
+    {"ControlForward", "&Forward", "Ctrl+B", false},
+    {"ControlBackward", "&Backward", "Ctrl+Z", false},
+    {"ControlLoop", "&Loop", "Ctrl+L", true},
+    {"ModifyBg", "&Movie Property", "", false},
+    {"HelpContents", "&Contents...", "F1", false},
+    {"HelpVisitTessaly", "&Tessaly on the Web", "", false},
+    {"HelpAbout", "&About...", "", false},
+    {"WindowShow", "Show/Hide Window", "F4", false},
+    {"WindowWorkSpace", "&Reset WorkSpace", "F11", false},
+    {"CaptureWindow", "Capture", "F9", false},
+    {"ViewFullScreen", "&Full Sceen", "", true},
+    {"WindowBg", "&Background", "", false},
+    {"WindowLibrary", "Movie &Library", "", false},
+    {"LanguageOut", "&Load Language File...", "", false},
+    {"LanguageEnglish", "&English", "", false},
+    {"LanguageChinese", "&Chinese", "", false},
+};
+
+QString HintOf(const char* caption) {
+    return QString(caption).remove('&').remove("...");
+}
+
+std::string Serialized(TXMLDocument& document) {
+    std::ostringstream out;
+    document.Dom().save(out);
+    return out.str();
+}
+
+// Physical memory and memory load from /proc/meminfo; empty when unreadable.
+QString MemoryLines() {
+    QFile file("/proc/meminfo");
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    qint64 total = 0, available = -1;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QList<QByteArray> parts = line.simplified().split(' ');
+        if (parts.size() < 2) continue;
+        if (parts[0] == "MemTotal:") total = parts[1].toLongLong();
+        if (parts[0] == "MemAvailable:") available = parts[1].toLongLong();
+    }
+    if (total <= 0) return {};
+    QString text = QString("Physical memory: %1 KB").arg(total);
+    if (available >= 0 && available <= total)
+        text += QString("\nMemory load: %1%").arg(100 - int(available * 100 / total));
+    return text;
+}
+
+}  // namespace
+
+void TMainForm::CreateActions() {
+    for (const CommandRow& row : kCommands) {
+        auto* action = new QAction(row.caption, this);
+        action->setObjectName(row.name);
+        if (*row.shortcut) action->setShortcut(QKeySequence(row.shortcut));
+        action->setCheckable(row.checkable);
+        action->setToolTip(HintOf(row.caption));
+        addAction(action);  // shortcuts work without a menu entry
+        actions_[row.name] = action;
+    }
+    auto on = [this](const char* name, auto member) {
+        connect(Action(name), &QAction::triggered, this, [this, member] { Guarded([&] { (this->*member)(); }); });
+    };
+    on("FileNew", &TMainForm::FileNew);
+    on("FileOpen", &TMainForm::FileOpen);
+    connect(Action("FileClose"), &QAction::triggered, this, [this] { Guarded([&] { FileClose(); }); });
+    connect(Action("FileSave"), &QAction::triggered, this, [this] { Guarded([&] { FileSave(); }); });
+    connect(Action("FileSaveAs"), &QAction::triggered, this, [this] { Guarded([&] { FileSaveAs(); }); });
+    on("FileExportAsSwf", &TMainForm::FileExportAsSwf);
+    on("FileExit", &TMainForm::FileExit);
+    on("InsertText", &TMainForm::InsertText);
+    on("InsertPicture", &TMainForm::InsertPicture);
+    on("InsertSound", &TMainForm::InsertSound);
+    on("ControlPlay", &TMainForm::ControlPlay);
+    on("ControlPause", &TMainForm::ControlPause);
+    on("ControlStop", &TMainForm::ControlStop);
+    connect(Action("ControlForward"), &QAction::triggered, this, [this] { flash_->Forward(); });
+    connect(Action("ControlBackward"), &QAction::triggered, this, [this] { flash_->Back(); });
+    on("ControlLoop", &TMainForm::ControlLoop);
+    auto showBg = [this] { if (bgForm_) { bgForm_->show(); bgForm_->raise(); } };
+    connect(Action("ModifyBg"), &QAction::triggered, this, showBg);
+    connect(Action("WindowBg"), &QAction::triggered, this, showBg);
+    connect(Action("WindowLibrary"), &QAction::triggered, this, [this] { if (objList_) objList_->show(); });
+    on("HelpContents", &TMainForm::HelpContents);
+    on("HelpAbout", &TMainForm::HelpAbout);
+    on("WindowShow", &TMainForm::WindowShow);
+    on("WindowWorkSpace", &TMainForm::WindowWorkSpace);
+    on("ViewFullScreen", &TMainForm::ViewFullScreen);
+    // The output tools (screensaver, projectors, capture) and the language
+    // files come later; their commands exist but stay disabled.
+    for (const char* name : {"FileSetAsScreenSaver", "FileSwfToExe", "FileExeToSwf", "CaptureWindow",
+                             "HelpVisitTessaly", "LanguageOut", "LanguageEnglish", "LanguageChinese"})
+        Action(name)->setEnabled(false);
+    Action("ControlLoop")->setChecked(true);
+}
+
+void TMainForm::CreateMenus() {
+    auto add = [this](QMenu* menu, std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            if (QString(name) == "|") menu->addSeparator();
+            else menu->addAction(Action(name));
+        }
+    };
+    add(menuBar()->addMenu("&File"), {"FileNew", "FileOpen", "FileClose", "|", "FileSave", "FileSaveAs",
+                                      "FileExportAsSwf", "|", "FileSetAsScreenSaver", "FileSwfToExe",
+                                      "FileExeToSwf", "|", "FileExit"});
+    add(menuBar()->addMenu("&Insert"), {"InsertText", "InsertPicture", "InsertSound"});
+    add(menuBar()->addMenu("&Control"), {"ControlPlay", "ControlPause", "ControlStop", "|", "ControlForward",
+                                         "ControlBackward", "|", "ControlLoop"});
+    add(menuBar()->addMenu("&Modify"), {"ModifyBg"});
+    add(menuBar()->addMenu("&Help"), {"HelpContents", "|", "HelpVisitTessaly", "|", "HelpAbout"});
+
+    toolBar_ = addToolBar("Tools");
+    toolBar_->setObjectName("ToolBar");
+    toolBar_->setMovable(false);
+    for (const char* name : {"FileNew", "FileOpen", "FileSave", "|", "InsertText", "InsertPicture",
+                             "InsertSound", "|", "ControlPlay", "ControlPause", "ControlStop", "|",
+                             "ControlBackward", "ControlForward", "|", "ControlLoop"}) {
+        if (QString(name) == "|") toolBar_->addSeparator();
+        else toolBar_->addAction(Action(name));
+    }
+
+    popup_ = new QMenu(this);
+    popup_->setObjectName("PopupActionBarEx");
+    popup_->addAction(Action("ControlLoop"));
+    popup_->addAction(Action("HelpAbout"));
+}
+
+QAction* TMainForm::Action(const QString& name) const {
+    const auto found = actions_.find(name);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+QString TMainForm::ChooseFile(const QString& caption, const QString& filter, bool save) {
+    if (chooser_) return chooser_(this, caption, filter, save);
+    const QString dir = QString::fromStdString(GlobalVars().LastOpenDir);
+    return save ? QFileDialog::getSaveFileName(this, caption, dir, filter)
+                : QFileDialog::getOpenFileName(this, caption, dir, filter);
+}
+
+bool TMainForm::Modified() const {
+    return builder_ && objList_ && objList_->XMLDoc().Active() &&
+           Serialized(objList_->XMLDoc()) != savedSnapshot_;
+}
+
+void TMainForm::RememberSaved() {
+    savedSnapshot_ = objList_ ? Serialized(objList_->XMLDoc()) : std::string();
+}
+
+bool TMainForm::AskSaveChanges() {
+    if (!Modified()) return true;
+    const auto answer = MessageBoxes::Ask(this, "Save changes?",
+                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel) return false;
+    if (answer == QMessageBox::Yes) return FileSave();
+    return true;
+}
+
+void TMainForm::LoadProject() {
+    glimmora::LoadProject(objList_->XMLDoc(), builder_->SourceFile, builder_->WorkingProject);
+    objList_->RefreshObjList();
+    builder_->LoadMovieProperties();
+    objList_->show();
+    bgForm_->show();
+    RememberSaved();
+    builder_->BuildMovie();
+}
+
+void TMainForm::FileNew() {
+    if (builder_ && !AskSaveChanges()) return;
+    DestroyBuilder();
+    bool confirmed = false;
+    if (guideRunner_) {
+        confirmed = guideRunner_();
+    } else {
+        if (!guide_) guide_ = new TGuideForm(this, GlobalVars());
+        confirmed = guide_->exec() == QDialog::Accepted;
+    }
+    if (!confirmed) return;
+    CreateBuilder();
+    builder_->SourceFile = ProgramFolder() / TGuideForm::TemplateFile(GlobalVars().TemplateIndex).toStdString();
+    LoadProject();
+}
+
+void TMainForm::FileOpen() {
+    const QString file = ChooseFile("Open", "Glimmora file (*.gmr);;Flash file (*.swf);;All file (*.gmr *.swf)", false);
+    if (file.isEmpty()) return;
+    OpenFile(file);
+}
+
+void TMainForm::OpenFile(const QString& file) {
+    if (builder_ && !AskSaveChanges()) return;
+    DestroyBuilder();
+    GlobalVars().LastOpenDir = QFileInfo(file).absolutePath().toStdString();
+    const QString extension = QFileInfo(file).suffix().toUpper();
+    if (extension == "SWF") {
+        SetPlayCommands(true);
+        ShowSwf(file);
+    } else if (extension == "GMR") {
+        CreateBuilder();
+        builder_->BasePath = std::filesystem::path(file.toStdString()).replace_extension();
+        builder_->SourceFile = file.toStdString();
+        LoadProject();
+    }
+}
+
+bool TMainForm::FileClose() {
+    if (builder_ && !AskSaveChanges()) return false;
+    DestroyBuilder();
+    flash_->SetBackgroundColor(16777215);
+    flash_->SetMovie(TShockwaveFlash::kNoMovie);
+    setWindowTitle(ApplicationTitle());
+    return true;
+}
+
+void TMainForm::CopyObjectFiles(const std::filesystem::path& fromFolder, const std::filesystem::path& toFolder) {
+    const IXMLObjList objects = objList_->Movie().Obj();
+    for (int i = 0; i < objects.Count(); ++i) {
+        const IXMLObj obj = objects.Items(i);
+        const std::string kind = obj.ObjTypeName();
+        if (kind != "Pic" && kind != "Sound") continue;
+        const std::string file = obj.ObjName() + (kind == "Pic" ? ".jpg" : ".wav");
+        // PictureFileOf/SoundFileOf refuse names that lead out of the folder.
+        const std::filesystem::path from = kind == "Pic" ? PictureFileOf(fromFolder / "x", obj.ObjName())
+                                                         : SoundFileOf(fromFolder / "x", obj.ObjName());
+        std::error_code error;
+        if (!std::filesystem::exists(from, error)) continue;
+        ReplaceFile(from, toFolder / file);
+    }
+}
+
+bool TMainForm::FileSave() {
+    if (!builder_) return false;
+    const std::filesystem::path oldBase = builder_->BasePath;
+    if (builder_->BasePath == UntitledBase()) {
+        QString file = ChooseFile("Save", "Glimmora file (*.gmr)", true);
+        if (file.isEmpty()) return false;
+        builder_->BasePath = std::filesystem::path(file.toStdString()).replace_extension();
+    }
+    try {
+        const std::filesystem::path oldFolder = FolderOfBase(oldBase);
+        const std::filesystem::path newFolder = FolderOfBase(builder_->BasePath);
+        if (std::filesystem::weakly_canonical(oldFolder) != std::filesystem::weakly_canonical(newFolder))
+            CopyObjectFiles(oldFolder, newFolder);
+        SaveProject(objList_->XMLDoc(), builder_->WorkingProject, builder_->BasePath);
+        builder_->BuildMovie();
+        ReplaceFile(builder_->WorkingMovie, MovieFileOf(builder_->BasePath));
+    } catch (...) {
+        builder_->BasePath = oldBase;  // a failed save keeps the project where it was
+        throw;
+    }
+    RememberSaved();
+    return true;
+}
+
+bool TMainForm::FileSaveAs() {
+    if (!builder_) return false;
+    const std::filesystem::path oldBase = builder_->BasePath;
+    builder_->BasePath = UntitledBase();
+    bool saved = false;
+    try {
+        saved = FileSave();
+    } catch (...) {
+        builder_->BasePath = oldBase;
+        throw;
+    }
+    if (!saved) builder_->BasePath = oldBase;  // cancelled: still the old project
+    return saved;
+}
+
+void TMainForm::FileExportAsSwf() {
+    const QString file = ChooseFile("Export as SWF", "Flash file (*.swf)", true);
+    if (!file.isEmpty()) ExportTo(file);
+}
+
+bool TMainForm::ExportTo(const QString& file) {
+    if (!builder_) return false;
+    std::filesystem::path target(file.toStdString());
+    target.replace_extension(".swf");
+    builder_->BuildMovie(target);
+    return std::filesystem::exists(target);
+}
+
+void TMainForm::FileExit() {
+    if (FileClose()) close();
+}
+
+void TMainForm::InsertText() {
+    if (builder_) builder_->TextAdapter->AddNew(flash_->CurrentFrame());
+}
+
+void TMainForm::InsertPicture() {
+    if (builder_) builder_->PicAdapter->AddNew(flash_->CurrentFrame());
+}
+
+void TMainForm::InsertSound() {
+    if (builder_) builder_->SoundAdapter->AddNew(flash_->CurrentFrame());
+}
+
+void TMainForm::ControlPlay() {
+    flash_->GotoFrame(0);
+    PlayPreview(GlobalVars().LoopPlayback);
+}
+
+void TMainForm::ControlPause() {
+    GlobalVars().WasPlaying = !GlobalVars().WasPlaying;
+    flash_->SetPlaying(GlobalVars().WasPlaying);
+}
+
+void TMainForm::ControlStop() {
+    flash_->Stop();
+    flash_->GotoFrame(flash_->TotalFrames() - 1);
+}
+
+void TMainForm::ControlLoop() {
+    // The action has toggled its check already; follow it.
+    const bool loop = Action("ControlLoop")->isChecked();
+    flash_->SetLoop(loop);
+    GlobalVars().LoopPlayback = loop;
+    if (builder_) builder_->StoreMovieProperties();
+}
+
+void TMainForm::WindowShow() {
+    if (!bgForm_) return;
+    if (bgForm_->isVisible()) {
+        for (QWidget* w : {static_cast<QWidget*>(bgForm_.data()), static_cast<QWidget*>(objList_.data()),
+                           static_cast<QWidget*>(textForm_.data()), static_cast<QWidget*>(picForm_.data())})
+            if (w) w->hide();
+    } else {
+        bgForm_->show();
+        if (objList_) objList_->show();
+    }
+}
+
+void TMainForm::WindowWorkSpace() {
+    if (!builder_) return;
+    // Docked windows stack in their panels: editor on top, the list below.
+    for (QWidget* w : {static_cast<QWidget*>(bgForm_.data()), static_cast<QWidget*>(textForm_.data()),
+                       static_cast<QWidget*>(picForm_.data()), static_cast<QWidget*>(objList_.data())})
+        if (w) w->move(0, 0);
+    if (bgForm_) bgForm_->show();
+    if (objList_) objList_->show();
+}
+
+void TMainForm::ViewFullScreen() {
+    const bool full = !isFullScreen();
+    toolBar_->setVisible(!full);
+    menuBar()->setVisible(!full);
+    slider_->parentWidget()->setVisible(!full);
+    if (full) showFullScreen();
+    else showNormal();
+}
+
+void TMainForm::HelpContents() {
+    const std::filesystem::path help = ProgramFolder() / "help" / "Glimmora.html";
+    if (!std::filesystem::exists(help)) throw std::runtime_error("Cannot find the help file " + help.string());
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
+}
+
+QString TMainForm::AboutText() {
+    QString text = QString("Glimmora\nVersion %1.%2 (Build 1)")
+                       .arg(1).arg(0);
+    const QString memory = MemoryLines();
+    if (!memory.isEmpty()) text += "\n\n" + memory;
+    return text;
+}
+
+void TMainForm::HelpAbout() {
+    MessageBoxes::Information(this, AboutText(), "About Glimmora");
+}
+
+}  // namespace glimmora

@@ -1,0 +1,297 @@
+#include "workspace/TObjListForm.h"
+
+#include "document/ProjectFiles.h"
+#include "generation/TVuzozUzev.h"
+#include "workspace/ErrorBox.h"
+
+#include <QAbstractItemView>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <filesystem>
+#include <system_error>
+
+namespace glimmora {
+
+namespace {
+
+// The tree lets its entries be dragged onto one another; the drop itself is
+// the list's (a new Layer, then a refill), never Qt's own item move.
+class ObjTreeWidget : public QTreeWidget {
+public:
+    ObjTreeWidget(QWidget* parent, std::function<void(QTreeWidgetItem*)> drop)
+        : QTreeWidget(parent), drop_(std::move(drop)) {}
+
+protected:
+    void dragMoveEvent(QDragMoveEvent* event) override {
+        QTreeWidgetItem* target = itemAt(event->position().toPoint());
+        if (event->source() == this && target && target != currentItem()) event->acceptProposedAction();
+        else event->ignore();
+    }
+    void dropEvent(QDropEvent* event) override {
+        QTreeWidgetItem* target = itemAt(event->position().toPoint());
+        event->setDropAction(Qt::IgnoreAction);
+        event->accept();
+        if (event->source() == this && target && target != currentItem()) drop_(target);
+    }
+
+private:
+    std::function<void(QTreeWidgetItem*)> drop_;
+};
+
+}  // namespace
+
+TObjListForm::TObjListForm(QWidget* owner, QWidget* panel, TVuzozUzev* builder)
+    : TChildForm(owner, panel), builder_(builder) {
+    setObjectName("ObjListForm");
+    setWindowTitle("Movie Library");
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xEB, 0xF7, 0xEB));  // colour value 15464427
+    setPalette(pal);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    tree_ = new ObjTreeWidget(this, [this](QTreeWidgetItem* target) { DropOnto(target); });
+    tree_->setObjectName("ObjTree");
+    tree_->setHeaderHidden(true);
+    tree_->setRootIsDecorated(false);
+    tree_->setIndentation(19);
+    tree_->setMouseTracking(true);
+    tree_->setDragEnabled(true);
+    tree_->setAcceptDrops(true);
+    tree_->setDragDropMode(QAbstractItemView::DragDrop);
+    tree_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+    tree_->installEventFilter(this);
+    layout->addWidget(tree_);
+
+    popup_ = new QMenu(this);
+    popup_->addAction("Insert &Text", this, [this] { if (hooks_.insert) hooks_.insert("Text"); });
+    popup_->addAction("Insert &Picture", this, [this] { if (hooks_.insert) hooks_.insert("Pic"); });
+    popup_->addAction("Insert &Sound", this, [this] { if (hooks_.insert) hooks_.insert("Sound"); });
+    popup_->addSeparator();
+    popup_->addAction("&Delete", this, [this] { DeleteObj(); });
+
+    connect(tree_, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (QTreeWidgetItem* item = tree_->itemAt(at)) tree_->setCurrentItem(item);
+        popup_->popup(tree_->viewport()->mapToGlobal(at));
+    });
+    connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        editedFrom_ = current ? current->text(0).toStdString() : std::string();
+        if (!filling_) DisplayObj();
+    });
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { DoubleClickSelected(); });
+    connect(tree_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) { ItemEdited(item); });
+    connect(tree_, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem* item) {
+        editedFrom_ = item ? item->text(0).toStdString() : std::string();
+    });
+}
+
+TObjListForm::~TObjListForm() = default;
+
+void TObjListForm::RefreshObjList() {
+    movie_ = GetMovie(xmlDoc_);
+    if (builder_) builder_->SetDocument(&movie_);
+    filling_ = true;
+    tree_->clear();
+    const IXMLObjList objects = movie_.Obj();
+    std::vector<int> layers;  // Layer of each entry, top to bottom
+    for (int i = 0; i < objects.Count(); ++i) {
+        const IXMLObj obj = objects.Items(i);
+        const int layer = obj.Layer();
+        int row = 0;
+        while (row < int(layers.size()) && layers[row] < layer) ++row;
+        auto* item = new QTreeWidgetItem({QString::fromStdString(obj.ObjName())});
+        item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled);
+        tree_->insertTopLevelItem(row, item);
+        layers.insert(layers.begin() + row, layer);
+    }
+    tree_->setCurrentItem(nullptr);
+    tree_->clearSelection();
+    filling_ = false;
+}
+
+int TObjListForm::FindByName(const std::string& name) const {
+    if (!movie_) return -1;
+    const IXMLObjList objects = movie_.Obj();
+    for (int i = 0; i < objects.Count(); ++i)
+        if (objects.Items(i).ObjName() == name) return i;
+    return -1;
+}
+
+int TObjListForm::FindSelected() const {
+    const auto name = SelectedName();
+    return name ? FindByName(*name) : -1;
+}
+
+void TObjListForm::DisplayObj() {
+    try {
+        const int index = FindSelected();
+        if (index < 0 || !builder_) return;
+        builder_->CurrentIndex = index;
+        const std::string kind = movie_.Obj().Items(index).ObjTypeName();
+        if (kind != "Text" && kind != "Pic" && kind != "Sound") return;
+        builder_->CurrentKind = kind;
+        for (const char* other : {"Text", "Pic", "Sound"})
+            if (kind != other && hooks_.closeEditor) hooks_.closeEditor(other);
+        if (kind == "Text") builder_->TextAdapter->ShowInEditor(index);
+        else if (kind == "Pic") builder_->PicAdapter->ShowInEditor(index);
+        else builder_->SoundAdapter->ShowInEditor(index);
+        if (hooks_.showEditor) hooks_.showEditor(kind);
+        if (hooks_.checkInsert) hooks_.checkInsert(kind);
+        activateWindow();
+    } catch (const std::exception& error) {
+        ShowErrorBox(this, error);
+    }
+}
+
+void TObjListForm::DeleteObj() {
+    try {
+        const int index = FindSelected();
+        if (index < 0) return;
+        const std::string kind = movie_.Obj().Items(index).ObjTypeName();
+        movie_.Obj().Delete(index);
+        if (hooks_.closeEditor) hooks_.closeEditor(kind);
+        RefreshObjList();
+        tree_->setFocus();
+        const int row = index == 0 ? 0 : index - 1;
+        if (QTreeWidgetItem* item = tree_->topLevelItem(row)) tree_->setCurrentItem(item);
+    } catch (const std::exception& error) {
+        ShowErrorBox(this, error);
+    }
+}
+
+void TObjListForm::MoveNode(bool up) {
+    QTreeWidgetItem* item = tree_->currentItem();
+    if (!item) return;
+    const int row = tree_->indexOfTopLevelItem(item);
+    const int to = up ? row - 1 : row + 1;
+    if (to < 0 || to >= tree_->topLevelItemCount()) return;
+    filling_ = true;
+    tree_->takeTopLevelItem(row);
+    tree_->insertTopLevelItem(to, item);
+    tree_->setCurrentItem(item);
+    filling_ = false;
+}
+
+void TObjListForm::SetSelectedLayerToRow() {
+    const int index = FindSelected();
+    if (index < 0) return;
+    movie_.Obj().Items(index).SetLayer(tree_->indexOfTopLevelItem(tree_->currentItem()));
+}
+
+void TObjListForm::DropOnto(QTreeWidgetItem* target) {
+    QTreeWidgetItem* item = tree_->currentItem();
+    if (!item || !target || item == target) return;
+    try {
+        filling_ = true;
+        tree_->takeTopLevelItem(tree_->indexOfTopLevelItem(item));
+        tree_->insertTopLevelItem(tree_->indexOfTopLevelItem(target), item);
+        tree_->setCurrentItem(item);
+        filling_ = false;
+        SetSelectedLayerToRow();
+        RefreshObjList();
+    } catch (const std::exception& error) {
+        filling_ = false;
+        ShowErrorBox(this, error);
+    }
+}
+
+void TObjListForm::DoubleClickSelected() {
+    const int index = FindSelected();
+    if (index < 0 || !builder_) return;
+    builder_->CurrentIndex = index;
+    const std::string kind = movie_.Obj().Items(index).ObjTypeName();
+    if (!hooks_.gotoFrame) return;
+    if (kind == "Text") hooks_.gotoFrame(builder_->TextAdapter->StartTime);
+    else if (kind == "Pic") hooks_.gotoFrame(builder_->PicAdapter->StartTime);
+}
+
+bool TObjListForm::RenameObj(const std::string& oldName, const std::string& newName) {
+    if (oldName == newName) return true;
+    const int index = FindByName(oldName);
+    if (index < 0) return false;
+    if (newName.empty()) {
+        ShowErrorBox(this, std::runtime_error("An object needs a name."));
+        return false;
+    }
+    if (FindByName(newName) >= 0) {
+        ShowErrorBox(this, std::runtime_error("Another object is already named \"" + newName + "\"."));
+        return false;
+    }
+    try {
+        const IXMLObj obj = movie_.Obj().Items(index);
+        const std::string kind = obj.ObjTypeName();
+        if (builder_ && (kind == "Pic" || kind == "Sound")) {
+            // The picture or wave beside the project is found by the object's name.
+            const auto fileOf = kind == "Pic" ? &PictureFileOf : &SoundFileOf;
+            const std::filesystem::path to = fileOf(builder_->BasePath, newName);  // refuses "a/b", ".."
+            const std::filesystem::path from = fileOf(builder_->BasePath, oldName);
+            std::error_code error;
+            if (std::filesystem::exists(from, error)) {
+                std::filesystem::rename(from, to, error);
+                if (error) throw std::runtime_error("Cannot rename " + from.string() + ": " + error.message());
+            }
+        }
+        obj.SetObjName(newName);
+        return true;
+    } catch (const std::exception& error) {
+        ShowErrorBox(this, error);
+        return false;
+    }
+}
+
+void TObjListForm::ItemEdited(QTreeWidgetItem* item) {
+    if (filling_ || !item) return;
+    const std::string newName = item->text(0).toStdString();
+    const std::string oldName = editedFrom_;
+    if (oldName.empty() || newName == oldName) return;
+    if (RenameObj(oldName, newName)) {
+        editedFrom_ = newName;
+    } else {
+        filling_ = true;
+        item->setText(0, QString::fromStdString(oldName));
+        filling_ = false;
+    }
+}
+
+void TObjListForm::AppendNode(const std::string& name) {
+    auto* item = new QTreeWidgetItem({QString::fromStdString(name)});
+    item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled);
+    tree_->addTopLevelItem(item);
+}
+
+void TObjListForm::SelectLastNode() {
+    tree_->setFocus();
+    const int count = tree_->topLevelItemCount();
+    if (count > 0) tree_->setCurrentItem(tree_->topLevelItem(count - 1));
+}
+
+std::optional<std::string> TObjListForm::SelectedName() const {
+    if (QTreeWidgetItem* item = tree_->currentItem()) return item->text(0).toStdString();
+    return std::nullopt;
+}
+
+bool TObjListForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tree_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // While a label is edited the keys go to the editor, never here.
+        if (key->key() == Qt::Key_Delete) { DeleteObj(); return true; }
+        if ((key->modifiers() & Qt::ControlModifier) && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+            try {
+                MoveNode(key->key() == Qt::Key_Up);
+                SetSelectedLayerToRow();
+            } catch (const std::exception& error) {
+                ShowErrorBox(this, error);
+            }
+            return true;
+        }
+    }
+    return TChildForm::eventFilter(watched, event);
+}
+
+}  // namespace glimmora

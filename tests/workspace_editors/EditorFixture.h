@@ -56,8 +56,8 @@ protected:
     void ShowText(int index);
     void ShowPic(int index);
 
-    int Builds() const { return int(service.Log().Matching("movie.WriteMovie").size()); }
-    std::vector<std::string> Calls(const std::string& prefix) const { return service.Log().Matching(prefix); }
+    int Builds() { return int(service.Log().Matching("movie.WriteMovie").size()); }
+    std::vector<std::string> Calls(const std::string& prefix) { return service.Log().Matching(prefix); }
     // A text field of object `index`.
     std::string Field(int index, const char* path) const;
 

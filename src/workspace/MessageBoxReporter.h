@@ -1,0 +1,39 @@
+#pragma once
+// Shows the program's messages and the errors caught at an editor handler's
+// edge in an error box through MessageBoxes (whose sink tests replace). Tests
+// may also give an editor a collecting reporter of its own.
+
+#include "generation/ErrorReporter.h"
+
+#include <exception>
+
+class QWidget;
+
+namespace glimmora {
+
+class MessageBoxReporter : public IErrorReporter {
+public:
+    explicit MessageBoxReporter(QWidget* parent = nullptr) : parent_(parent) {}
+    // An error box (error icon, OK and Cancel; the answer does not matter).
+    void ShowError(const std::string& message) override;
+
+private:
+    QWidget* parent_;
+};
+
+// The reporter an editor uses when none was given.
+IErrorReporter& DefaultEditorReporter();
+
+// Runs `handler`; an exception it throws goes to `reporter` with its text and
+// the program goes on.
+template <typename Handler>
+void RunGuarded(IErrorReporter& reporter, Handler&& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        reporter.ShowError(error.what());
+    }
+}
+
+}  // namespace glimmora

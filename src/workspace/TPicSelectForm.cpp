@@ -1,0 +1,57 @@
+#include "workspace/TPicSelectForm.h"
+
+#include "document/ProjectFiles.h"
+#include "effects/picture/import/ConvertToJpeg.h"
+#include "generation/IPicEditor.h"
+#include "generation/TVuzozUzev.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include <stdexcept>
+
+namespace glimmora {
+
+TPicSelectForm::TPicSelectForm(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint)
+{
+    setObjectName("PicSelectForm");
+    setWindowTitle("Wait Processing ...");
+    setFixedSize(315, 21);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+bool TPicSelectForm::ImportPicture(TVuzozUzev& builder, IPicEditor& editor, IErrorReporter& reporter)
+{
+    struct CloseOnExit {
+        TPicSelectForm* form;
+        ~CloseOnExit() { form->close(); }
+    } closer{this};
+
+    if (PictureFileName.isEmpty()) return false;
+    TFlashPicF& adapter = *builder.PicAdapter;
+    if (adapter.ObjName.empty()) throw std::runtime_error("No picture object is open in the editor");
+
+    const std::string source = PictureFileName.toStdString();
+    const std::string target = PictureFileOf(builder.BasePath, adapter.ObjName).string();
+    int width = 0;
+    int height = 0;
+    if (!ConvertToJpeg(source, target, width, height, reporter)) {
+        editor.ClearImage();
+        return false;
+    }
+    editor.LoadImage(target);
+    adapter.Content = source;
+    adapter.JpegPath = target;
+    editor.SetEditWidth(width);
+    editor.SetEditHeight(height);
+    adapter.StoreFromEditor();
+    builder.BuildMovie();
+    return true;
+}
+
+}  // namespace glimmora

@@ -1,0 +1,34 @@
+#pragma once
+// The wait window "Wait Processing ..." shown while a chosen picture is
+// converted into the picture object's stored JPEG.
+//
+// Construction: TPicSelectForm(QWidget* owner); the picture editor creates it
+// at the first import and reuses it.
+
+#include <QDialog>
+#include <QString>
+
+namespace glimmora {
+
+class IErrorReporter;
+class IPicEditor;
+class TVuzozUzev;
+
+class TPicSelectForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TPicSelectForm(QWidget* owner);
+
+    QString PictureFileName;
+
+    // Converts PictureFileName into the stored picture of the builder's
+    // picture adapter's object (the project folder + ObjName + ".jpg"); on
+    // success shows it in `editor`, sets the adapter's Content and JpegPath,
+    // the editor's width and height, stores and builds. On a refusal (too
+    // large, not a BMP or JPEG) the editor's image is cleared and the object
+    // is unchanged. Closes the window in every case; errors of the conversion
+    // or the build propagate. True when the picture was taken.
+    bool ImportPicture(TVuzozUzev& builder, IPicEditor& editor, IErrorReporter& reporter);
+};
+
+}  // namespace glimmora

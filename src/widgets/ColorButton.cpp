@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QGridLayout>
 #include <QMenu>
+#include <QPainter>
 #include <QPixmap>
 #include <QToolButton>
 #include <QWidgetAction>
@@ -92,8 +93,14 @@ void ColorButton::SetColor(int color)
 
 void ColorButton::Repaint()
 {
-    QPixmap pixmap(24, 12);
+    // The chosen colour inside a dark frame, so that white shows on white.
+    QPixmap pixmap(28, 14);
     pixmap.fill(ColorOfValue(color_));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::darkGray);
+    painter.drawRect(0, 0, pixmap.width() - 1, pixmap.height() - 1);
+    painter.end();
+    setIconSize(pixmap.size());
     setIcon(QIcon(pixmap));
 }
 

@@ -164,6 +164,7 @@ bool TPicForm::ImportFile(const QString& file)
         if (!waitForm_) waitForm_ = new TPicSelectForm(nullptr);
         waitForm_->PictureFileName = file;
         waitForm_->show();
+        waitForm_->repaint();  // painted before the conversion holds the thread
         taken = waitForm_->ImportPicture(*builder_, *this, Reporter());
         // Only a conversion that ran (taken or refused) moves the folder.
         globals_.LastOpenDir = QDir::toNativeSeparators(QFileInfo(file).absolutePath()).toStdString();

@@ -3,6 +3,8 @@
 #include "BusyMovie.h"
 
 #include "document/ProjectFiles.h"
+#include "effects/picture/PicEffectTable.h"
+#include "effects/picture/import/ConvertToJpeg.h"
 #include "document/XmlDocument.h"
 #include "generation/RandomSource.h"
 #include "generation/TVuzozUzev.h"
@@ -126,6 +128,43 @@ void BM_FortyLetterEffectTexts(benchmark::State& state)
     BuildProjectRepeatedly(state, project);
 }
 BENCHMARK(BM_FortyLetterEffectTexts)->Unit(benchmark::kMillisecond);
+
+// One animated picture per routine: every name but the still one and the fades.
+void BM_NinetyAnimatedPictures(benchmark::State& state)
+{
+    static const auto project = [] {
+        const auto folder = BenchFolder("ninety");
+        std::string objects;
+        int i = 0;
+        for (const auto& name : PicEffectNames()) {
+            if (name == "-- None --" || name == "Fade In" || name == "Fade Out") continue;
+            const std::string obj = "Pic_" + std::to_string(++i);
+            WriteJpeg(folder / (obj + ".jpg"), 160, 120, i);
+            objects += "<Obj><ObjName>" + obj + "</ObjName><StartTime>" + std::to_string(i * 3) +
+                       "</StartTime><EndTime>" + std::to_string(i * 3 + 24) +
+                       "</EndTime><Layer>2</Layer><ObjTypeName>Pic</ObjTypeName><ObjType><ObjPic><Content>p.jpg"
+                       "</Content><PositionX>100</PositionX><PositionY>100</PositionY><Width>160</Width><Height>120"
+                       "</Height><EffectName>" + name + "</EffectName></ObjPic></ObjType></Obj>";
+        }
+        return WriteTextProject("ninety", objects);
+    }();
+    BuildProjectRepeatedly(state, project);
+}
+BENCHMARK(BM_NinetyAnimatedPictures)->Unit(benchmark::kMillisecond);
+
+// The import of the largest picture a movie takes: 800 x 600 JPEG in, quality 75 out.
+void BM_ConvertJpeg800x600(benchmark::State& state)
+{
+    const auto folder = BenchFolder("convert");
+    const auto source = folder / "source.jpg";
+    WriteJpeg(source, 800, 600, 7);
+    SilentReporter reporter;
+    int width = 0, height = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ConvertToJpeg(source.string(), (folder / "Pic_1.jpg").string(), width, height, reporter));
+    state.counters["bytes_out"] = double(std::filesystem::file_size(folder / "Pic_1.jpg"));
+}
+BENCHMARK(BM_ConvertJpeg800x600)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace glimmora::bench

@@ -32,6 +32,26 @@ void SpinEdit::SetMaxTypedLength(int characters)
     lineEdit()->setMaxLength(characters > 0 ? characters : 32767);
 }
 
+QValidator::State SpinEdit::validate(QString& text, int& pos) const
+{
+    const QValidator::State state = QSpinBox::validate(text, pos);
+    if (state != QValidator::Invalid) return state;
+    bool ok = false;
+    locale().toInt(text.trimmed(), &ok);
+    return ok ? QValidator::Intermediate : QValidator::Invalid;
+}
+
+void SpinEdit::fixup(QString& input) const
+{
+    bool ok = false;
+    const int typed = locale().toInt(input.trimmed(), &ok);
+    if (ok) {
+        input = textFromValue(std::clamp(typed, minimum(), maximum()));
+        return;
+    }
+    QSpinBox::fixup(input);
+}
+
 void SpinEdit::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

@@ -25,6 +25,10 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A number beyond the range may be typed; leaving the field brings it
+    // into the range (a change).
+    QValidator::State validate(QString& text, int& pos) const override;
+    void fixup(QString& input) const override;
 };
 
 }  // namespace glimmora

@@ -6,7 +6,12 @@
 #include "widgets/ColorButton.h"
 #include "widgets/SpinEdit.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QTest>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace glimmora::test {
 namespace {
@@ -82,6 +87,39 @@ TEST_F(BackgroundEditorTest, TypingAWidthBuildsOnceAfterThePause)
     EXPECT_EQ(Builds(), 1);
     EXPECT_EQ(Movie("Width"), "640");
     EXPECT_EQ(Calls("movie.SetSize").back(), "movie.SetSize(12800, 8000)");
+}
+
+TEST_F(BackgroundEditorTest, AWidthTypedBeyondTheRangeIsBroughtIntoItWhenTheFieldIsLeft)
+{
+    builder->LoadMovieProperties();
+    auto& width = Spin("EditWidth");
+    width.selectAll();
+    QTest::keyClicks(&width, "900");
+    ProcessEventsFor(30);
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(&width, &leave);
+    ProcessEventsFor(30);
+    EXPECT_EQ(width.Value(), 800);
+    EXPECT_EQ(Movie("Width"), "800");
+    EXPECT_EQ(Calls("movie.SetSize").back(), "movie.SetSize(16000, 8000)");
+}
+
+TEST_F(BackgroundEditorTest, ChoosingWhiteInThePaletteStoresDecimalAndBuildsAtOnce)
+{
+    builder->LoadMovieProperties();
+    GlobalVars().LoadingMovieProperties = true;
+    background->SetColor(0x123456);
+    GlobalVars().LoadingMovieProperties = false;
+    auto* button = background->findChild<ColorButton*>("BGColor");
+    const auto swatches = button->findChildren<QToolButton*>();
+    const auto& colors = ColorButton::PaletteColors();
+    ASSERT_EQ(swatches.size(), qsizetype(colors.size()));
+    const auto white = std::find(colors.begin(), colors.end(), 0xFFFFFF) - colors.begin();
+    swatches[white]->click();
+    EXPECT_EQ(background->Color(), 0xFFFFFF);
+    EXPECT_EQ(Builds(), 1);
+    EXPECT_EQ(Movie("BgColor"), "16777215");
+    EXPECT_EQ(Calls("movie.SetFrameBkColor").back(), "movie.SetFrameBkColor(255, 255, 255)");
 }
 
 TEST_F(BackgroundEditorTest, EnterInTheRateBuildsAtOnce)

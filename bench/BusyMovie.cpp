@@ -1,48 +1,30 @@
 #include "BusyMovie.h"
 
+#include "effects/picture/import/JpegEncoder.h"
+#include "effects/picture/import/RgbImage.h"
+
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
 
 namespace glimmora::bench {
 
 void WriteJpeg(const std::filesystem::path& file, int width, int height, int seed)
 {
-    std::vector<uint8_t> rgb(size_t(width) * height * 3);
+    RgbImage image = AllocateRgbImage(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            uint8_t* p = &rgb[(size_t(y) * width + x) * 3];
+            uint8_t* p = image.Row(y) + size_t(x) * 3;
             p[0] = uint8_t((x * 255 / width + seed * 37) & 0xFF);
             p[1] = uint8_t((y * 255 / height + seed * 71) & 0xFF);
             p[2] = uint8_t(((x ^ y) + seed * 13) & 0xFF);
         }
-    FILE* out = std::fopen(file.c_str(), "wb");
-    if (!out) throw std::runtime_error("cannot write " + file.string());
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr jerr;
-    cinfo.err = jpeg_std_error(&jerr);
-    jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, out);
-    cinfo.image_width = JDIMENSION(width);
-    cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 75, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = &rgb[size_t(cinfo.next_scanline) * width * 3];
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::fclose(out);
+    const std::vector<uint8_t> jpeg = EncodeJpeg(image, 75);
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(jpeg.data()), std::streamsize(jpeg.size()));
 }
 
 void WriteWave(const std::filesystem::path& file, int rate, double seconds, double hz)

@@ -1,12 +1,13 @@
 #include "support/ProjectFixtures.h"
 
-#include <cstdio>
+#include "effects/picture/import/JpegEncoder.h"
+#include "effects/picture/import/RgbImage.h"
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
 
-#include <jpeglib.h>
 
 namespace glimmora::test {
 
@@ -25,33 +26,14 @@ std::string ReadFile(const std::filesystem::path& file)
 
 void WriteSolidJpeg(const std::filesystem::path& file, int width, int height, int r, int g, int b)
 {
-    std::vector<unsigned char> row(size_t(width) * 3);
-    for (int x = 0; x < width; ++x) {
-        row[size_t(x) * 3] = (unsigned char)r;
-        row[size_t(x) * 3 + 1] = (unsigned char)g;
-        row[size_t(x) * 3 + 2] = (unsigned char)b;
+    RgbImage image = AllocateRgbImage(width, height);
+    for (size_t i = 0; i < image.pixels.size(); i += 3) {
+        image.pixels[i] = uint8_t(r);
+        image.pixels[i + 1] = uint8_t(g);
+        image.pixels[i + 2] = uint8_t(b);
     }
-    FILE* out = std::fopen(file.c_str(), "wb");
-    if (!out) throw std::runtime_error("cannot write " + file.string());
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr jerr;
-    cinfo.err = jpeg_std_error(&jerr);
-    jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, out);
-    cinfo.image_width = JDIMENSION(width);
-    cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 95, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW p = row.data();
-        jpeg_write_scanlines(&cinfo, &p, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::fclose(out);
+    const std::vector<uint8_t> jpeg = EncodeJpeg(image, 95);
+    WriteFile(file, std::string(jpeg.begin(), jpeg.end()));
 }
 
 void WriteSolidBmp(const std::filesystem::path& file, int width, int height, int r, int g, int b)

@@ -1,5 +1,7 @@
 #include "support/RecordingSwfService.h"
 
+#include "generation/Utf8Text.h"
+
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -18,28 +20,7 @@ std::string FormatNumber(double value)
 
 namespace {
 
-std::string Utf8(const std::u32string& text)
-{
-    std::string out;
-    for (char32_t c : text) {
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += char(0xE0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        } else {
-            out += char(0xF0 | (c >> 18));
-            out += char(0x80 | ((c >> 12) & 0x3F));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
+std::string Utf8(const std::u32string& text) { return EncodeUtf8(text); }
 
 std::string Quote(const std::string& s) { return "\"" + s + "\""; }
 

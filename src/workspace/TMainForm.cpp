@@ -38,7 +38,17 @@ const char* kSettingsPath = "Software/Tessaly/Glimmora/Common";
 
 void TMainForm::ShowError(const std::exception& error) { ShowErrorBox(this, error); }
 
+namespace {
+std::filesystem::path& ProgramFolderOverride() {
+    static std::filesystem::path folder;
+    return folder;
+}
+}  // namespace
+
+void TMainForm::SetProgramFolder(const std::filesystem::path& folder) { ProgramFolderOverride() = folder; }
+
 std::filesystem::path TMainForm::ProgramFolder() {
+    if (!ProgramFolderOverride().empty()) return ProgramFolderOverride();
     return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
 }
 
@@ -246,6 +256,7 @@ void TMainForm::ShowSwf(const QString& file) {
 
 void TMainForm::LoadPreview(const std::string& file) {
     autoSizing_ = true;
+    ++previewLoads_;
     try {
         flash_->SetMovie(QString::fromStdString(file));
         const QSize movie = flash_->MovieSize();

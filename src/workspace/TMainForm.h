@@ -44,7 +44,10 @@ public:
     ~TMainForm() override;
 
     static QString ApplicationTitle() { return QStringLiteral("Glimmora"); }
+    // The executable's folder, where "template/" and "help/" live; tests
+    // point it at the build's program folder.
     static std::filesystem::path ProgramFolder();
+    static void SetProgramFolder(const std::filesystem::path& folder);
 
     // Commands (also reachable through Action(name)).
     void FileNew();
@@ -95,6 +98,7 @@ public:
     TBackgroundForm* BackgroundForm() const;
     QWidget* PreviewArea() const;
     const std::filesystem::path& UntitledBase() const;
+    int PreviewLoads() const { return previewLoads_; }  // movies loaded into the preview so far
     void UpdateTitle();     // TimerTitle
     void UpdatePlayPos();   // TimerPlay
 
@@ -116,6 +120,9 @@ private:
     void CopyObjectFiles(const std::filesystem::path& fromFolder, const std::filesystem::path& toFolder);
     void RememberSaved();
     bool AskSaveChanges();  // false: cancelled
+    // Saves under a name asked for when `askName`; the pictures and sounds
+    // are taken from the folder of `fromBase`.
+    bool SaveProjectAs(std::filesystem::path fromBase, bool askName);  // a copy: BasePath changes
     QString ChooseFile(const QString& caption, const QString& filter, bool save);
     void CheckInsert(const std::string& kind);
     void ShowEditor(const std::string& kind, bool show);
@@ -158,6 +165,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     std::string savedSnapshot_;
     bool autoSizing_ = false;
+    int previewLoads_ = 0;
     bool moving_ = false;
     QPoint dragStart_;
 };

@@ -282,41 +282,37 @@ void TMainForm::CopyObjectFiles(const std::filesystem::path& fromFolder, const s
 
 bool TMainForm::FileSave() {
     if (!builder_) return false;
+    return SaveProjectAs(builder_->BasePath, builder_->BasePath == UntitledBase());
+}
+
+bool TMainForm::FileSaveAs() {
+    if (!builder_) return false;
+    return SaveProjectAs(builder_->BasePath, true);
+}
+
+bool TMainForm::SaveProjectAs(std::filesystem::path fromBase, bool askName) {
     const std::filesystem::path oldBase = builder_->BasePath;
-    if (builder_->BasePath == UntitledBase()) {
-        QString file = ChooseFile("Save", "Glimmora file (*.gmr)", true);
-        if (file.isEmpty()) return false;
+    if (askName) {
+        const QString file = ChooseFile("Save", "Glimmora file (*.gmr)", true);
+        if (file.isEmpty()) return false;  // cancelled: still the old project
         builder_->BasePath = std::filesystem::path(file.toStdString()).replace_extension();
     }
     try {
-        const std::filesystem::path oldFolder = FolderOfBase(oldBase);
+        const std::filesystem::path oldFolder = FolderOfBase(fromBase);
         const std::filesystem::path newFolder = FolderOfBase(builder_->BasePath);
         if (std::filesystem::weakly_canonical(oldFolder) != std::filesystem::weakly_canonical(newFolder))
             CopyObjectFiles(oldFolder, newFolder);
         SaveProject(objList_->XMLDoc(), builder_->WorkingProject, builder_->BasePath);
         builder_->BuildMovie();
+        // The movie is copied beside and renamed over: never a truncated one.
         ReplaceFile(builder_->WorkingMovie, MovieFileOf(builder_->BasePath));
     } catch (...) {
         builder_->BasePath = oldBase;  // a failed save keeps the project where it was
         throw;
     }
+    GlobalVars().LastOpenDir = FolderOfBase(builder_->BasePath).string();
     RememberSaved();
     return true;
-}
-
-bool TMainForm::FileSaveAs() {
-    if (!builder_) return false;
-    const std::filesystem::path oldBase = builder_->BasePath;
-    builder_->BasePath = UntitledBase();
-    bool saved = false;
-    try {
-        saved = FileSave();
-    } catch (...) {
-        builder_->BasePath = oldBase;
-        throw;
-    }
-    if (!saved) builder_->BasePath = oldBase;  // cancelled: still the old project
-    return saved;
 }
 
 void TMainForm::FileExportAsSwf() {

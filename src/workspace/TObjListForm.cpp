@@ -226,6 +226,7 @@ bool TObjListForm::RenameObj(const std::string& oldName, const std::string& newN
     try {
         const IXMLObj obj = movie_.Obj().Items(index);
         const std::string kind = obj.ObjTypeName();
+        if (builder_) PictureFileOf(builder_->BasePath, newName);  // names are file names: no "a/b", ".."
         if (builder_ && (kind == "Pic" || kind == "Sound")) {
             // The picture or wave beside the project is found by the object's name.
             const auto fileOf = kind == "Pic" ? &PictureFileOf : &SoundFileOf;

@@ -22,8 +22,13 @@ WorkingBase::WorkingBase(const std::filesystem::path& tempDir) {
     base_ = tempDir / "Untitled";
     lock_ = TryLock(base_);
     if (lock_) return;
-    base_ = tempDir / ("Untitled-" + std::to_string(QCoreApplication::applicationPid()));
-    lock_ = TryLock(base_);  // ours alone by the process id; a failure leaves it unlocked
+    const std::string own = "Untitled-" + std::to_string(QCoreApplication::applicationPid());
+    for (int n = 1; n < 1000; ++n) {
+        base_ = tempDir / (n == 1 ? own : own + "-" + std::to_string(n));
+        lock_ = TryLock(base_);
+        if (lock_) return;
+    }
+    base_ = tempDir / own;  // nothing lockable: ours by the process id, unlocked
 }
 
 WorkingBase::~WorkingBase() = default;

@@ -1,0 +1,169 @@
+// Start-up, the caption, command states, the save question and the working base.
+#include "MainWindowFixture.h"
+
+#include "generation/TVuzozUzev.h"
+#include "player/widget/TShockwaveFlash.h"
+#include "support/ProjectFixtures.h"
+#include "workspace/WorkingBase.h"
+
+namespace glimmora::test {
+namespace {
+
+TEST_F(MainWindowTest, StartsWithAnUntitledBlankMovieAndCaptionsItsFrames) {
+    Start();
+    ASSERT_NE(window->Builder(), nullptr);
+    window->UpdateTitle();
+    const int frames = window->Flash().TotalFrames();
+    ASSERT_GE(frames, 1);
+    EXPECT_EQ(window->windowTitle().toStdString(),
+              "Glimmora - Untitled.gmr (1/" + std::to_string(frames) + " Frames)");
+    EXPECT_EQ(window->Builder()->WorkingProject, temp / "Untitled.gmr");
+    EXPECT_TRUE(std::filesystem::exists(temp / "Untitled.swf"));
+}
+
+TEST_F(MainWindowTest, GoToEndShowsTheLastFrameInTheCaption) {
+    Start(QString::fromStdString(WriteProject("a/long.gmr", TextsProject({{"T", 0}})).string()));
+    const int frames = window->Flash().TotalFrames();
+    window->Action("ControlStop")->trigger();
+    window->UpdateTitle();
+    EXPECT_FALSE(window->Flash().Playing());
+    EXPECT_EQ(window->windowTitle().toStdString(),
+              "Glimmora - long.gmr (" + std::to_string(frames) + "/" + std::to_string(frames) + " Frames)");
+}
+
+struct StateCase {
+    const char* state;
+    bool play;
+    bool project;
+};
+
+class CommandStateTest : public MainWindowTest, public ::testing::WithParamInterface<StateCase> {};
+
+TEST_P(CommandStateTest, GroupsFollowTheState) {
+    const StateCase& c = GetParam();
+    const std::string state = c.state;
+    if (state == "swf") {
+        Start();
+        const std::filesystem::path movie = dir / "shown.swf";
+        std::filesystem::copy_file(temp / "Untitled.swf", movie);
+        window.reset();
+        Start(QString::fromStdString(movie.string()));
+        EXPECT_EQ(window->Builder(), nullptr);
+        EXPECT_TRUE(window->Flash().Playing());
+    } else {
+        Start();
+        if (state == "empty") window->Action("FileClose")->trigger();
+    }
+    for (const char* name : {"ControlPlay", "ControlPause", "ControlStop", "ControlForward", "ControlBackward",
+                             "ControlLoop", "FileClose"})
+        EXPECT_EQ(Enabled(name), c.play) << state << " " << name;
+    for (const char* name : {"FileSave", "FileSaveAs", "FileExportAsSwf", "InsertText", "InsertPicture",
+                             "InsertSound", "WindowWorkSpace", "WindowShow"})
+        EXPECT_EQ(Enabled(name), c.project) << state << " " << name;
+    for (const char* name : {"FileNew", "FileOpen", "FileExit", "HelpAbout", "HelpContents"})
+        EXPECT_TRUE(Enabled(name)) << state << " " << name;
+    for (const char* name : {"FileSetAsScreenSaver", "FileSwfToExe", "FileExeToSwf", "CaptureWindow"})
+        EXPECT_FALSE(Enabled(name)) << state << " " << name;  // their tools come later
+}
+
+INSTANTIATE_TEST_SUITE_P(States, CommandStateTest,
+                         ::testing::Values(StateCase{"project", true, true}, StateCase{"swf", true, false},
+                                           StateCase{"empty", false, false}),
+                         [](const auto& info) { return std::string(info.param.state); });
+
+TEST_F(MainWindowTest, NewAsksOnlyWhenChangedAndCancelKeepsTheProject) {
+    Start();
+    guideAnswers = {false};
+    window->Action("FileNew")->trigger();  // unchanged: no question, guide cancelled
+    EXPECT_TRUE(QuestionsAsked().empty());
+    EXPECT_EQ(window->Builder(), nullptr);
+    EXPECT_FALSE(Enabled("InsertText"));
+
+    guideAnswers = {true};
+    window->Action("FileNew")->trigger();
+    ASSERT_NE(window->Builder(), nullptr);
+    window->Action("InsertText")->trigger();
+    ASSERT_TRUE(window->Modified());
+
+    answers = {QMessageBox::Cancel};
+    window->Action("FileNew")->trigger();
+    ASSERT_EQ(QuestionsAsked().size(), 1u);
+    EXPECT_EQ(QuestionsAsked()[0].text, "Save changes?");
+    EXPECT_NE(window->Builder(), nullptr);  // cancelled: the changed project stays
+    EXPECT_EQ(ObjectListTexts().size(), 1u);
+
+    answers = {QMessageBox::No};
+    guideAnswers = {false};
+    window->Action("FileNew")->trigger();
+    EXPECT_EQ(QuestionsAsked().size(), 2u);
+    EXPECT_EQ(window->Builder(), nullptr);
+    EXPECT_FALSE(Enabled("FileSave"));
+    EXPECT_FALSE(Enabled("InsertText"));
+}
+
+TEST_F(MainWindowTest, CloseAndOpenAskBeforeDroppingChanges) {
+    const auto other = WriteProject("b/other.gmr", TextsProject({{"X", 0}}));
+    Start();
+    window->Action("InsertText")->trigger();
+    answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(window->FileClose());
+    EXPECT_NE(window->Builder(), nullptr);
+
+    answers = {QMessageBox::Cancel};
+    window->OpenFile(QString::fromStdString(other.string()));
+    EXPECT_EQ(ObjectListTexts().size(), 1u);
+    EXPECT_NE(ObjectListTexts()[0], "X");
+
+    answers = {QMessageBox::Yes};
+    files = {QString::fromStdString((dir / "saved" / "mine.gmr").string())};
+    std::filesystem::create_directories(dir / "saved");
+    window->OpenFile(QString::fromStdString(other.string()));
+    EXPECT_TRUE(std::filesystem::exists(dir / "saved" / "mine.gmr"));  // saved before opening
+    EXPECT_EQ(ObjectListTexts(), std::vector<std::string>{"X"});
+    EXPECT_EQ(QuestionsAsked().size(), 3u);
+
+    EXPECT_TRUE(window->FileClose());  // unchanged since opening: nothing asked
+    EXPECT_EQ(QuestionsAsked().size(), 3u);
+    EXPECT_EQ(window->Flash().Movie(), TShockwaveFlash::kNoMovie);
+}
+
+TEST_F(MainWindowTest, ExitAfterCancelledQuestionKeepsTheWindow) {
+    Start();
+    window->show();
+    window->Action("InsertText")->trigger();
+    answers = {QMessageBox::Cancel};
+    window->Action("FileExit")->trigger();
+    EXPECT_TRUE(window->isVisible());
+    answers = {QMessageBox::No};
+    window->Action("FileExit")->trigger();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, TwoInstancesNeverShareAWorkingBase) {
+    WorkingBase first(temp);
+    WorkingBase second(temp);
+    EXPECT_EQ(first.Base(), temp / "Untitled");
+    EXPECT_NE(second.Base(), first.Base());
+    EXPECT_EQ(second.Base().parent_path(), temp);
+
+    Start();  // a third: its working copy is none of the other two
+    EXPECT_NE(window->UntitledBase(), first.Base());
+    EXPECT_NE(window->UntitledBase(), second.Base());
+    EXPECT_EQ(window->Builder()->WorkingProject.parent_path(), temp);
+}
+
+TEST_F(MainWindowTest, AWorkingBaseIsFreeAgainOnceReleased) {
+    { WorkingBase first(temp); }
+    WorkingBase again(temp);
+    EXPECT_EQ(again.Base(), temp / "Untitled");
+}
+
+TEST_F(MainWindowTest, AboutNamesProductVersionAndMemory) {
+    const QString about = TMainForm::AboutText();
+    EXPECT_TRUE(about.startsWith("Glimmora\nVersion 1.0 (Build 1)"));
+    EXPECT_TRUE(about.contains("Physical memory: "));
+    EXPECT_TRUE(about.contains("Memory load: "));
+}
+
+}  // namespace
+}  // namespace glimmora::test

@@ -1,0 +1,137 @@
+// The object list: order by Layer, re-layering, renaming and deleting.
+#include "MainWindowFixture.h"
+
+#include "generation/TVuzozUzev.h"
+#include "support/ProjectFixtures.h"
+#include "workspace/TObjListForm.h"
+
+#include <QKeyEvent>
+#include <QTreeWidget>
+#include <QtTest/QTest>
+
+namespace glimmora::test {
+namespace {
+
+using Names = std::vector<std::string>;
+
+struct OrderCase {
+    const char* name;
+    std::vector<std::pair<std::string, int>> texts;
+    Names listed;
+};
+
+class ObjectListOrderTest : public MainWindowTest, public ::testing::WithParamInterface<OrderCase> {};
+
+TEST_P(ObjectListOrderTest, ListsByAscendingLayerLaterFirstAmongEquals) {
+    Start(QString::fromStdString(WriteProject("p/list.gmr", TextsProject(GetParam().texts)).string()));
+    EXPECT_EQ(ObjectListTexts(), GetParam().listed);
+    EXPECT_EQ(window->ObjListForm()->ObjTree().currentItem(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, ObjectListOrderTest,
+                         ::testing::Values(OrderCase{"layers", {{"Three", 3}, {"One", 1}, {"Two", 2}},
+                                                     {"One", "Two", "Three"}},
+                                           OrderCase{"equal", {{"A", 2}, {"B", 2}, {"C", 2}}, {"C", "B", "A"}},
+                                           OrderCase{"mixed", {{"A", 1}, {"B", 0}, {"C", 1}}, {"B", "C", "A"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class ObjectListEditTest : public MainWindowTest {
+protected:
+    void Open(const std::vector<std::pair<std::string, int>>& texts) {
+        Start(QString::fromStdString(WriteProject("p/list.gmr", TextsProject(texts)).string()));
+    }
+    TObjListForm& List() { return *window->ObjListForm(); }
+    int LayerOf(int index) { return List().Movie().Obj().Items(index).Layer(); }
+    void CtrlKey(Qt::Key key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier);
+        QApplication::sendEvent(&List().ObjTree(), &press);
+    }
+};
+
+TEST_F(ObjectListEditTest, DraggingTheBottomEntryOntoTheTopGivesLayerZero) {
+    Open({{"A", 2}, {"B", 2}, {"C", 2}});
+    SelectEntry("A");
+    List().DropOnto(List().ObjTree().topLevelItem(0));
+    EXPECT_EQ(LayerOf(0), 0);
+    EXPECT_EQ(LayerOf(1), 2);
+    EXPECT_EQ(ObjectListTexts(), (Names{"A", "C", "B"}));
+}
+
+TEST_F(ObjectListEditTest, CtrlUpAndDownMoveOneEntryAndSetItsLayer) {
+    Open({{"A", 5}, {"B", 6}, {"C", 7}});
+    SelectEntry("A");
+    CtrlKey(Qt::Key_Up);  // at the top: nothing moves, Layer still set
+    EXPECT_EQ(ObjectListTexts(), (Names{"A", "B", "C"}));
+    EXPECT_EQ(LayerOf(0), 0);
+    CtrlKey(Qt::Key_Down);
+    EXPECT_EQ(ObjectListTexts(), (Names{"B", "A", "C"}));
+    EXPECT_EQ(LayerOf(0), 1);
+    EXPECT_EQ(LayerOf(1), 6);  // no other object's Layer changes
+    SelectEntry("C");
+    CtrlKey(Qt::Key_Up);
+    EXPECT_EQ(ObjectListTexts(), (Names{"B", "C", "A"}));
+    EXPECT_EQ(LayerOf(2), 1);
+}
+
+TEST_F(ObjectListEditTest, SelectingAnEntryOpensItsEditor) {
+    Open({{"A", 0}, {"B", 1}});
+    SelectEntry("B");
+    EXPECT_EQ(window->Builder()->CurrentIndex, 1);
+    EXPECT_EQ(window->Builder()->CurrentKind, "Text");
+    EXPECT_TRUE(window->Action("InsertText")->isChecked());
+    EXPECT_FALSE(window->Action("InsertPicture")->isChecked());
+}
+
+struct RenameCase {
+    const char* name;
+    std::string to;
+    bool accepted;
+};
+
+class RenameTest : public ObjectListEditTest, public ::testing::WithParamInterface<RenameCase> {};
+
+TEST_P(RenameTest, RefusesEmptyDuplicateAndPathNames) {
+    Open({{"A", 0}, {"B", 1}});
+    SelectEntry("A");
+    QTreeWidgetItem* item = List().ObjTree().currentItem();
+    item->setText(0, QString::fromStdString(GetParam().to));  // as the in-place editor does
+    const std::string expected = GetParam().accepted ? GetParam().to : "A";
+    EXPECT_EQ(item->text(0).toStdString(), expected);
+    EXPECT_EQ(List().Movie().Obj().Items(0).ObjName(), expected);
+    EXPECT_EQ(List().Movie().Obj().Items(1).ObjName(), "B");
+    EXPECT_EQ(boxes.size(), GetParam().accepted ? 0u : 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, RenameTest,
+                         ::testing::Values(RenameCase{"valid", "Title", true}, RenameCase{"empty", "", false},
+                                           RenameCase{"duplicate", "B", false},
+                                           RenameCase{"path", "../out", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ObjectListEditTest, RenameCarriesThePictureFileAlong) {
+    const auto project = WriteProject("p/pics.gmr", MovieXml(StaticPictureXml("Pic_1", 0, 0, 10, 10)));
+    WriteSolidJpeg(dir / "p" / "Pic_1.jpg", 10, 10, 200, 0, 0);
+    Start(QString::fromStdString(project.string()));
+    EXPECT_TRUE(List().RenameObj("Pic_1", "Logo"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "p" / "Pic_1.jpg"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "p" / "Logo.jpg"));
+    EXPECT_EQ(List().Movie().Obj().Items(0).ObjName(), "Logo");
+}
+
+TEST_F(ObjectListEditTest, DeleteSelectsTheEntryAboveAndEmptiesCleanly) {
+    Open({{"A", 0}, {"B", 1}, {"C", 2}});
+    SelectEntry("C");  // document position 2
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(&List().ObjTree(), &del);
+    EXPECT_EQ(ObjectListTexts(), (Names{"A", "B"}));
+    ASSERT_NE(List().ObjTree().currentItem(), nullptr);
+    EXPECT_EQ(List().ObjTree().currentItem()->text(0), "B");
+    List().DeleteObj();
+    List().DeleteObj();
+    EXPECT_TRUE(ObjectListTexts().empty());
+    EXPECT_EQ(List().Movie().Obj().Count(), 0);
+    EXPECT_EQ(List().ObjTree().currentItem(), nullptr);
+}
+
+}  // namespace
+}  // namespace glimmora::test

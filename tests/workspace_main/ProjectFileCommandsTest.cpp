@@ -1,0 +1,80 @@
+// Save, Save As, Open and Export through the main window.
+#include "MainWindowFixture.h"
+
+#include "document/ProjectFiles.h"
+#include "generation/TVuzozUzev.h"
+#include "player/widget/TShockwaveFlash.h"
+#include "support/ProjectFixtures.h"
+#include "workspace/TObjListForm.h"
+
+namespace glimmora::test {
+namespace {
+
+TEST_F(MainWindowTest, SaveOpenRoundTripKeepsDocumentAndMovie) {
+    Start();
+    window->Action("InsertText")->trigger();
+    window->Action("InsertText")->trigger();
+    std::filesystem::create_directories(dir / "out");
+    files = {QString::fromStdString((dir / "out" / "show.gmr").string())};
+    window->Action("FileSave")->trigger();
+    ASSERT_TRUE(std::filesystem::exists(dir / "out" / "show.gmr"));
+    ASSERT_TRUE(std::filesystem::exists(dir / "out" / "show.swf"));
+    EXPECT_FALSE(window->Modified());
+    const std::string document = ReadFile(dir / "out" / "show.gmr");
+    const std::string movie = ReadFile(dir / "out" / "show.swf");
+
+    window->Action("FileSave")->trigger();  // second save asks nothing
+    EXPECT_TRUE(files.empty());
+    EXPECT_TRUE(boxes.empty());
+
+    ASSERT_TRUE(window->FileClose());
+    window->OpenFile(QString::fromStdString((dir / "out" / "show.gmr").string()));
+    ASSERT_NE(window->Builder(), nullptr);
+    EXPECT_EQ(ObjectListTexts(), (std::vector<std::string>{"Text_2", "Text_1"}));
+    EXPECT_FALSE(window->Modified());
+    window->Action("FileSave")->trigger();
+    EXPECT_EQ(ReadFile(dir / "out" / "show.gmr"), document);
+    EXPECT_EQ(ReadFile(dir / "out" / "show.swf"), movie);
+}
+
+TEST_F(MainWindowTest, SaveAsIntoAnotherFolderCarriesThePictures) {
+    const auto project = WriteProject("a/pics.gmr", MovieXml(StaticPictureXml("Pic_1", 0, 0, 10, 10)));
+    WriteSolidJpeg(dir / "a" / "Pic_1.jpg", 10, 10, 0, 200, 0);
+    Start(QString::fromStdString(project.string()));
+    std::filesystem::create_directories(dir / "b");
+    files = {QString::fromStdString((dir / "b" / "pics.gmr").string())};
+    window->Action("FileSaveAs")->trigger();
+    EXPECT_EQ(ReadFile(dir / "b" / "Pic_1.jpg"), ReadFile(dir / "a" / "Pic_1.jpg"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "b" / "pics.swf"));
+    EXPECT_EQ(window->Builder()->BasePath, dir / "b" / "pics");
+}
+
+TEST_F(MainWindowTest, CancelledSaveAsKeepsTheProjectWhereItWas) {
+    const auto project = WriteProject("a/keep.gmr", TextsProject({{"T", 0}}));
+    Start(QString::fromStdString(project.string()));
+    window->Action("FileSaveAs")->trigger();  // dialog cancelled
+    EXPECT_EQ(window->Builder()->BasePath, dir / "a" / "keep");
+}
+
+TEST_F(MainWindowTest, ExportWritesTheChosenFileAndShowsIt) {
+    Start();
+    window->Action("InsertText")->trigger();
+    files = {QString::fromStdString((dir / "export.bin").string())};
+    window->Action("FileExportAsSwf")->trigger();
+    ASSERT_TRUE(std::filesystem::exists(dir / "export.swf"));
+    EXPECT_EQ(window->Flash().Movie().toStdString(), (dir / "export.swf").string());
+    EXPECT_EQ(ReadFile(dir / "export.swf").substr(0, 3) == "FWS" || ReadFile(dir / "export.swf").substr(0, 3) == "CWS",
+              true);
+}
+
+TEST_F(MainWindowTest, AFailedSaveShowsTheErrorAndKeepsThePreviousBase) {
+    Start();
+    files = {QString::fromStdString((dir / "missing" / "folder" / "x.gmr").string())};
+    window->Action("FileSave")->trigger();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].kind, MessageBoxes::Kind::Error);
+    EXPECT_EQ(window->Builder()->BasePath, window->UntitledBase());
+}
+
+}  // namespace
+}  // namespace glimmora::test

@@ -215,6 +215,7 @@ void TMainForm::LoadProject() {
     bgForm_->show();
     RememberSaved();
     builder_->BuildMovie();
+    PlayPreview(GlobalVars().LoopPlayback);  // a freshly opened movie plays, as a shown SWF does
 }
 
 void TMainForm::FileNew() {

@@ -32,7 +32,10 @@ namespace {
 constexpr int kRightWidth = 183;
 constexpr int kBottomPanelHeight = 152;
 constexpr int kSliderHeight = 18;
-const char* kSettingsPath = "Software/Tessaly/Glimmora/Common";
+// The settings shared by the editor's windows (maker "Tessaly", section "Common").
+QSettings CommonSettings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tessaly", "Common");
+}
 
 }  // namespace
 
@@ -62,7 +65,7 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
     globals.TempDir = (TempFolder() / "").string();
     workingBase_ = std::make_unique<WorkingBase>(TempFolder());
     globals.UntitledBase = workingBase_->Base().string();
-    globals.LastOpenDir = QSettings("Glimmora", kSettingsPath).value("LastOpenDir").toString().toStdString();
+    globals.LastOpenDir = CommonSettings().value("LastOpenDir").toString().toStdString();
     globals.LoopPlayback = true;
 
     service_ = MakeEncoderService();
@@ -320,8 +323,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    QSettings("Glimmora", kSettingsPath)
-        .setValue("LastOpenDir", QString::fromStdString(GlobalVars().LastOpenDir));
+    CommonSettings().setValue("LastOpenDir", QString::fromStdString(GlobalVars().LastOpenDir));
     DestroyBuilder();
     QMainWindow::closeEvent(event);
 }

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QSettings>
 #include <QTreeWidget>
 
 namespace glimmora::test {
@@ -45,6 +46,8 @@ MainWindowTest::MainWindowTest() {
     std::filesystem::create_directories(temp);
     qputenv("TEMP", QByteArray::fromStdString(temp.string()));
     ResetGlobalVars();
+    // Settings of this test only.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString((dir / "settings").string()));
     TMainForm::SetProgramFolder(GLIMMORA_PROGRAM_DIR);
     MessageBoxes::SetSink([this](QWidget*, const MessageBoxes::Request& request) {
         boxes.push_back(request);

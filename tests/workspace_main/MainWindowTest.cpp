@@ -139,6 +139,18 @@ TEST_F(MainWindowTest, ExitAfterCancelledQuestionKeepsTheWindow) {
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST_F(MainWindowTest, TheLastOpenFolderIsRememberedForTheNextStart) {
+    const auto project = WriteProject("projects/one.gmr", TextsProject({{"T", 0}}));
+    Start();
+    window->show();
+    window->OpenFile(QString::fromStdString(project.string()));
+    window->close();
+    window.reset();
+    ResetGlobalVars();
+    Start();
+    EXPECT_EQ(GlobalVars().LastOpenDir, (dir / "projects").string());
+}
+
 TEST_F(MainWindowTest, TwoInstancesNeverShareAWorkingBase) {
     WorkingBase first(temp);
     WorkingBase second(temp);

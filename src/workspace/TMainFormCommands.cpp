@@ -11,6 +11,7 @@
 #include "workspace/TObjListForm.h"
 #include "workspace/TPicForm.h"
 #include "workspace/TTextForm.h"
+#include "workspace/WaitCursor.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -208,6 +209,7 @@ bool TMainForm::AskSaveChanges() {
 }
 
 void TMainForm::LoadProject() {
+    WaitCursor busy;
     glimmora::LoadProject(objList_->XMLDoc(), builder_->SourceFile, builder_->WorkingProject);
     objList_->RefreshObjList();
     builder_->LoadMovieProperties();
@@ -298,6 +300,7 @@ bool TMainForm::SaveProjectAs(std::filesystem::path fromBase, bool askName) {
         if (file.isEmpty()) return false;  // cancelled: still the old project
         builder_->BasePath = std::filesystem::path(file.toStdString()).replace_extension();
     }
+    WaitCursor busy;
     try {
         const std::filesystem::path oldFolder = FolderOfBase(fromBase);
         const std::filesystem::path newFolder = FolderOfBase(builder_->BasePath);
@@ -325,6 +328,7 @@ bool TMainForm::ExportTo(const QString& file) {
     if (!builder_) return false;
     std::filesystem::path target(file.toStdString());
     target.replace_extension(".swf");
+    WaitCursor busy;
     builder_->BuildMovie(target);
     return std::filesystem::exists(target);
 }

@@ -6,6 +6,10 @@
 #include "support/ProjectFixtures.h"
 #include "workspace/WorkingBase.h"
 
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QThread>
+
 namespace glimmora::test {
 namespace {
 
@@ -162,6 +166,27 @@ TEST_F(MainWindowTest, TwoInstancesNeverShareAWorkingBase) {
     EXPECT_NE(window->UntitledBase(), first.Base());
     EXPECT_NE(window->UntitledBase(), second.Base());
     EXPECT_EQ(window->Builder()->WorkingProject.parent_path(), temp);
+}
+
+TEST_F(MainWindowTest, ASecondRunningProgramGetsAWorkingCopyOfItsOwn) {
+    QProcess first;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TEMP", QString::fromStdString(temp.string()));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("GLIMMORA_NO_AUDIO", "1");
+    first.setProcessEnvironment(env);
+    first.start(QString::fromStdString((std::filesystem::path(GLIMMORA_PROGRAM_DIR) / "glimmora").string()), {});
+    ASSERT_TRUE(first.waitForStarted(10000));
+    QDeadlineTimer deadline(20000);
+    while (!std::filesystem::exists(temp / "Untitled.swf") && !deadline.hasExpired()) QThread::msleep(20);
+    ASSERT_TRUE(std::filesystem::exists(temp / "Untitled.swf"));
+
+    Start();  // this process is the second program
+    EXPECT_NE(window->UntitledBase(), temp / "Untitled");
+    EXPECT_EQ(window->Builder()->WorkingProject.parent_path(), temp);
+    EXPECT_TRUE(std::filesystem::exists(window->Builder()->WorkingMovie));
+    first.kill();
+    first.waitForFinished(5000);
 }
 
 TEST_F(MainWindowTest, AWorkingBaseIsFreeAgainOnceReleased) {

@@ -19,7 +19,9 @@ void EnsureApplication() {
     static int argc = 1;
     static char name[] = "workspace_main_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Never destroyed: Qt's input devices must not outlive a torn-down
+    // application during the process's exit handlers.
+    new QApplication(argc, argv);
 }
 
 void ProcessEventsFor(int milliseconds) {

@@ -32,9 +32,10 @@ namespace {
 constexpr int kRightWidth = 183;
 constexpr int kBottomPanelHeight = 152;
 constexpr int kSliderHeight = 18;
-// The settings shared by the editor's windows (maker "Tessaly", section "Common").
-QSettings CommonSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tessaly", "Common");
+// The program's own settings (maker "Tessaly", program "Glimmora"); its values
+// live in the section "Common", e.g. "Common/LastOpenDir".
+QSettings ProgramSettings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tessaly", "Glimmora");
 }
 
 }  // namespace
@@ -65,7 +66,7 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
     globals.TempDir = (TempFolder() / "").string();
     workingBase_ = std::make_unique<WorkingBase>(TempFolder());
     globals.UntitledBase = workingBase_->Base().string();
-    globals.LastOpenDir = CommonSettings().value("LastOpenDir").toString().toStdString();
+    globals.LastOpenDir = ProgramSettings().value("Common/LastOpenDir").toString().toStdString();
     globals.LoopPlayback = true;
 
     service_ = MakeEncoderService();
@@ -323,7 +324,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    CommonSettings().setValue("LastOpenDir", QString::fromStdString(GlobalVars().LastOpenDir));
+    ProgramSettings().setValue("Common/LastOpenDir", QString::fromStdString(GlobalVars().LastOpenDir));
     DestroyBuilder();
     QMainWindow::closeEvent(event);
 }

@@ -8,6 +8,7 @@
 
 #include <QDeadlineTimer>
 #include <QProcess>
+#include <QSettings>
 #include <QThread>
 
 namespace glimmora::test {
@@ -153,6 +154,9 @@ TEST_F(MainWindowTest, TheLastOpenFolderIsRememberedForTheNextStart) {
     ResetGlobalVars();
     Start();
     EXPECT_EQ(GlobalVars().LastOpenDir, (dir / "projects").string());
+    // Stored as the program's value "LastOpenDir" in its section "Common".
+    const QSettings stored(QSettings::NativeFormat, QSettings::UserScope, "Tessaly", "Glimmora");
+    EXPECT_EQ(stored.value("Common/LastOpenDir").toString().toStdString(), (dir / "projects").string());
 }
 
 TEST_F(MainWindowTest, TwoInstancesNeverShareAWorkingBase) {

@@ -18,40 +18,40 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v)
 
 }  // namespace
 
-std::vector<std::uint8_t> BuildBmp(const BmpSpec& spec)
+std::vector<std::uint8_t> BuildBmp(const BmpSpec& fixture)
 {
     std::vector<std::uint8_t> info;
-    Put32(info, spec.headerSize);
-    if (spec.headerSize == 12) {
-        Put16(info, std::uint32_t(spec.width));
-        Put16(info, std::uint32_t(spec.height));
+    Put32(info, fixture.headerSize);
+    if (fixture.headerSize == 12) {
+        Put16(info, std::uint32_t(fixture.width));
+        Put16(info, std::uint32_t(fixture.height));
         Put16(info, 1);
-        Put16(info, spec.bitCount);
+        Put16(info, fixture.bitCount);
     } else {
-        Put32(info, std::uint32_t(spec.width));
-        Put32(info, std::uint32_t(spec.height));
+        Put32(info, std::uint32_t(fixture.width));
+        Put32(info, std::uint32_t(fixture.height));
         Put16(info, 1);
-        Put16(info, spec.bitCount);
-        Put32(info, spec.compression);
+        Put16(info, fixture.bitCount);
+        Put32(info, fixture.compression);
         Put32(info, 0);  // image size: may be 0 for BI_RGB
         Put32(info, 2835);
         Put32(info, 2835);
-        Put32(info, spec.colorsUsed);
+        Put32(info, fixture.colorsUsed);
         Put32(info, 0);
-        if (spec.headerSize > 40)
-            for (std::uint32_t m : spec.masks) Put32(info, m);
-        info.resize(spec.headerSize, 0);
+        if (fixture.headerSize > 40)
+            for (std::uint32_t m : fixture.masks) Put32(info, m);
+        info.resize(fixture.headerSize, 0);
     }
-    if (spec.headerSize == 40 && spec.compression == 3)
-        for (std::uint32_t m : spec.masks) Put32(info, m);
-    for (const auto& c : spec.palette) {
+    if (fixture.headerSize == 40 && fixture.compression == 3)
+        for (std::uint32_t m : fixture.masks) Put32(info, m);
+    for (const auto& c : fixture.palette) {
         info.insert(info.end(), {c[2], c[1], c[0]});
-        if (spec.headerSize != 12) info.push_back(0);
+        if (fixture.headerSize != 12) info.push_back(0);
     }
 
-    std::vector<std::uint8_t> pixels = spec.raw;
+    std::vector<std::uint8_t> pixels = fixture.raw;
     if (pixels.empty()) {
-        for (const auto& row : spec.rows) {
+        for (const auto& row : fixture.rows) {
             pixels.insert(pixels.end(), row.begin(), row.end());
             pixels.resize(pixels.size() + (4 - row.size() % 4) % 4, 0);
         }

@@ -24,24 +24,24 @@ struct BmpSpec {
     std::vector<std::uint8_t> raw{};
 };
 
-std::vector<std::uint8_t> BuildBmp(const BmpSpec& spec);
+std::vector<std::uint8_t> BuildBmp(const BmpSpec& fixture);
 
 // A 24-bit bottom-up BMP whose pixel (x, y) from the top-left is colour(x, y).
 template <typename Colour>
 std::vector<std::uint8_t> BuildBmp24(int width, int height, Colour colour)
 {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
+    BmpSpec fixture;
+    fixture.width = width;
+    fixture.height = height;
     for (int y = height - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row;
         for (int x = 0; x < width; ++x) {
             const std::array<std::uint8_t, 3> rgb = colour(x, y);
             row.insert(row.end(), {rgb[2], rgb[1], rgb[0]});
         }
-        spec.rows.push_back(std::move(row));
+        fixture.rows.push_back(std::move(row));
     }
-    return BuildBmp(spec);
+    return BuildBmp(fixture);
 }
 
 }  // namespace glimmora::test

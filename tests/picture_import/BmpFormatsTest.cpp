@@ -18,7 +18,7 @@ constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kWhite{255, 
 
 struct FormatCase {
     const char* name;
-    BmpSpec spec;
+    BmpSpec fixture;
     std::vector<Rgb> expected;
 };
 
@@ -107,7 +107,7 @@ class BmpFormat : public ::testing::TestWithParam<FormatCase> {};
 TEST_P(BmpFormat, DecodesEveryPixel)
 {
     const FormatCase& c = GetParam();
-    const auto bytes = BuildBmp(c.spec);
+    const auto bytes = BuildBmp(c.fixture);
     const RgbImage image = DecodeBmp(bytes.data(), bytes.size());
     ASSERT_EQ(image.width, 3);
     ASSERT_EQ(image.height, 2);

@@ -39,9 +39,9 @@ class JpegLayoutCase : public ::testing::TestWithParam<LayoutCase> {};
 TEST_P(JpegLayoutCase, DecodesToRgb)
 {
     const LayoutCase& c = GetParam();
-    JpegSpec spec{.width = 16, .height = 8, .quality = 95, .progressive = c.progressive, .layout = c.layout,
+    JpegSpec fixture{.width = 16, .height = 8, .quality = 95, .progressive = c.progressive, .layout = c.layout,
                   .colour = TwoColours};
-    const auto bytes = WriteTestJpeg(spec);
+    const auto bytes = WriteTestJpeg(fixture);
     const RgbImage image = DecodeJpeg(bytes.data(), bytes.size());
     ASSERT_EQ(image.width, 16);
     ASSERT_EQ(image.height, 8);

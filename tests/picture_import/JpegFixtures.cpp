@@ -7,7 +7,7 @@
 
 namespace glimmora::test {
 
-std::vector<std::uint8_t> WriteTestJpeg(const JpegSpec& spec)
+std::vector<std::uint8_t> WriteTestJpeg(const JpegSpec& fixture)
 {
     // Only valid input reaches here: the library's default error handling will do.
     jpeg_compress_struct cinfo;
@@ -17,21 +17,21 @@ std::vector<std::uint8_t> WriteTestJpeg(const JpegSpec& spec)
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = JDIMENSION(spec.width);
-    cinfo.image_height = JDIMENSION(spec.height);
-    const int components = spec.layout == JpegLayout::Grey ? 1 : spec.layout == JpegLayout::Rgb ? 3 : 4;
+    cinfo.image_width = JDIMENSION(fixture.width);
+    cinfo.image_height = JDIMENSION(fixture.height);
+    const int components = fixture.layout == JpegLayout::Grey ? 1 : fixture.layout == JpegLayout::Rgb ? 3 : 4;
     cinfo.input_components = components;
-    cinfo.in_color_space = spec.layout == JpegLayout::Grey ? JCS_GRAYSCALE
-                           : spec.layout == JpegLayout::Rgb ? JCS_RGB
+    cinfo.in_color_space = fixture.layout == JpegLayout::Grey ? JCS_GRAYSCALE
+                           : fixture.layout == JpegLayout::Rgb ? JCS_RGB
                                                             : JCS_CMYK;
     jpeg_set_defaults(&cinfo);  // CMYK input: CMYK file with an Adobe marker
-    jpeg_set_quality(&cinfo, spec.quality, TRUE);
-    if (spec.progressive) jpeg_simple_progression(&cinfo);
+    jpeg_set_quality(&cinfo, fixture.quality, TRUE);
+    if (fixture.progressive) jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
-    std::vector<JSAMPLE> row(std::size_t(spec.width) * components);
-    for (int y = 0; y < spec.height; ++y) {
-        for (int x = 0; x < spec.width; ++x) {
-            const auto c = spec.colour(x, y);
+    std::vector<JSAMPLE> row(std::size_t(fixture.width) * components);
+    for (int y = 0; y < fixture.height; ++y) {
+        for (int x = 0; x < fixture.width; ++x) {
+            const auto c = fixture.colour(x, y);
             JSAMPLE* p = row.data() + std::size_t(x) * components;
             if (components == 1) {
                 p[0] = c[0];

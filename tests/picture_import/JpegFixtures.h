@@ -24,7 +24,7 @@ struct JpegSpec {
     };
 };
 
-std::vector<std::uint8_t> WriteTestJpeg(const JpegSpec& spec);
+std::vector<std::uint8_t> WriteTestJpeg(const JpegSpec& fixture);
 
 // The first value of the luminance quantisation table of a JPEG file: 8 at
 // quality 75, 2 at quality 95 with the library's standard tables.

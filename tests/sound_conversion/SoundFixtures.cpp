@@ -41,16 +41,16 @@ int SubtypeFor(int bits)
     throw std::invalid_argument("no PCM subtype for these bits");
 }
 
-void WriteFrames(const std::filesystem::path& file, SF_INFO info, const SineSpec& spec)
+void WriteFrames(const std::filesystem::path& file, SF_INFO info, const SineSpec& fixture)
 {
     SNDFILE* out = sf_open(file.c_str(), SFM_WRITE, &info);
     if (!out) throw std::runtime_error("cannot write fixture " + file.string() + ": " + sf_strerror(nullptr));
-    const auto frames = std::int64_t(std::llround(spec.seconds * spec.rate));
-    std::vector<float> data(std::size_t(frames) * std::size_t(spec.channels));
+    const auto frames = std::int64_t(std::llround(fixture.seconds * fixture.rate));
+    std::vector<float> data(std::size_t(frames) * std::size_t(fixture.channels));
     for (std::int64_t f = 0; f < frames; ++f) {
-        const double v = spec.amplitude * std::sin(2 * std::numbers::pi * spec.hz * double(f) / spec.rate);
-        for (int c = 0; c < spec.channels; ++c)
-            data[std::size_t(f * spec.channels + c)] = float(spec.invertOddChannels && (c & 1) ? -v : v);
+        const double v = fixture.amplitude * std::sin(2 * std::numbers::pi * fixture.hz * double(f) / fixture.rate);
+        for (int c = 0; c < fixture.channels; ++c)
+            data[std::size_t(f * fixture.channels + c)] = float(fixture.invertOddChannels && (c & 1) ? -v : v);
     }
     sf_writef_float(out, data.data(), frames);
     sf_close(out);
@@ -58,25 +58,25 @@ void WriteFrames(const std::filesystem::path& file, SF_INFO info, const SineSpec
 
 }  // namespace
 
-void WriteSineWave(const std::filesystem::path& file, const SineSpec& spec)
+void WriteSineWave(const std::filesystem::path& file, const SineSpec& fixture)
 {
     SF_INFO info{};
-    info.samplerate = spec.rate;
-    info.channels = spec.channels;
-    info.format = SF_FORMAT_WAV | SubtypeFor(spec.bits);
-    WriteFrames(file, info, spec);
+    info.samplerate = fixture.rate;
+    info.channels = fixture.channels;
+    info.format = SF_FORMAT_WAV | SubtypeFor(fixture.bits);
+    WriteFrames(file, info, fixture);
 }
 
 void WriteAdpcmWave(const std::filesystem::path& file)
 {
-    SineSpec spec;
-    spec.channels = 1;
-    spec.rate = 22050;
+    SineSpec fixture;
+    fixture.channels = 1;
+    fixture.rate = 22050;
     SF_INFO info{};
-    info.samplerate = spec.rate;
-    info.channels = spec.channels;
+    info.samplerate = fixture.rate;
+    info.channels = fixture.channels;
     info.format = SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM;
-    WriteFrames(file, info, spec);
+    WriteFrames(file, info, fixture);
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& file)

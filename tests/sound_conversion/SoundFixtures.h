@@ -20,7 +20,7 @@ struct SineSpec {
 };
 
 // A PCM WAV file with the sine on every channel.
-void WriteSineWave(const std::filesystem::path& file, const SineSpec& spec);
+void WriteSineWave(const std::filesystem::path& file, const SineSpec& fixture);
 // A compressed WAV (IMA ADPCM, format tag 0x11) holding a short sine.
 void WriteAdpcmWave(const std::filesystem::path& file);
 

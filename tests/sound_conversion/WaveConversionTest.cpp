@@ -20,7 +20,7 @@ constexpr int kBlockFrames = 8192;  // the conversion's block, in source frames
 
 struct LayoutCase {
     const char* name;
-    SineSpec spec;
+    SineSpec fixture;
 };
 
 SineSpec Sine(int rate, int channels, int bits, double seconds = 1.0)
@@ -53,34 +53,34 @@ protected:
 
 TEST_P(WaveConversionLayoutTest, BecomesMonoAt22050WithTheSourceBitsAndKeepsTheSine)
 {
-    const SineSpec& spec = GetParam().spec;
+    const SineSpec& fixture = GetParam().fixture;
     const auto source = dir / "source sound.wav";
     const auto target = dir / "converted.wav";
-    test::WriteSineWave(source, spec);
-    ConvertRecording(source, target, spec.bits);
+    test::WriteSineWave(source, fixture);
+    ConvertRecording(source, target, fixture.bits);
 
     const test::WrittenWave w = test::InspectWritten(target);
     EXPECT_EQ(w.tag, 1);
     EXPECT_EQ(w.channels, 1);
     EXPECT_EQ(w.rate, std::uint32_t(kTargetRate));
-    EXPECT_EQ(w.bits, spec.bits);
-    EXPECT_EQ(w.blockAlign, spec.bits / 8);
-    EXPECT_EQ(w.bytesPerSecond, std::uint32_t(kTargetRate * spec.bits / 8));
+    EXPECT_EQ(w.bits, fixture.bits);
+    EXPECT_EQ(w.blockAlign, fixture.bits / 8);
+    EXPECT_EQ(w.bytesPerSecond, std::uint32_t(kTargetRate * fixture.bits / 8));
     EXPECT_EQ(w.riffSize + 8, w.fileSize);
 
     // The duration is kept: the frames expected at the new rate, within one
     // block of the conversion.
-    const double expectedFrames = spec.seconds * kTargetRate;
-    const double blockAtTarget = double(kBlockFrames) * kTargetRate / spec.rate;
+    const double expectedFrames = fixture.seconds * kTargetRate;
+    const double blockAtTarget = double(kBlockFrames) * kTargetRate / fixture.rate;
     const std::vector<float> samples = test::ReadMonoSamples(target);
-    EXPECT_EQ(std::uint64_t(w.dataSize), samples.size() * (spec.bits / 8));
+    EXPECT_EQ(std::uint64_t(w.dataSize), samples.size() * (fixture.bits / 8));
     EXPECT_NEAR(double(samples.size()), expectedFrames, blockAtTarget);
     EXPECT_NEAR(double(samples.size()), expectedFrames, 2.0) << "the filter's delay is not drained or trimmed";
 
     // A 1 kHz sine crosses zero 2000 times a second at any rate; the mix of
     // equal channels keeps its amplitude.
-    EXPECT_NEAR(test::CountZeroCrossings(samples), 2 * spec.hz * spec.seconds, 3);
-    EXPECT_NEAR(test::Peak(samples), spec.amplitude, 0.03);
+    EXPECT_NEAR(test::CountZeroCrossings(samples), 2 * fixture.hz * fixture.seconds, 3);
+    EXPECT_NEAR(test::Peak(samples), fixture.amplitude, 0.03);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -99,9 +99,9 @@ protected:
 
 TEST_F(WaveConversionTest, ChannelsAreAveragedNotPicked)
 {
-    SineSpec spec = Sine(44100, 2, 16);
-    spec.invertOddChannels = true;  // left + right cancel out
-    test::WriteSineWave(dir / "opposed.wav", spec);
+    SineSpec fixture = Sine(44100, 2, 16);
+    fixture.invertOddChannels = true;  // left + right cancel out
+    test::WriteSineWave(dir / "opposed.wav", fixture);
     ConvertRecording(dir / "opposed.wav", dir / "mono.wav", 16);
     const std::vector<float> samples = test::ReadMonoSamples(dir / "mono.wav");
     ASSERT_FALSE(samples.empty());

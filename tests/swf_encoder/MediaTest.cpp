@@ -117,7 +117,7 @@ TEST_F(Media, OnlySixteenBitMonoPcmSoundsAreAccepted)
 {
     const struct {
         const char* name;
-        WaveSpec spec;
+        WaveSpec fixture;
         const char* says;
     } refused[] = {
         {"stereo", {1, 2, 22050, 16, 10}, "2 channels"},
@@ -127,7 +127,7 @@ TEST_F(Media, OnlySixteenBitMonoPcmSoundsAreAccepted)
         {"8 kHz", {1, 1, 8000, 16, 10}, "8000 Hz"},
     };
     for (const auto& c : refused) {
-        const std::string path = Write(std::string(c.name) + ".wav", MakeWave(c.spec));
+        const std::string path = Write(std::string(c.name) + ".wav", MakeWave(c.fixture));
         auto& holder = NewHolder();
         try {
             holder.MakeSound(path);

@@ -60,22 +60,22 @@ void PutId(std::vector<uint8_t>& out, const char* id) { out.insert(out.end(), id
 
 }  // namespace
 
-std::vector<uint8_t> MakeWave(const WaveSpec& spec)
+std::vector<uint8_t> MakeWave(const WaveSpec& fixture)
 {
-    const uint32_t blockAlign = spec.channels * spec.bits / 8;
-    const uint32_t dataSize = spec.samples * blockAlign;
+    const uint32_t blockAlign = fixture.channels * fixture.bits / 8;
+    const uint32_t dataSize = fixture.samples * blockAlign;
     std::vector<uint8_t> out;
     PutId(out, "RIFF");
     Put32(out, 4 + 8 + 16 + 8 + dataSize);
     PutId(out, "WAVE");
     PutId(out, "fmt ");
     Put32(out, 16);
-    Put16(out, spec.format);
-    Put16(out, spec.channels);
-    Put32(out, spec.rate);
-    Put32(out, spec.rate * blockAlign);
+    Put16(out, fixture.format);
+    Put16(out, fixture.channels);
+    Put32(out, fixture.rate);
+    Put32(out, fixture.rate * blockAlign);
     Put16(out, blockAlign);
-    Put16(out, spec.bits);
+    Put16(out, fixture.bits);
     PutId(out, "data");
     Put32(out, dataSize);
     for (uint32_t i = 0; i < dataSize; ++i) {

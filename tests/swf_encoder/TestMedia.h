@@ -18,8 +18,8 @@ struct WaveSpec {
     uint32_t samples = 100;  // per channel
 };
 
-// A RIFF WAVE file of the spec, with a ramp as its samples.
-std::vector<uint8_t> MakeWave(const WaveSpec& spec);
+// A RIFF WAVE file of the fixture, with a ramp as its samples.
+std::vector<uint8_t> MakeWave(const WaveSpec& fixture);
 
 void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> ReadBytes(const std::filesystem::path& path);

@@ -9,6 +9,7 @@
 #include "workspace/TBackgroundForm.h"
 #include "workspace/TObjListForm.h"
 #include "workspace/TPicForm.h"
+#include "workspace/TSoundForm.h"
 #include "workspace/TTextForm.h"
 #include "workspace/WorkingBase.h"
 
@@ -171,6 +172,7 @@ QWidget* TMainForm::PreviewArea() const { return flash_; }
 TObjListForm* TMainForm::ObjListForm() const { return objList_; }
 TTextForm* TMainForm::TextForm() const { return textForm_; }
 TPicForm* TMainForm::PicForm() const { return picForm_; }
+TSoundForm* TMainForm::SoundForm() const { return soundForm_; }
 TBackgroundForm* TMainForm::BackgroundForm() const { return bgForm_; }
 
 void TMainForm::SetPlayCommands(bool enabled) {
@@ -192,8 +194,10 @@ void TMainForm::CreateBuilder() {
     objList_ = new TObjListForm(this, panelRBottom_, nullptr);
     textForm_ = new TTextForm(this, panelRTop_, nullptr, GlobalVars());
     picForm_ = new TPicForm(this, panelRTop_, nullptr, GlobalVars());
+    soundForm_ = new TSoundForm(this, panelRTop_, nullptr, GlobalVars());
     textForm_->hide();
     picForm_->hide();
+    soundForm_->hide();
 
     BuilderHooks hooks;
     hooks.background = bgForm_;
@@ -202,12 +206,14 @@ void TMainForm::CreateBuilder() {
     hooks.textEditor = textForm_;
     hooks.textEffectWindow = &textForm_->EffectWindow();
     hooks.picEditor = picForm_;
+    hooks.soundEditor = soundForm_;
     hooks.objectList = objList_;
     builder_ = std::make_unique<TVuzozUzev>(*service_, reporter_, random_, hooks);
     bgForm_->SetBuilder(builder_.get());
     objList_->SetBuilder(builder_.get());
     textForm_->SetBuilder(builder_.get());
     picForm_->SetBuilder(builder_.get());
+    soundForm_->SetBuilder(builder_.get());
 
     TObjListForm::Hooks listHooks;
     listHooks.showEditor = [this](const std::string& kind) { ShowEditor(kind, true); };
@@ -228,6 +234,7 @@ void TMainForm::DestroyBuilder() {
     // The editors go first, the object list (and with it the document) last.
     delete textForm_.data();
     delete picForm_.data();
+    delete soundForm_.data();
     delete bgForm_.data();
     delete objList_.data();
     builder_.reset();
@@ -241,7 +248,8 @@ void TMainForm::DestroyBuilder() {
 void TMainForm::ShowEditor(const std::string& kind, bool show) {
     QWidget* editor = kind == "Text" ? static_cast<QWidget*>(textForm_.data())
                     : kind == "Pic"  ? static_cast<QWidget*>(picForm_.data())
-                                     : nullptr;
+                    : kind == "Sound" ? static_cast<QWidget*>(soundForm_.data())
+                                      : nullptr;
     if (!editor) return;
     editor->setVisible(show);
     if (show) editor->raise();

@@ -32,6 +32,7 @@ class TGuideForm;
 class TObjListForm;
 class TPicForm;
 class TShockwaveFlash;
+class TSoundForm;
 class TTextForm;
 class TVuzozUzev;
 class WorkingBase;
@@ -95,6 +96,7 @@ public:
     TObjListForm* ObjListForm() const;
     TTextForm* TextForm() const;
     TPicForm* PicForm() const;
+    TSoundForm* SoundForm() const;
     TBackgroundForm* BackgroundForm() const;
     QWidget* PreviewArea() const;
     const std::filesystem::path& UntitledBase() const;
@@ -157,6 +159,7 @@ private:
     QPointer<TObjListForm> objList_;
     QPointer<TTextForm> textForm_;
     QPointer<TPicForm> picForm_;
+    QPointer<TSoundForm> soundForm_;
     QPointer<TBackgroundForm> bgForm_;
     QPointer<TGuideForm> guide_;
     FileChooser chooser_;

@@ -10,6 +10,7 @@
 #include "workspace/TGuideForm.h"
 #include "workspace/TObjListForm.h"
 #include "workspace/TPicForm.h"
+#include "workspace/TSoundForm.h"
 #include "workspace/TTextForm.h"
 #include "workspace/WaitCursor.h"
 
@@ -376,7 +377,8 @@ void TMainForm::WindowShow() {
     if (!bgForm_) return;
     if (bgForm_->isVisible()) {
         for (QWidget* w : {static_cast<QWidget*>(bgForm_.data()), static_cast<QWidget*>(objList_.data()),
-                           static_cast<QWidget*>(textForm_.data()), static_cast<QWidget*>(picForm_.data())})
+                           static_cast<QWidget*>(textForm_.data()), static_cast<QWidget*>(picForm_.data()),
+                           static_cast<QWidget*>(soundForm_.data())})
             if (w) w->hide();
     } else {
         bgForm_->show();
@@ -388,7 +390,8 @@ void TMainForm::WindowWorkSpace() {
     if (!builder_) return;
     // Docked windows stack in their panels: editor on top, the list below.
     for (QWidget* w : {static_cast<QWidget*>(bgForm_.data()), static_cast<QWidget*>(textForm_.data()),
-                       static_cast<QWidget*>(picForm_.data()), static_cast<QWidget*>(objList_.data())})
+                       static_cast<QWidget*>(picForm_.data()), static_cast<QWidget*>(soundForm_.data()),
+                       static_cast<QWidget*>(objList_.data())})
         if (w) w->move(0, 0);
     if (bgForm_) bgForm_->show();
     if (objList_) objList_->show();

@@ -1,0 +1,101 @@
+#include "workspace/TSoundSelectForm.h"
+
+#include "document/ProjectFiles.h"
+#include "generation/ErrorReporter.h"
+#include "generation/ISoundEditor.h"
+#include "generation/TVuzozUzev.h"
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+namespace glimmora {
+
+TSoundSelectForm::TSoundSelectForm(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint)
+{
+    setObjectName("SoundSelectForm");
+    setWindowTitle("Wait Processing ...");
+    setFixedSize(315, 21);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    gauge_ = new QProgressBar(this);
+    gauge_->setObjectName("Gauge");
+    gauge_->setRange(0, 100);
+    gauge_->setValue(0);
+    gauge_->setTextVisible(true);
+    gauge_->setFormat("%p%");
+    layout->addWidget(gauge_);
+}
+
+QString TSoundSelectForm::TempName() const
+{
+    return QString::fromStdString(TemporarySoundFile().string());
+}
+
+void TSoundSelectForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Centred on the desktop, not on the owner.
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+SoundConversionResult TSoundSelectForm::ConvertSound(TVuzozUzev& builder, ISoundEditor& editor,
+                                                     IErrorReporter& reporter)
+{
+    struct Finish {
+        TSoundSelectForm* form;
+        ~Finish()
+        {
+            form->converting_ = false;
+            form->gauge_->setValue(0);
+            form->close();
+        }
+    } finish{this};
+    converting_ = true;
+    gauge_->setValue(0);
+
+    TFlashSoundF& adapter = *builder.SoundAdapter;
+    if (adapter.ObjName.empty()) throw std::runtime_error("No sound object is open in the editor");
+    // Named before the conversion: an object name that leads out of the
+    // project folder is refused without converting anything.
+    const std::filesystem::path objectWave = SoundFileOf(builder.BasePath, adapter.ObjName);
+
+    SoundConversionResult result = ConvertChosenSound(
+        SourceName.toStdString(), objectWave,
+        [this](std::uint64_t curByte, std::uint64_t numBytes, bool& cancel) { WaveProgress(curByte, numBytes, cancel); });
+    if (!result.Converted()) {
+        close();  // the message is not left behind the progress window
+        reporter.ShowError(result.message);
+        return result;
+    }
+
+    adapter.WavePath = objectWave.string();
+    adapter.Content = result.content;
+    editor.SetContent(result.content);
+    // The edit's change records the name; when the name is the one shown
+    // already (the same file again, or a second MP3) the edit does not
+    // change, and the name is recorded here all the same.
+    adapter.StoreFromEditor();
+    return result;
+}
+
+void TSoundSelectForm::WaveProgress(std::uint64_t curByte, std::uint64_t numBytes, bool& cancel)
+{
+    (void)cancel;  // never cancelled from here
+    gauge_->setValue(WaveProgressPercent(curByte, numBytes));
+    gauge_->repaint();
+    // Paint and timers run; input waits until the conversion has finished,
+    // so that nothing can close the project under it.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace glimmora

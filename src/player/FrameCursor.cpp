@@ -5,27 +5,26 @@
 namespace glimmora::player {
 
 FrameCursor::FrameCursor(std::shared_ptr<const swf::DecodedMovie> movie, size_t opsPerSnapshot)
-    : movie_(std::move(movie))
+    : movie_(std::move(movie)), opsPerSnapshot_(std::max<size_t>(opsPerSnapshot, 1))
 {
-    opsPerSnapshot = std::max<size_t>(opsPerSnapshot, 1);
     snapshots_.push_back({-1, {}});
-    size_t sinceSnapshot = 0;
-    const int count = movie_->FrameCount();
-    for (int frame = 0; frame < count; ++frame) {
-        Apply(frame);
-        sinceSnapshot += movie_->frames[frame].ops.size();
-        if (sinceSnapshot >= opsPerSnapshot && frame + 1 < count) {
-            snapshots_.push_back({frame, current_});
-            sinceSnapshot = 0;
-        }
-    }
-    frame_ = count - 1;
 }
 
 void FrameCursor::Apply(int frame)
 {
-    for (const swf::DisplayOp& op : movie_->frames[frame].ops) {
+    const std::vector<swf::DisplayOp>& ops = movie_->frames[frame].ops;
+    for (const swf::DisplayOp& op : ops) {
         swf::ApplyDisplayOp(current_, op, frame);
+    }
+    if (frame <= explored_) {
+        return;
+    }
+    // First time through this frame: take a snapshot when enough has changed.
+    explored_ = frame;
+    sinceSnapshot_ += ops.size();
+    if (sinceSnapshot_ >= opsPerSnapshot_ && frame + 1 < movie_->FrameCount()) {
+        snapshots_.push_back({frame, current_});
+        sinceSnapshot_ = 0;
     }
 }
 

@@ -2,7 +2,9 @@
 // The main timeline's display list at any frame, reached quickly in either
 // direction: snapshots of the list are kept every so many operations, and a
 // seek replays only from the nearest snapshot at or before the target (or
-// steps on from the current frame when that is nearer).
+// steps on from the current frame when that is nearer). Snapshots are taken
+// the first time the cursor passes a frame, so a fresh cursor costs nothing
+// and showing a new movie's first frame replays only that frame.
 
 #include "swf/reader/DecodedMovie.h"
 
@@ -14,7 +16,7 @@ namespace glimmora::player {
 class FrameCursor {
 public:
     // A snapshot is taken after the frame where `opsPerSnapshot` operations
-    // have run since the previous one.
+    // have run since the previous one (counting each frame once).
     explicit FrameCursor(std::shared_ptr<const swf::DecodedMovie> movie,
                          size_t opsPerSnapshot = 256);
 
@@ -35,8 +37,11 @@ private:
 
     std::shared_ptr<const swf::DecodedMovie> movie_;
     std::vector<Snapshot> snapshots_;  // ascending frames, the first at -1
+    size_t opsPerSnapshot_;
     swf::DisplayList current_;
-    int frame_ = -1;
+    int frame_ = -1;      // the frame current_ shows; -1: none yet
+    int explored_ = -1;   // the last frame whose snapshot rule has run
+    size_t sinceSnapshot_ = 0;
 };
 
 }  // namespace glimmora::player

@@ -59,6 +59,8 @@ TEST(FrameCursor, RandomSeeksEqualReplay)
         SCOPED_TRACE("seed " + std::to_string(seed));
         const auto movie = RandomMovie(seed, 300);
         player::FrameCursor cursor(movie, 7);
+        EXPECT_EQ(cursor.SnapshotCount(), 1u);  // nothing replayed before the first seek
+        cursor.Seek(299);
         ASSERT_GT(cursor.SnapshotCount(), 10u);
         std::mt19937 random(seed * 77);
         std::vector<int> frames = {0, 299, 0, 298, 299, 150, 150, 149, 151, 7, 6, 8};
@@ -94,6 +96,19 @@ TEST(FrameCursor, FramesOutsideTheMovieAreClamped)
     MovieFixture empty(10, 10, kWhite, 0);
     player::FrameCursor none(empty.movie);
     EXPECT_TRUE(none.Seek(3).empty());
+}
+
+// A fresh cursor explores lazily: a first seek into the middle, back before
+// any snapshot and on past the explored part must all equal a replay.
+TEST(FrameCursor, LazySnapshotsFromAFirstSeekIntoTheMiddle)
+{
+    const auto movie = RandomMovie(5, 200);
+    player::FrameCursor cursor(movie, 5);
+    for (int frame : {120, 3, 121, 60, 199, 119, 0, 200}) {
+        const int shown = std::min(frame, 199);
+        ASSERT_TRUE(SameList(cursor.Seek(frame), movie->DisplayListAt(shown))) << "frame " << frame;
+        EXPECT_EQ(cursor.Frame(), shown);
+    }
 }
 
 }  // namespace

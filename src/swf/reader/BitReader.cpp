@@ -67,30 +67,8 @@ void BitReader::Seek(size_t offset) {
     pos_ = offset;
 }
 
-uint32_t BitReader::UB(unsigned bits) {
-    if (bits > 32) throw DecodeError("bit field of " + std::to_string(bits) + " bits");
-    uint64_t value = 0;
-    for (unsigned left = bits; left > 0;) {
-        if (bitCount_ == 0) {
-            if (pos_ >= size_) Overrun(1);
-            bitBuffer_ = data_[pos_++];
-            bitCount_ = 8;
-        }
-        unsigned take = left < bitCount_ ? left : bitCount_;
-        unsigned shift = bitCount_ - take;
-        uint32_t chunk = (bitBuffer_ >> shift) & ((1u << take) - 1);
-        value = (value << take) | chunk;
-        bitCount_ -= take;
-        left -= take;
-    }
-    return uint32_t(value);
-}
-
-int32_t BitReader::SB(unsigned bits) {
-    uint32_t raw = UB(bits);
-    if (bits == 0) return 0;
-    if (bits < 32 && (raw & (1u << (bits - 1)))) raw |= ~((1u << bits) - 1);  // sign-extend
-    return int32_t(raw);
+void BitReader::BadWidth(unsigned bits) {
+    throw DecodeError("bit field of " + std::to_string(bits) + " bits");
 }
 
 }  // namespace glimmora::swf

@@ -31,9 +31,32 @@ public:
     // A reader over bytes [from, to) of this reader's data.
     BitReader Slice(size_t from, size_t to) const;
 
-    // Bit fields, MSB first. Widths up to 32; 0 gives 0.
-    uint32_t UB(unsigned bits);
-    int32_t SB(unsigned bits);
+    // Bit fields, MSB first. Widths up to 32; 0 gives 0. A field that runs
+    // past the end throws before anything is consumed.
+    uint32_t UB(unsigned bits)
+    {
+        if (bits == 0) return 0;
+        if (bits > 32) BadWidth(bits);
+        uint64_t window = bitBuffer_ & ((1u << bitCount_) - 1);
+        unsigned have = bitCount_;
+        if (bits > have) {
+            const size_t bytes = (bits - have + 7) / 8;
+            if (size_ - pos_ < bytes) Overrun(1);
+            for (size_t i = 0; i < bytes; ++i) window = (window << 8) | data_[pos_++];
+            have += unsigned(bytes) * 8;
+        }
+        have -= bits;
+        bitBuffer_ = uint8_t(window);  // its low `have` bits are the ones left
+        bitCount_ = have;
+        return uint32_t((window >> have) & ((uint64_t(1) << bits) - 1));
+    }
+    int32_t SB(unsigned bits)
+    {
+        const uint32_t raw = UB(bits);
+        if (bits == 0 || bits == 32) return int32_t(raw);
+        const uint32_t sign = 1u << (bits - 1);
+        return int32_t((raw ^ sign) - sign);
+    }
     bool Flag() { return UB(1) != 0; }
     void Align() { bitCount_ = 0; }
 
@@ -49,6 +72,7 @@ public:
 
 private:
     [[noreturn]] void Overrun(size_t wanted) const;
+    [[noreturn]] static void BadWidth(unsigned bits);
 
     const uint8_t* data_;
     size_t size_;

@@ -77,12 +77,22 @@ enum class TagCode : uint16_t {
     DefineShape4 = 83,
 };
 
+// One point of a sound's volume envelope: at `position44` (44.1 kHz samples
+// from the start of the play) the channels stand at these levels, 32768
+// being full volume; levels run linearly from point to point.
+struct SoundEnvelopePoint {
+    uint32_t position44 = 0;
+    uint16_t leftLevel = 0, rightLevel = 0;
+    friend bool operator==(const SoundEnvelopePoint&, const SoundEnvelopePoint&) = default;
+};
+
 // The SOUNDINFO of StartSound, as far as we use it.
 struct SoundInfo {
     bool syncStop = false;
     bool syncNoMultiple = false;
     std::optional<uint32_t> inPoint, outPoint;
     std::optional<uint16_t> loopCount;
+    std::vector<SoundEnvelopePoint> envelope;
     friend bool operator==(const SoundInfo&, const SoundInfo&) = default;
 };
 

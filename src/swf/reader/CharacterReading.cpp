@@ -46,9 +46,6 @@ void ReadDefinitionTag(const TagHeader& tag, BitReader& body, DecodedMovie& movi
         }
         return;
     case TagCode::FileAttributes:
-    case TagCode::SoundStreamHead:
-    case TagCode::SoundStreamHead2:
-    case TagCode::SoundStreamBlock:
         return;
     case TagCode::DefineFontInfo:
     case TagCode::DefineFontInfo2: {

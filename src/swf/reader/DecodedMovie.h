@@ -141,9 +141,26 @@ struct SoundStart {
     SoundInfo info;
 };
 
+// SoundStreamHead or SoundStreamHead2: the format of a timeline's streaming
+// sound, whose data comes in SoundStreamBlock tags, at most one per frame.
+struct SoundStreamHead {
+    uint8_t format = 0;  // 0/3 PCM, 1 ADPCM, 2 MP3, ...
+    uint32_t rate = 0;   // samples per second
+    bool is16Bit = false;
+    bool stereo = false;
+    uint16_t samplesPerBlock = 0;  // as declared: average per frame
+    int16_t latencySeek = 0;       // MP3 only; 0 when absent
+    friend bool operator==(const SoundStreamHead&, const SoundStreamHead&) = default;
+};
+
 struct FrameRecord {
     std::vector<DisplayOp> ops;
     std::vector<SoundStart> sounds;
+    // A stream head read in this frame; it holds for this frame's blocks and
+    // the later ones, up to the next head.
+    std::optional<SoundStreamHead> streamHead;
+    // The SoundStreamBlock bodies of this frame, in file order (usually one).
+    std::vector<std::vector<uint8_t>> streamBlocks;
     std::string label;
     bool stop = false;  // a plain stop action in this frame
 };

@@ -38,6 +38,14 @@ bool ReadControlTag(uint16_t code, BitReader& body, FrameRecord& frame, DecodeCo
         frame.sounds.push_back(start);
         return true;
     }
+    case TagCode::SoundStreamHead:
+    case TagCode::SoundStreamHead2:
+        frame.streamHead = ReadSoundStreamHead(body);
+        return true;
+    case TagCode::SoundStreamBlock:
+        ctx.CountRecords();
+        frame.streamBlocks.push_back(ReadSoundStreamBlock(body));
+        return true;
     case TagCode::FrameLabel:
         // A second label in one frame does not replace the first.
         if (frame.label.empty()) frame.label = ReadSwfString(body, ctx.version);

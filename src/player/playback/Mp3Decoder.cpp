@@ -76,4 +76,77 @@ PcmSound DecodeMp3(const swf::Sound& sound)
     return pcm;
 }
 
+struct Mp3Stream::Decoder {
+    Handle handle = OpenFeed();
+};
+
+Mp3Stream::Mp3Stream() = default;
+Mp3Stream::~Mp3Stream() = default;
+
+void Mp3Stream::Reset()
+{
+    decoder_.reset();
+    bytesWithoutAudio_ = 0;
+}
+
+std::vector<PcmSound> Mp3Stream::Feed(const uint8_t* data, size_t size, size_t maxFrames)
+{
+    std::vector<PcmSound> pieces;
+    if (!decoder_) {
+        try {
+            decoder_ = std::make_unique<Decoder>();
+        } catch (const SoundDecodeError&) {
+            return pieces;  // no decoder: the stream stays silent
+        }
+    }
+    mpg123_handle* handle = decoder_->handle.get();
+    if (size > 0 && mpg123_feed(handle, data, size) != MPG123_OK) {
+        Reset();
+        return pieces;
+    }
+    size_t frames = 0;
+    bool failed = false;
+    int idle = 0;
+    std::vector<unsigned char> chunk(16384);
+    for (;;) {
+        size_t done = 0;
+        const int result = mpg123_read(handle, chunk.data(), chunk.size(), &done);
+        if (result == MPG123_NEW_FORMAT || (done > 0 && pieces.empty())) {
+            long rate = 0;
+            int channels = 0, encoding = 0;
+            if (mpg123_getformat(handle, &rate, &channels, &encoding) == MPG123_OK && rate > 0) {
+                PcmSound piece;
+                piece.rate = uint32_t(rate);
+                piece.channels = channels == 2 ? 2 : 1;
+                pieces.push_back(std::move(piece));
+            }
+        }
+        if (done > 0 && !pieces.empty()) {
+            PcmSound& piece = pieces.back();
+            const auto* samples = reinterpret_cast<const int16_t*>(chunk.data());
+            const size_t channels = size_t(piece.channels);
+            const size_t count = std::min(done / 2 / channels, maxFrames - std::min(maxFrames, frames));
+            piece.samples.insert(piece.samples.end(), samples, samples + count * channels);
+            frames += count;
+        }
+        if (result == MPG123_NEW_FORMAT) continue;
+        if (result == MPG123_OK) {
+            if (done == 0 && ++idle > 64) break;  // a decoder that neither reads nor asks for more
+            continue;
+        }
+        failed = result != MPG123_NEED_MORE && result != MPG123_DONE;
+        break;
+    }
+    std::erase_if(pieces, [](const PcmSound& piece) { return piece.samples.empty(); });
+    if (failed) {
+        Reset();
+    } else if (pieces.empty()) {
+        bytesWithoutAudio_ += size;
+        if (bytesWithoutAudio_ > kMaxBytesWithoutAudio) Reset();
+    } else {
+        bytesWithoutAudio_ = 0;
+    }
+    return pieces;
+}
+
 }  // namespace glimmora::player

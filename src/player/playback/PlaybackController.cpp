@@ -15,6 +15,7 @@ PlaybackController::PlaybackController(std::shared_ptr<const swf::DecodedMovie> 
       schedule_(movie_->header.frameRate)
 {
     list_ = &cursor_.Seek(0);
+    if (sound_) sound_->PauseStream(true);
 }
 
 PlaybackController::~PlaybackController()
@@ -130,12 +131,27 @@ void PlaybackController::StartFrameSounds(int frame)
     for (const swf::SoundStart& start : movie_->frames[frame].sounds) {
         sound_->StartSound(start.soundId, start.info);
     }
+    // The sprites on the stage show the frame they have reached, and start
+    // its sounds with it.
+    for (const auto& [depth, item] : *list_) {
+        const auto character = movie_->dictionary.find(item.characterId);
+        if (character == movie_->dictionary.end() || !character->second) continue;
+        const auto* sprite = std::get_if<swf::Sprite>(character->second.get());
+        if (!sprite || sprite->frames.empty()) continue;
+        const int count = int(sprite->frames.size());
+        const int local = ((frame - item.placedAtFrame) % count + count) % count;
+        for (const swf::SoundStart& start : sprite->frames[size_t(local)].sounds) {
+            sound_->StartSound(start.soundId, start.info);
+        }
+    }
+    sound_->StreamFrame(frame);
 }
 
 void PlaybackController::ChangePlaying(bool playing)
 {
     if (playing == playing_) return;
     playing_ = playing;
+    if (sound_) sound_->PauseStream(!playing);
     if (playing) {
         // Waking four times per frame shows each frame at most a quarter
         // period late; the schedule itself decides which frames are due.

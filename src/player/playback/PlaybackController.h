@@ -4,10 +4,15 @@
 // steps and seeks, and sends each shown frame's sound starts to a sound
 // channel. Frames are counted from 0.
 //
-// Sounds: a frame entered while playing starts its sounds at once; a frame
-// reached by a seek while stopped starts them when playback begins on it.
-// Every seek (GotoFrame, Back, Forward, Play from the end) stops all sound;
-// looping back to the first frame does not.
+// Sounds: a frame entered while playing starts its sounds and queues its
+// streaming-sound block at once; a frame reached by a seek while stopped
+// does both when playback begins on it. Every seek (GotoFrame, Back,
+// Forward, Play from the end) stops all sound, the stream included; looping
+// back to the first frame does not. The stream pauses whenever the timeline
+// stops and goes on when it plays again. The sprites on the stage start the
+// sounds of the frames they reach, a sprite's frame following the main
+// timeline's from the frame it was placed in (sprites inside sprites, and
+// the streams of sprites, stay silent).
 
 #include "player/FrameCursor.h"
 #include "player/playback/FrameSchedule.h"
@@ -38,7 +43,8 @@ public:
     // Starts playing from the current frame; from the first frame when
     // stopped at the end of a movie that does not loop.
     void Play();
-    // Stops the timeline; sounds already started play on.
+    // Stops the timeline; event sounds already started play on, the
+    // stream pauses.
     void Stop();
     void SetPlaying(bool playing);
     // One frame back or on, without wrapping; both stop playback.

@@ -53,6 +53,14 @@ std::string PicXml(const std::string& name, const std::string& content, const st
            "</EffectName></ObjPic></ObjType></Obj>";
 }
 
+std::string SoundXml(const std::string& name, const std::string& content)
+{
+    return "<Obj><ObjName>" + name +
+           "</ObjName><StartTime>0</StartTime><EndTime>1</EndTime><Layer>2</Layer><ObjTypeName>Sound</ObjTypeName>"
+           "<ObjType><ObjSound><Content>" +
+           content + "</Content></ObjSound></ObjType></Obj>";
+}
+
 std::string MovieXml(const std::string& objects, int width, int height, int rate)
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Movie><BgColor>16777215</BgColor><Width>" +
@@ -75,13 +83,16 @@ EditorTest::EditorTest()
     background = std::make_unique<TBackgroundForm>(nullptr, nullptr, nullptr, globals);
     text = std::make_unique<TTextForm>(nullptr, nullptr, nullptr, globals);
     pic = std::make_unique<TPicForm>(nullptr, nullptr, nullptr, globals);
+    sound = std::make_unique<TSoundForm>(nullptr, nullptr, nullptr, globals);
     background->SetReporter(&messages);
     text->SetReporter(&messages);
     pic->SetReporter(&messages);
+    sound->SetReporter(&messages);
 }
 
 EditorTest::~EditorTest()
 {
+    sound.reset();
     pic.reset();
     text.reset();
     background.reset();
@@ -101,12 +112,14 @@ void EditorTest::Open(const std::string& xml)
     hooks.textEditor = text.get();
     hooks.textEffectWindow = &text->EffectWindow();
     hooks.picEditor = pic.get();
+    hooks.soundEditor = sound.get();
     hooks.objectList = &objectList;
     builder = std::make_unique<TVuzozUzev>(service, errors, random, hooks);
     builder->SetDocument(&root);
     background->SetBuilder(builder.get());
     text->SetBuilder(builder.get());
     pic->SetBuilder(builder.get());
+    sound->SetBuilder(builder.get());
 }
 
 void EditorTest::ShowText(int index)
@@ -119,6 +132,12 @@ void EditorTest::ShowPic(int index)
 {
     objectList.selected = root.Obj().Items(index).ObjName();
     builder->PicAdapter->ShowInEditor(index);
+}
+
+void EditorTest::ShowSound(int index)
+{
+    objectList.selected = root.Obj().Items(index).ObjName();
+    builder->SoundAdapter->ShowInEditor(index);
 }
 
 std::string EditorTest::Field(int index, const char* path) const

@@ -12,6 +12,7 @@
 #include "support/TempDir.h"
 #include "workspace/TBackgroundForm.h"
 #include "workspace/TPicForm.h"
+#include "workspace/TSoundForm.h"
 #include "workspace/TTextForm.h"
 
 #include <gtest/gtest.h>
@@ -43,6 +44,7 @@ std::string TextXml(const std::string& name, const std::string& fontSize = "18",
                     int exScale = 0);
 std::string PicXml(const std::string& name, const std::string& content = "", const std::string& effect = "-- None --",
                    int width = 100, int height = 50);
+std::string SoundXml(const std::string& name, const std::string& content = "");
 std::string MovieXml(const std::string& objects, int width = 550, int height = 400, int rate = 12);
 
 class EditorTest : public ::testing::Test {
@@ -55,6 +57,7 @@ protected:
     // Selects object `index` in the (fake) object list and shows it in its editor.
     void ShowText(int index);
     void ShowPic(int index);
+    void ShowSound(int index);
 
     int Builds() { return int(service.Log().Matching("movie.WriteMovie").size()); }
     std::vector<std::string> Calls(const std::string& prefix) { return service.Log().Matching(prefix); }
@@ -72,6 +75,7 @@ protected:
     std::unique_ptr<TBackgroundForm> background;
     std::unique_ptr<TTextForm> text;
     std::unique_ptr<TPicForm> pic;
+    std::unique_ptr<TSoundForm> sound;
     std::unique_ptr<TVuzozUzev> builder;
 };
 

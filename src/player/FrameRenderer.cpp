@@ -4,7 +4,13 @@
 #include "player/QtConversions.h"
 #include "player/TextPainter.h"
 
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
+
 #include <algorithm>
+#include <exception>
+#include <functional>
 
 namespace glimmora::player {
 namespace {
@@ -15,6 +21,37 @@ constexpr int kMaxNesting = 32;
 // At most this many objects are drawn per frame: sprites placing themselves
 // twice would otherwise multiply without end.
 constexpr size_t kMaxObjectsPerFrame = 50000;
+
+// Qt's raster engine hands the spans of every larger fill to the threads of
+// its global pool, unless it already runs on one of them. A frame is hundreds
+// of small fills, where each hand-over costs more than it saves: the whole
+// frame is drawn on one pool thread instead, when one is free.
+void RunOnOnePoolThread(const std::function<void()>& work)
+{
+    QThreadPool* pool = QThreadPool::globalInstance();
+    if (pool->contains(QThread::currentThread())) {
+        work();
+        return;
+    }
+    QSemaphore done;
+    std::exception_ptr failure;
+    const bool started = pool->tryStart([&] {
+        try {
+            work();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        done.release();
+    });
+    if (!started) {
+        work();
+        return;
+    }
+    done.acquire();
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
 
 }  // namespace
 
@@ -42,8 +79,10 @@ QImage FrameRenderer::Render(const swf::DisplayList& list, int frame, const QSiz
     if (image.isNull()) {
         return image;
     }
-    QPainter painter(&image);
-    Paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), list, frame);
+    RunOnOnePoolThread([&] {
+        QPainter painter(&image);
+        Paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), list, frame);
+    });
     return image;
 }
 

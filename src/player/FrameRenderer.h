@@ -26,6 +26,9 @@ public:
 
     // `list` is the main timeline's display list at `frame` (from 0).
     void Paint(QPainter& painter, const QRectF& target, const swf::DisplayList& list, int frame);
+    // The frame as a premultiplied image, drawn on one thread of Qt's global
+    // pool (there the raster engine does not split each fill across threads),
+    // or on the calling thread when no pool thread is free.
     QImage Render(const swf::DisplayList& list, int frame, const QSize& size);
 
     // Maps stage twips into `target`, scaled uniformly and centred.

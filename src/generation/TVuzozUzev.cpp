@@ -129,7 +129,7 @@ void TVuzozUzev::BuildMovie(const std::filesystem::path& target)
         globals.WasPlaying = preview->Playing();
         frame = preview->FrameNum();
     }
-    if (hooks_.mainWindow) hooks_.mainWindow->LoadPreview(written.string());
+    if (hooks_.mainWindow) hooks_.mainWindow->LoadPreview(written.string(), swf.TakeWrittenMovie());
     if (preview) {
         preview->SetFrameNum(frame);
         if (globals.WasPlaying && hooks_.mainWindow) hooks_.mainWindow->PlayPreview(globals.LoopPlayback);

@@ -4,9 +4,11 @@
 // rectangle or sound at a time. The builder and the effects talk only to these
 // two interfaces; the encoder implements them, and the tests record them.
 
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace glimmora {
 
@@ -70,6 +72,10 @@ public:
     // current frame on.
     virtual void RemoveObject(swfObject& object) = 0;
     virtual void WriteMovie(const std::string& path) = 0;
+    // The bytes the last WriteMovie wrote, handed over once (later calls give
+    // nothing until the next WriteMovie); empty when the service keeps none.
+    // Lets the preview show a fresh movie without reading the file back.
+    virtual std::vector<uint8_t> TakeWrittenMovie() { return {}; }
 };
 
 // Creates the movie object and the holders.

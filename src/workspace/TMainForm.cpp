@@ -262,15 +262,16 @@ void TMainForm::CheckInsert(const std::string& kind) {
 }
 
 void TMainForm::ShowSwf(const QString& file) {
-    LoadPreview(file.toStdString());
+    LoadPreview(file.toStdString(), {});
     PlayPreview(GlobalVars().LoopPlayback);
 }
 
-void TMainForm::LoadPreview(const std::string& file) {
+void TMainForm::LoadPreview(const std::string& file, std::vector<uint8_t> written) {
     autoSizing_ = true;
     ++previewLoads_;
     try {
-        flash_->SetMovie(QString::fromStdString(file));
+        if (written.empty()) flash_->SetMovie(QString::fromStdString(file));
+        else flash_->LoadBytes(std::move(written), QString::fromStdString(file));
         const QSize movie = flash_->MovieSize();
         if (movie.isValid() && !movie.isEmpty() && !isFullScreen()) {
             const int top = menuBar()->sizeHint().height() + toolBar_->sizeHint().height();

@@ -75,7 +75,7 @@ public:
     static QString AboutText();
 
     // IMainWindowHooks
-    void LoadPreview(const std::string& file) override;
+    void LoadPreview(const std::string& file, std::vector<uint8_t> written) override;
     void PlayPreview(bool loop) override;
     void SetLoopChecked(bool checked) override;
 

@@ -4,6 +4,7 @@
 #include "BuilderFixture.h"
 #include "document/ConversionError.h"
 #include "generation/DocumentAccess.h"
+#include "swf/encoder/EncoderService.h"
 
 namespace glimmora::test {
 namespace {
@@ -154,6 +155,27 @@ TEST_F(BuilderTest, ExportWritesTheChosenFileAndShowsIt)
     Builder(MovieXml()).BuildMovie(target);
     EXPECT_EQ(Calls().back(), "movie.WriteMovie(\"" + target + "\")");
     EXPECT_EQ(mainWindow.log, std::vector<std::string>{"LoadPreview(" + target + ")"});
+}
+
+TEST_F(BuilderTest, ThePreviewGetsTheWrittenBytesWithTheFileName)
+{
+    // Over the recording service there are no bytes: the preview reads the file.
+    Builder(MovieXml(TextObjXml({}))).BuildMovie();
+    EXPECT_EQ(mainWindow.writtenBytes, std::vector<size_t>{0});
+
+    // Over the encoder the preview is handed exactly what went into the file.
+    auto encoder = MakeEncoderService();
+    BuilderHooks hooks;
+    hooks.mainWindow = &mainWindow;
+    TVuzozUzev real(*encoder, errors, random, hooks);
+    real.SetDocument(&root);
+    real.WorkingMovie = dir / "real.swf";
+    mainWindow.log.clear();
+    mainWindow.writtenBytes.clear();
+    real.BuildMovie();
+    ASSERT_EQ(mainWindow.log, std::vector<std::string>{"LoadPreview(" + real.WorkingMovie.string() + ")"});
+    EXPECT_GT(mainWindow.writtenBytes.at(0), 20u);
+    EXPECT_EQ(mainWindow.writtenBytes.at(0), std::filesystem::file_size(real.WorkingMovie));
 }
 
 struct PreviewCase {

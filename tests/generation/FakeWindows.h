@@ -154,7 +154,12 @@ public:
 
 class FakeMainWindow : public IMainWindowHooks {
 public:
-    void LoadPreview(const std::string& file) override { log.push_back("LoadPreview(" + file + ")"); }
+    void LoadPreview(const std::string& file, std::vector<uint8_t> written) override
+    {
+        log.push_back("LoadPreview(" + file + ")");
+        writtenBytes.push_back(written.size());
+    }
+    std::vector<size_t> writtenBytes;  // the size of each LoadPreview's bytes
     void PlayPreview(bool loop) override { log.push_back(std::string("PlayPreview(") + (loop ? "true" : "false") + ")"); }
     void SetLoopChecked(bool checked) override { loopChecked = checked; }
     std::vector<std::string> log;

@@ -215,6 +215,21 @@ TEST_F(MovieFile, WriteMovieWritesTheEncodedBytes)
         << "no temporary file is left beside it";
 }
 
+TEST_F(MovieFile, WrittenBytesAreHandedOverOnceAndOnlyAfterASuccessfulWrite)
+{
+    auto& holder = NewRectangle();
+    movie.AddObject(holder);
+    EXPECT_TRUE(movie.TakeWrittenMovie().empty()) << "nothing written yet";
+    const auto path = dir / "movie.swf";
+    movie.WriteMovie(path.string());
+    EXPECT_EQ(movie.TakeWrittenMovie(), ReadBytes(path));
+    EXPECT_TRUE(movie.TakeWrittenMovie().empty()) << "handed over once";
+
+    fs::create_directories(dir / "busy.swf" / "inside");
+    EXPECT_THROW(movie.WriteMovie((dir / "busy.swf").string()), SwfError);
+    EXPECT_TRUE(movie.TakeWrittenMovie().empty()) << "a failed write hands over nothing";
+}
+
 TEST_F(MovieFile, FailedWriteLeavesNoPartialFile)
 {
     auto& holder = NewRectangle();

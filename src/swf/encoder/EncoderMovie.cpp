@@ -67,7 +67,9 @@ std::vector<uint8_t> EncoderMovie::EncodeMovie() const
 
 void EncoderMovie::WriteMovie(const std::string& path)
 {
-    WriteFileAtomically(path, EncodeMovie());
+    std::vector<uint8_t> bytes = EncodeMovie();
+    WriteFileAtomically(path, bytes);
+    written_ = std::move(bytes);
 }
 
 }  // namespace glimmora::swf

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace glimmora::swf {
@@ -26,8 +27,9 @@ public:
     void AddObject(swfObject& object) override;
     void RemoveObject(swfObject& object) override;
     void WriteMovie(const std::string& path) override;
+    std::vector<uint8_t> TakeWrittenMovie() override { return std::exchange(written_, {}); }
 
-    // The file's bytes, for a preview that does not want to read the file.
+    // The movie file's bytes as WriteMovie writes them.
     std::vector<uint8_t> EncodeMovie() const;
 
     const Timeline& GetTimeline() const { return timeline_; }
@@ -39,6 +41,7 @@ private:
     std::shared_ptr<EncoderContext> context_;
     MovieSettings settings_;
     Timeline timeline_;
+    std::vector<uint8_t> written_;  // the last WriteMovie's bytes, until taken
 };
 
 }  // namespace glimmora::swf

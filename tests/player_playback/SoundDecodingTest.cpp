@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace glimmora::test {
@@ -193,6 +194,31 @@ TEST(MixFormat, RatesBecome44100StereoByLinearInterpolation)
     PcmSound odd{48000, 1, std::vector<int16_t>(48000, 100)};
     const auto out = player::ToMixFormat(odd);
     EXPECT_NEAR(double(out.size()) / 2, 44100.0, 1.0);
+}
+
+TEST(MixFormat, DecodingStopsAtItsBoundWhateverTheSoundDeclares)
+{
+    // 40000 frames of 5.5 kHz 8-bit stereo would be 320000 frames at 44.1 kHz.
+    const swf::Sound pcm = Raw(3, false, true, 0xFFFFFFFFu, std::vector<uint8_t>(80000, 129), 5512);
+    BitWriter adpcmBits;
+    adpcmBits.Put(0, 2);
+    adpcmBits.Put(0, 16), adpcmBits.Put(0, 6);
+    for (int i = 0; i < 4000; ++i) adpcmBits.Put(0b00, 2);
+    const swf::Sound adpcm = Raw(1, true, false, 0xFFFFFFFFu, adpcmBits.Bytes(), 11025);
+    struct Case {
+        const char* name;
+        const swf::Sound& sound;
+    };
+    const Case cases[] = {{"PCM", pcm}, {"ADPCM", adpcm}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(DecodeSound(c.sound, 50).FrameCount(), 50u) << c.name;
+        const std::vector<int16_t> mixed = player::DecodeForMix(c.sound, 1000);
+        EXPECT_EQ(mixed.size(), 2000u) << c.name;
+        const std::vector<int16_t> whole = player::ToMixFormat(DecodeSound(c.sound));
+        ASSERT_GT(whole.size(), mixed.size()) << c.name;
+        EXPECT_TRUE(std::equal(mixed.begin(), mixed.end(), whole.begin())) << c.name << ": the same start";
+        EXPECT_EQ(player::DecodeForMix(c.sound, whole.size()), whole) << c.name << ": a bound past the end";
+    }
 }
 
 }  // namespace

@@ -419,6 +419,22 @@ TEST(SoundStream, Mp3BlocksDecodeAsOneStreamWithTheFirstBlocksSeekDropped)
     EXPECT_TRUE(std::equal(first.begin(), first.end(), whole.begin() + 300));
 }
 
+TEST(SoundStream, AnEventMp3DecodesNoMoreThanItsBound)
+{
+    if (!std::filesystem::exists("/usr/bin/lame")) GTEST_SKIP() << "the lame encoder is not installed";
+    TempDir dir;
+    const Bytes mp3 = EncodedTone(dir.Path(), 44100);
+    swf::Sound sound;
+    sound.format = 2;
+    sound.rate = 44100;
+    sound.data = {0x64, 0x00};  // skip 100
+    sound.data.insert(sound.data.end(), mp3.begin(), mp3.end());
+    const std::vector<int> whole = WholeMp3(mp3);
+    const player::PcmSound bounded = player::DecodeSound(sound, 3000);
+    ASSERT_EQ(bounded.FrameCount(), 3000u);
+    EXPECT_TRUE(std::equal(bounded.samples.begin(), bounded.samples.end(), whole.begin() + 100));
+}
+
 TEST(SoundStream, AnMp3StreamSurvivesGarbageAndSeeks)
 {
     if (!std::filesystem::exists("/usr/bin/lame")) GTEST_SKIP() << "the lame encoder is not installed";

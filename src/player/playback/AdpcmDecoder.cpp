@@ -67,13 +67,13 @@ int16_t DecodeCode(ChannelState& state, uint32_t code, int bits, const int* inde
 
 }  // namespace
 
-PcmSound DecodeAdpcm(const swf::Sound& sound)
+PcmSound DecodeAdpcm(const swf::Sound& sound, size_t maxFrames)
 {
     PcmSound pcm;
     pcm.rate = sound.rate;
     pcm.channels = sound.stereo ? 2 : 1;
     const size_t channels = size_t(pcm.channels);
-    const size_t wanted = size_t(sound.sampleCount);
+    const size_t wanted = std::min(size_t(sound.sampleCount), maxFrames);
     Bits bits(sound.data);
     if (!bits.Has(2)) return pcm;
     const int codeBits = int(bits.Read(2)) + 2;

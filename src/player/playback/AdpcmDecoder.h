@@ -7,10 +7,12 @@
 #include "player/playback/PcmSound.h"
 #include "swf/reader/DecodedMovie.h"
 
+#include <cstdint>
+
 namespace glimmora::player {
 
-// Decodes at most the declared sample count; a stream that ends early gives
-// the samples decoded so far.
-PcmSound DecodeAdpcm(const swf::Sound& sound);
+// Decodes at most the declared sample count, and at most `maxFrames`; a
+// stream that ends early gives the samples decoded so far.
+PcmSound DecodeAdpcm(const swf::Sound& sound, size_t maxFrames = SIZE_MAX);
 
 }  // namespace glimmora::player

@@ -36,7 +36,7 @@ Handle OpenFeed()
 
 }  // namespace
 
-PcmSound DecodeMp3(const swf::Sound& sound)
+PcmSound DecodeMp3(const swf::Sound& sound, size_t maxFrames)
 {
     if (sound.data.size() < 2) throw SoundDecodeError("MP3 sound without data");
     const int seekSamples =
@@ -61,6 +61,7 @@ PcmSound DecodeMp3(const swf::Sound& sound)
         }
         const auto* samples = reinterpret_cast<const int16_t*>(chunk.data());
         pcm.samples.insert(pcm.samples.end(), samples, samples + done / 2);
+        if (pcm.rate != 0 && pcm.FrameCount() > size_t(seekSamples) + std::min(maxFrames, SIZE_MAX / 4)) break;
         if (result == MPG123_OK || result == MPG123_NEW_FORMAT) continue;
         break;  // MPG123_NEED_MORE at the end of the data, or an error
     }
@@ -69,10 +70,9 @@ PcmSound DecodeMp3(const swf::Sound& sound)
     // The declared count bounds the sound; the skip comes off its start.
     const size_t skip = std::min(pcm.FrameCount(), size_t(seekSamples)) * size_t(pcm.channels);
     pcm.samples.erase(pcm.samples.begin(), pcm.samples.begin() + ptrdiff_t(skip));
-    if (sound.sampleCount > 0) {
-        const size_t limit = size_t(sound.sampleCount) * size_t(pcm.channels);
-        if (pcm.samples.size() > limit) pcm.samples.resize(limit);
-    }
+    size_t frameLimit = maxFrames;
+    if (sound.sampleCount > 0) frameLimit = std::min(frameLimit, size_t(sound.sampleCount));
+    if (pcm.FrameCount() > frameLimit) pcm.samples.resize(frameLimit * size_t(pcm.channels));
     return pcm;
 }
 

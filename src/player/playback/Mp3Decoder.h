@@ -5,13 +5,15 @@
 #include "player/playback/PcmSound.h"
 #include "swf/reader/DecodedMovie.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace glimmora::player {
 
-// Throws SoundDecodeError when no audio frame can be decoded.
-PcmSound DecodeMp3(const swf::Sound& sound);
+// Throws SoundDecodeError when no audio frame can be decoded. Decoding stops
+// after `maxFrames` frames (those skipped at the start not counted).
+PcmSound DecodeMp3(const swf::Sound& sound, size_t maxFrames = SIZE_MAX);
 
 // MP3 frames that arrive piece by piece (the blocks of a streaming sound),
 // decoded as one stream: a frame may draw on the bits of the frames before

@@ -4,14 +4,14 @@
 
 namespace glimmora::player {
 
-PcmSound DecodePcm(const swf::Sound& sound)
+PcmSound DecodePcm(const swf::Sound& sound, size_t maxFrames)
 {
     PcmSound pcm;
     pcm.rate = sound.rate;
     pcm.channels = sound.stereo ? 2 : 1;
     const size_t bytesPerSample = sound.is16Bit ? 2 : 1;
     const size_t available = sound.data.size() / bytesPerSample;
-    const size_t declared = size_t(sound.sampleCount) * size_t(pcm.channels);
+    const size_t declared = std::min(size_t(sound.sampleCount), maxFrames) * size_t(pcm.channels);
     size_t count = std::min(available, declared);
     count -= count % size_t(pcm.channels);
     pcm.samples.resize(count);

@@ -6,8 +6,11 @@
 #include "player/playback/PcmSound.h"
 #include "swf/reader/DecodedMovie.h"
 
+#include <cstdint>
+
 namespace glimmora::player {
 
-PcmSound DecodePcm(const swf::Sound& sound);
+// At most `maxFrames` frames are decoded.
+PcmSound DecodePcm(const swf::Sound& sound, size_t maxFrames = SIZE_MAX);
 
 }  // namespace glimmora::player

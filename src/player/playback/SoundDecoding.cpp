@@ -8,17 +8,17 @@
 
 namespace glimmora::player {
 
-PcmSound DecodeSound(const swf::Sound& sound)
+PcmSound DecodeSound(const swf::Sound& sound, size_t maxFrames)
 {
     if (sound.rate == 0) throw SoundDecodeError("sound without a sample rate");
     switch (sound.format) {
     case 0:
     case 3:
-        return DecodePcm(sound);
+        return DecodePcm(sound, maxFrames);
     case 1:
-        return DecodeAdpcm(sound);
+        return DecodeAdpcm(sound, maxFrames);
     case 2:
-        return DecodeMp3(sound);
+        return DecodeMp3(sound, maxFrames);
     default:
         throw SoundDecodeError("sound format " + std::to_string(sound.format) + " is not supported");
     }
@@ -49,6 +49,15 @@ std::vector<int16_t> ToMixFormat(const PcmSound& pcm)
             out[2 * i + c] = int16_t(a + (((b - a) * fraction) >> 32));
         }
     }
+    return out;
+}
+
+std::vector<int16_t> DecodeForMix(const swf::Sound& sound, size_t maxMixFrames)
+{
+    // No rate we decode reaches twice 44100 Hz.
+    const size_t sourceFrames = maxMixFrames > (SIZE_MAX - 4) / 2 ? SIZE_MAX : maxMixFrames * 2 + 4;
+    std::vector<int16_t> out = ToMixFormat(DecodeSound(sound, sourceFrames));
+    if (out.size() / 2 > maxMixFrames) out.resize(maxMixFrames * 2);
     return out;
 }
 

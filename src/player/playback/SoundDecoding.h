@@ -6,15 +6,22 @@
 #include "player/playback/PcmSound.h"
 #include "swf/reader/DecodedMovie.h"
 
+#include <cstdint>
+
 namespace glimmora::player {
 
 constexpr uint32_t kMixRate = 44100;
 
-// The sound in its own rate and channels.
-PcmSound DecodeSound(const swf::Sound& sound);
+// The sound in its own rate and channels, at most `maxFrames` frames of it.
+PcmSound DecodeSound(const swf::Sound& sound, size_t maxFrames = SIZE_MAX);
 
 // Linear interpolation to 44100 Hz; mono is copied to both channels. A rate
 // of 5512 is the format's 5512.5 Hz, an exact eighth of 44100.
 std::vector<int16_t> ToMixFormat(const PcmSound& pcm);
+
+// DecodeSound then ToMixFormat, at most `maxMixFrames` frames at 44100 Hz:
+// a long sound at a low rate grows many times on its way to the mix, so the
+// bound holds for the decoding too, not only for the result.
+std::vector<int16_t> DecodeForMix(const swf::Sound& sound, size_t maxMixFrames);
 
 }  // namespace glimmora::player

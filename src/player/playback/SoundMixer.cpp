@@ -52,7 +52,7 @@ std::shared_ptr<const std::vector<int16_t>> SoundMixer::Samples(uint16_t soundId
     if (character != movie_->dictionary.end() && character->second) {
         if (const auto* sound = std::get_if<swf::Sound>(character->second.get())) {
             try {
-                *samples = ToMixFormat(DecodeSound(*sound));
+                *samples = DecodeForMix(*sound, kMaxSoundFrames);
             } catch (const SoundDecodeError&) {
                 samples->clear();  // undecodable: silent
             }

@@ -1,7 +1,9 @@
 #pragma once
 // The movie's sounds, mixed to 44100 Hz stereo.
 //
-// Event sounds are decoded on their first start and kept. StartSound applies
+// Event sounds are decoded on their first start and kept, at most
+// kMaxSoundFrames of each (a sound at a low rate grows up to 32 times on its
+// way to the mix). StartSound applies
 // the SOUNDINFO:
 //  - SyncStop stops every playing instance of the sound and starts nothing;
 //  - SyncNoMultiple starts nothing while the sound is already playing;
@@ -61,6 +63,8 @@ public:
     static constexpr size_t kMaxVoices = 64;
     // Four seconds of stream at most wait in the queue.
     static constexpr size_t kMaxStreamFrames = 4 * 44100;
+    // An event sound plays at most ten minutes; the rest is never decoded.
+    static constexpr size_t kMaxSoundFrames = 10 * 60 * 44100;
 
 private:
     struct Voice {

@@ -118,6 +118,13 @@ def sprite():
     inner = place2(1,1,matrix(0,0)) + tag(1,b'') + place2(1,None,matrix(100,0),move=True) + tag(1,b'') + tag(0,b'')
     return tag(39, struct.pack('<HH',6,2)+inner)
 
+def streamhead(fmt, per_block, latency=None, code=18):
+    return tag(code, bytes([0x0E, fmt])+struct.pack('<H',per_block)+(struct.pack('<h',latency) if latency is not None else b''))
+
+def streamsprite():
+    inner = streamhead(0x3A,2) + tag(19,struct.pack('<2h',5,-5),long=True) + tag(1,b'') + tag(0,b'')
+    return tag(39, struct.pack('<HH',7,1)+inner)
+
 show=tag(1,b'')
 base=[tag(69,struct.pack('<I',0)), tag(9,bytes([255,255,255])), tag(32,shape3())]
 seeds = {
@@ -126,6 +133,7 @@ seeds = {
  'text.swf': swf(base+[font2(), text2(), place2(2,3,matrix(0,0),cxform_a([256,256,256,128])), show, tag(12,bytes([7,0])), show], frames=2),
  'sound.swf': swf(base+[sound(), startsound(4), show, startsound(4,0x20), show, startsound(4,0x0F,struct.pack('<IIH',10,100,2)+bytes([1])+struct.pack('<IHH',0,100,100)), show], frames=3),
  'sprite.swf': swf(base+[lossless(), sprite(), place2(1,6,matrix(0,0),name=b'clip'), tag(43,b'start\0'), show, show, place2(1,5,move=True), show], frames=3),
+ 'stream.swf': swf(base+[streamhead(0x3A,2), tag(19,struct.pack('<2h',100,200),long=True), streamsprite(), place2(2,7), show, streamhead(0x2E,1152,-576,code=45), tag(19,struct.pack('<Hh',1152,0)+bytes([0xFF,0xFB,0x90,0x64]),long=True), show], frames=2),
  'compressed.swf': swf(base+[place2(1,1,matrix(0,0)), show], sig=b'CWS', frames=1),
  'place1.swf': swf(base+[tag(4, struct.pack('<HH',1,1)+matrix(20,20)+bytes([0x8C,0xA0,0x00])), show, tag(5,struct.pack('<HH',1,1)), show], version=3, frames=2),
 }

@@ -1,0 +1,110 @@
+// The editor's side of an edit, as a user meets it: a key typed into the text
+// editor's Content of the busy reference movie, until the preview has painted
+// the rebuilt movie (the editor's 1 ms pause before the build included).
+
+#ifdef GLIMMORA_HAS_WORKSPACE
+
+#include "BusyMovie.h"
+
+#include "generation/TGlobalVars.h"
+#include "player/widget/TShockwaveFlash.h"
+#include "workspace/MessageBoxes.h"
+#include "workspace/TMainForm.h"
+#include "workspace/TObjListForm.h"
+#include "workspace/TTextForm.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTreeWidget>
+
+#include <filesystem>
+#include <iostream>
+
+namespace glimmora::bench {
+namespace {
+
+void EnsureApplication()
+{
+    if (QApplication::instance()) return;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("GLIMMORA_NO_AUDIO", "1");
+    static int argc = 1;
+    static char name[] = "glimmora-bench";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);  // lives until the process ends
+}
+
+// Counts the preview's paint events.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+    int paints = 0;
+};
+
+void BM_KeystrokeToPreviewFrame(benchmark::State& state)
+{
+    EnsureApplication();
+    const auto folder = std::filesystem::temp_directory_path() / "glimmora-bench-editor";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "temp");
+    qputenv("TEMP", QByteArray::fromStdString((folder / "temp").string()));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString((folder / "settings").string()));
+    MessageBoxes::SetSink([](QWidget*, const MessageBoxes::Request& request) {
+        std::cerr << "bench: " << request.text.toStdString() << '\n';
+        return QMessageBox::Ok;
+    });
+    const auto project = WriteBusyProject(folder);
+
+    TMainForm window(QString::fromStdString(project.string()));
+    window.show();
+    QApplication::processEvents();
+    QTreeWidget& tree = window.ObjListForm()->ObjTree();
+    // The first text of the list opens the text editor.
+    for (int row = 0; row < tree.topLevelItemCount() && !window.TextForm()->isVisible(); ++row) {
+        tree.setCurrentItem(tree.topLevelItem(row));
+        QApplication::processEvents();
+    }
+    auto* content = window.TextForm()->findChild<QLineEdit*>("Content");
+    if (!content || !window.TextForm()->isVisible()) {
+        state.SkipWithError("no text object opened the text editor");
+        return;
+    }
+    content->setFocus();
+    content->end(false);
+
+    PaintCounter counter;
+    window.Flash().installEventFilter(&counter);
+    int typed = 0;
+    for (auto _ : state) {
+        const int loads = window.PreviewLoads();
+        const int paints = counter.paints;
+        // Type a letter, or take one back, so that the text stays short.
+        const bool erase = ++typed % 2 == 0;
+        const int key = erase ? Qt::Key_Backspace : Qt::Key_A;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, erase ? QString() : QStringLiteral("a"));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, erase ? QString() : QStringLiteral("a"));
+        QApplication::sendEvent(content, &press);
+        QApplication::sendEvent(content, &release);
+        while (window.PreviewLoads() == loads || counter.paints == paints)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    window.Flash().removeEventFilter(&counter);
+    state.counters["preview_loads"] = double(window.PreviewLoads());
+    MessageBoxes::SetSink({});
+}
+// Real time: the editor waits for its timer and the paint between the key and the frame.
+BENCHMARK(BM_KeystrokeToPreviewFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace glimmora::bench
+
+#endif  // GLIMMORA_HAS_WORKSPACE

@@ -24,9 +24,9 @@ size_t SourceFramesFor(size_t mixFrames, uint32_t rate)
 
 }  // namespace
 
-// ---- StreamResampler -------------------------------------------------------
+// ---- BlockResampler -------------------------------------------------------
 
-void StreamResampler::Reset()
+void BlockResampler::Reset()
 {
     rate_ = 0;
     step_ = 0;
@@ -34,7 +34,7 @@ void StreamResampler::Reset()
     hasPrevious_ = false;
 }
 
-void StreamResampler::Convert(const PcmSound& pcm, std::vector<int16_t>& out, size_t maxFrames)
+void BlockResampler::Convert(const PcmSound& pcm, std::vector<int16_t>& out, size_t maxFrames)
 {
     const size_t frames = pcm.FrameCount();
     if (frames == 0 || pcm.rate == 0 || (pcm.channels != 1 && pcm.channels != 2)) return;

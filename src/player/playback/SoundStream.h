@@ -29,7 +29,7 @@ namespace glimmora::player {
 // the pieces join without steps (the output runs one source sample late for
 // that). 44100 Hz passes through as it is; 5512 Hz is an exact eighth of
 // 44100. A change of rate starts afresh.
-class StreamResampler {
+class BlockResampler {
 public:
     void Reset();
     // Appends `pcm` (mono or stereo) as stereo frames to `out`, at most
@@ -68,7 +68,7 @@ private:
     std::optional<swf::SoundStreamHead> lastHead_;
     bool fresh_ = true;           // no block decoded since the stream (re)started
     Mp3Stream mp3_;
-    StreamResampler resampler_;
+    BlockResampler resampler_;
 };
 
 }  // namespace glimmora::player

@@ -4,11 +4,14 @@
 #include "player/QtConversions.h"
 #include "player/TextPainter.h"
 
+#include <QPaintDevice>
+#include <QPaintEngine>
 #include <QSemaphore>
 #include <QThread>
 #include <QThreadPool>
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <functional>
 
@@ -103,10 +106,19 @@ void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const swf::Di
                          .mapRect(QRectF(stage.xMin, stage.yMin, double(stage.xMax) - stage.xMin,
                                          double(stage.yMax) - stage.yMin));
     const QTransform deviceBase = toTarget * painter.worldTransform();
+    visibleOnDevice_ = stageOnDevice_.toAlignedRect();
+    const QPaintDevice* device = painter.device();
+    if (device) {
+        visibleOnDevice_ &= QRect(0, 0, device->width(), device->height());
+    }
+    const QPaintEngine* engine = painter.paintEngine();
+    layers_.BeginFrame(engine && engine->type() == QPaintEngine::Raster && device &&
+                       device->devicePixelRatio() == 1 && painter.opacity() == 1);
     masks_.clear();
     budget_ = kMaxObjectsPerFrame;
     ApplyClip(painter);
     DrawList(painter, list, frame, deviceBase, swf::ColorTransform{}, 0);
+    layers_.EndFrame();
     painter.restore();
 }
 
@@ -175,12 +187,8 @@ void FrameRenderer::DrawItem(QPainter& painter, const swf::DisplayItem& item, in
     if (!character) {
         return;
     }
-    if (std::holds_alternative<swf::Shape>(*character)) {
-        painter.setWorldTransform(transform);
-        DrawShape(painter, *cache_.Shape(item.characterId), cx);
-    } else if (const auto* text = std::get_if<swf::Text>(character)) {
-        painter.setWorldTransform(transform);
-        DrawText(painter, cache_, *text, cx);
+    if (std::holds_alternative<swf::Shape>(*character) || std::holds_alternative<swf::Text>(*character)) {
+        DrawStatic(painter, item.characterId, *character, transform, cx);
     } else if (std::holds_alternative<swf::Sprite>(*character)) {
         const int local = SpriteLocalFrame(item, frame);
         if (const swf::DisplayList* inner = cache_.SpriteFrame(item.characterId, local)) {
@@ -189,18 +197,66 @@ void FrameRenderer::DrawItem(QPainter& painter, const swf::DisplayItem& item, in
     }
 }
 
-void FrameRenderer::DrawShape(QPainter& painter, const ConvertedShape& shape,
-                              const swf::ColorTransform& cx)
+void FrameRenderer::DrawStatic(QPainter& painter, uint16_t id, const swf::Character& character,
+                               const QTransform& transform, const swf::ColorTransform& cx)
 {
+    // Every colour of it would come out fully transparent.
+    if (cx.multA <= 0 && cx.addA <= 0) {
+        return;
+    }
+    uint32_t step = 0;
+    if (const auto* text = std::get_if<swf::Text>(&character)) {
+        auto placed = texts_.find(id);
+        if (placed == texts_.end()) {
+            placed = texts_.emplace(id, PlaceGlyphs(cache_, *text)).first;
+        }
+        const QTransform matrix = ToQTransform(text->matrix);
+        for (const PlacedGlyph& glyph : placed->second) {
+            DrawStep(painter, LayerKey(id, step++, transform, cx),
+                     (glyph.place * matrix).mapRect(glyph.outline->controlPointRect()), transform,
+                     [&](QPainter& target) { DrawGlyph(target, *text, glyph, cx); });
+        }
+        return;
+    }
     painter.setPen(Qt::NoPen);
-    for (const ShapeLayer& layer : shape.layers) {
+    for (const ShapeLayer& layer : cache_.Shape(id)->layers) {
         for (const StyledPath& fill : layer.fills) {
-            fills_.Fill(painter, fill.path, layer.fillStyles[fill.styleIndex], cx);
+            DrawStep(painter, LayerKey(id, step++, transform, cx), fill.path.controlPointRect(), transform,
+                     [&](QPainter& target) {
+                         fills_.Fill(target, fill.path, layer.fillStyles[fill.styleIndex], cx);
+                     });
         }
         for (const StyledPath& stroke : layer.strokes) {
-            fills_.Stroke(painter, stroke.path, layer.lineStyles[stroke.styleIndex], cx);
+            const swf::LineStyle& style = layer.lineStyles[stroke.styleIndex];
+            const double half = style.width / 2.0;
+            // Qt draws lines up to a pixel wide segment by segment, blending
+            // the pixels where segments meet twice: not one fill, so no layer.
+            const bool thin = style.width * std::sqrt(std::abs(transform.determinant())) < 2;
+            DrawStep(painter, LayerKey(id, step++, transform, cx),
+                     stroke.path.controlPointRect().adjusted(-half, -half, half, half), transform,
+                     [&](QPainter& target) { fills_.Stroke(target, stroke.path, style, cx); }, !thin);
         }
     }
+}
+
+void FrameRenderer::DrawStep(QPainter& painter, const LayerKey& key, const QRectF& bounds,
+                             const QTransform& transform, const std::function<void(QPainter&)>& draw,
+                             bool layerable)
+{
+    // Two pixels around the outline hold every anti-aliased edge and the
+    // one-pixel minimum of thin lines.
+    const QRect area =
+        transform.mapRect(bounds).toAlignedRect().adjusted(-2, -2, 2, 2) & visibleOnDevice_;
+    if (area.isEmpty()) {
+        return;  // outside the stage
+    }
+    // Under a clip layer the clip's coverage and the step's would be rounded
+    // once each on the way through a layer: drawn directly there.
+    if (layerable && masks_.empty() && layers_.Draw(painter, key, area, stageOnDevice_, draw)) {
+        return;
+    }
+    painter.setWorldTransform(transform);
+    draw(painter);
 }
 
 QPainterPath FrameRenderer::Geometry(const swf::DisplayItem& item, int frame,

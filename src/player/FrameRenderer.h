@@ -7,14 +7,19 @@
 
 #include "player/CharacterCache.h"
 #include "player/FillPainter.h"
+#include "player/LayerCache.h"
+#include "player/TextPainter.h"
 #include "swf/reader/DecodedMovie.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRect>
 #include <QRectF>
 #include <QTransform>
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -35,6 +40,7 @@ public:
     static QTransform StageTransform(const swf::Rect& stage, const QRectF& target);
 
     CharacterCache& Cache() { return cache_; }
+    const LayerCache& Layers() const { return layers_; }
 
 private:
     struct Mask {
@@ -47,15 +53,24 @@ private:
                   const QTransform& transform, const swf::ColorTransform& cx, int level);
     void DrawItem(QPainter& painter, const swf::DisplayItem& item, int frame,
                   const QTransform& transform, const swf::ColorTransform& cx, int level);
-    void DrawShape(QPainter& painter, const ConvertedShape& shape, const swf::ColorTransform& cx);
+    // A shape or a text, step by step (fill, line or glyph): each step is
+    // culled when it cannot show, else drawn through its layer or directly.
+    void DrawStatic(QPainter& painter, uint16_t id, const swf::Character& character,
+                    const QTransform& transform, const swf::ColorTransform& cx);
+    void DrawStep(QPainter& painter, const LayerKey& key, const QRectF& bounds,
+                  const QTransform& transform, const std::function<void(QPainter&)>& draw,
+                  bool layerable = true);
     QPainterPath Geometry(const swf::DisplayItem& item, int frame, const QTransform& transform,
                           int level);
     void ApplyClip(QPainter& painter);
     int SpriteLocalFrame(const swf::DisplayItem& item, int frame) const;
 
     CharacterCache cache_;
+    std::map<uint16_t, std::vector<PlacedGlyph>> texts_;
     FillPainter fills_;
+    LayerCache layers_;
     QRectF stageOnDevice_;
+    QRect visibleOnDevice_;  // the device pixels the stage clip lets through
     std::vector<Mask> masks_;
     size_t budget_ = 0;  // objects still to draw in this frame
 };

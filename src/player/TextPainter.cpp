@@ -3,16 +3,11 @@
 #include "player/ColorTransformOps.h"
 #include "player/QtConversions.h"
 
-#include <functional>
-
 namespace glimmora::player {
-namespace {
 
-// Walks the glyphs as players lay them out and hands each to `visit` with the
-// transform from glyph units to text space and the colour in force.
-void LayOut(CharacterCache& cache, const swf::Text& text,
-            const std::function<void(const QPainterPath&, const QTransform&, const swf::Rgba&)>& visit)
+std::vector<PlacedGlyph> PlaceGlyphs(CharacterCache& cache, const swf::Text& text)
 {
+    std::vector<PlacedGlyph> placed;
     uint16_t fontId = 0;
     double height = 0;
     double emSize = 1024;
@@ -38,25 +33,29 @@ void LayOut(CharacterCache& cache, const swf::Text& text,
         for (const swf::TextGlyph& glyph : record.glyphs) {
             const QPainterPath& outline = cache.Glyph(fontId, glyph.index);
             if (!outline.isEmpty()) {
-                visit(outline, QTransform(scale, 0, 0, scale, x, y), color);
+                placed.push_back({&outline, QTransform(scale, 0, 0, scale, x, y), color});
             }
             x += glyph.advance;
         }
     }
+    return placed;
 }
 
-}  // namespace
+void DrawGlyph(QPainter& painter, const swf::Text& text, const PlacedGlyph& glyph,
+               const swf::ColorTransform& cx)
+{
+    const QTransform outer = painter.worldTransform();
+    painter.setWorldTransform(glyph.place * (ToQTransform(text.matrix) * outer));
+    painter.fillPath(*glyph.outline, ApplyColorTransform(cx, glyph.color));
+    painter.setWorldTransform(outer);
+}
 
 void DrawText(QPainter& painter, CharacterCache& cache, const swf::Text& text,
               const swf::ColorTransform& cx)
 {
-    const QTransform outer = painter.worldTransform();
-    const QTransform base = ToQTransform(text.matrix) * outer;
-    LayOut(cache, text, [&](const QPainterPath& outline, const QTransform& place, const swf::Rgba& c) {
-        painter.setWorldTransform(place * base);
-        painter.fillPath(outline, ApplyColorTransform(cx, c));
-    });
-    painter.setWorldTransform(outer);
+    for (const PlacedGlyph& glyph : PlaceGlyphs(cache, text)) {
+        DrawGlyph(painter, text, glyph, cx);
+    }
 }
 
 QPainterPath TextGeometry(CharacterCache& cache, const swf::Text& text)
@@ -64,9 +63,9 @@ QPainterPath TextGeometry(CharacterCache& cache, const swf::Text& text)
     const QTransform matrix = ToQTransform(text.matrix);
     QPainterPath all;
     all.setFillRule(Qt::OddEvenFill);
-    LayOut(cache, text, [&](const QPainterPath& outline, const QTransform& place, const swf::Rgba&) {
-        all.addPath((place * matrix).map(outline));
-    });
+    for (const PlacedGlyph& glyph : PlaceGlyphs(cache, text)) {
+        all.addPath((glyph.place * matrix).map(*glyph.outline));
+    }
     return all;
 }
 

@@ -7,8 +7,27 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
+
+#include <vector>
 
 namespace glimmora::player {
+
+// One glyph as laid out: its outline in font units (owned by the cache), the
+// transform from font units to text space (the text's matrix not included),
+// and the colour in force.
+struct PlacedGlyph {
+    const QPainterPath* outline = nullptr;
+    QTransform place;
+    swf::Rgba color;
+};
+
+// The glyphs of a text in drawing order; glyphs without an outline are left out.
+std::vector<PlacedGlyph> PlaceGlyphs(CharacterCache& cache, const swf::Text& text);
+
+// One glyph; the painter's world transform maps the text's parent space to the device.
+void DrawGlyph(QPainter& painter, const swf::Text& text, const PlacedGlyph& glyph,
+               const swf::ColorTransform& cx);
 
 // The painter's world transform maps the text's parent space to the device;
 // the text's own matrix is applied here.

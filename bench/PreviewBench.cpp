@@ -81,6 +81,24 @@ void BM_RenderBusyFrameAllThreads800x600(benchmark::State& state)
 BENCHMARK(BM_RenderBusyFrameAllThreads800x600)
     ->Arg(0)->Arg(40)->Arg(120)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
+// A frame where nothing is as in the frame before, so that every object is
+// drawn anew: each iteration draws an empty frame, then the busy one.
+void BM_RenderBusyFrameAllNew800x600(benchmark::State& state)
+{
+    auto decoded = std::make_shared<const swf::DecodedMovie>(swf::DecodeMovieFile(Busy().builder.WorkingMovie.string()));
+    player::FrameCursor cursor(decoded);
+    player::FrameRenderer renderer(decoded);
+    const int frame = int(state.range(0));
+    const swf::DisplayList list = cursor.Seek(frame);
+    renderer.Render(list, frame, QSize(800, 600));  // decoded bitmaps and glyphs
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(renderer.Render({}, frame, QSize(800, 600)));
+        benchmark::DoNotOptimize(renderer.Render(list, frame, QSize(800, 600)));
+    }
+}
+BENCHMARK(BM_RenderBusyFrameAllNew800x600)
+    ->Arg(40)->Arg(120)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
 // Playing: one frame after the other from `range(0)` for 120 frames, round
 // and round, so that only what stays unchanged between frames is reused.
 void BM_PlayBusyFrames800x600(benchmark::State& state)

@@ -33,10 +33,6 @@ void LayerCache::EndFrame()
     seenNow_.clear();
 }
 
-// The step is drawn on a scratch image of the device's size, with the very
-// transform of a direct draw: shifting the transform instead would round some
-// outline points differently (many fall on exact half steps of the rasterizer's
-// grid) and move an edge pixel by a few levels.
 QImage LayerCache::DrawOnScratch(const LayerKey& key, const QRect& area, const QRectF& clip,
                                  const std::function<void(QPainter&)>& draw)
 {

@@ -7,7 +7,12 @@
 // the layer is blended onto the frame, which gives the very pixels of drawing
 // the step directly: source-over onto transparency keeps the covered colour as
 // it is, and source-over of that onto the frame is what the direct fill does.
-// (A layer of several overlapping fills would round differently.)
+// (A layer of several overlapping fills would round differently; so would a
+// step blended twice into some pixels, as thin lines are, or a step under a
+// clip layer: the renderer draws those directly.) A step is drawn into a
+// device-sized scratch image with the very transform of a direct draw, and its
+// area copied out: drawn at the origin of a small image instead, some outline
+// points round the other way and an edge pixel changes by a few levels.
 //
 // A step gets a layer when it is drawn a second frame in a row unchanged, so
 // that moving objects never pay for one. Layers not used in a frame are

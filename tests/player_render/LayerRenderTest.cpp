@@ -393,6 +393,44 @@ TEST(LayeredObjects, HiddenInvisibleAndMaskedObjectsTakeNoLayer)
     }
 }
 
+// Layers are made at one device pixel per pixel and blended at full opacity:
+// a painter with its own opacity or a denser device gets every step directly.
+TEST(LayeredObjects, PaintersThatCannotTakeLayersDrawDirectly)
+{
+    MovieFixture fixture(120, 120);
+    fixture.Define(1, RectShape(10, 10, 50, 50, Solid(kRed)));
+    fixture.Place(0, 1, 1, Rotation(10, 1, 20.5, 5.25));
+    player::FrameCursor cursor(fixture.movie);
+    const swf::DisplayList& list = cursor.Seek(0);
+    struct Case {
+        const char* name;
+        double opacity;
+        double pixelRatio;
+        bool layered;
+    };
+    for (const Case& c : {Case{"plain", 1, 1, true}, Case{"half opacity", 0.5, 1, false},
+                          Case{"two device pixels per pixel", 1, 2, false}}) {
+        SCOPED_TRACE(c.name);
+        player::FrameRenderer renderer(fixture.movie);
+        QImage first;
+        for (int i = 0; i < 3; ++i) {
+            QImage image(QSize(120, 120) * c.pixelRatio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(c.pixelRatio);
+            QPainter painter(&image);
+            painter.setOpacity(c.opacity);
+            renderer.Paint(painter, QRectF(0, 0, 120, 120), list, 0);
+            painter.end();
+            if (i == 0) {
+                first = image;
+            } else {
+                EXPECT_TRUE(SamePixels(image, first));
+            }
+        }
+        EXPECT_EQ(renderer.Layers().Tally().made > 0, c.layered);
+        EXPECT_EQ(renderer.Layers().LayerCount() > 0, c.layered);
+    }
+}
+
 // The cache on its own: a step gets a layer on its second frame in a row, and
 // none beyond the pixel budget or when the painter cannot take layers.
 TEST(LayerCache, MakesLayersForStepsSeenTwiceWithinItsBudget)

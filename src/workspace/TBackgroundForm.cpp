@@ -92,7 +92,7 @@ void TBackgroundForm::Timer1Timer()
 void TBackgroundForm::showEvent(QShowEvent* event)
 {
     TChildForm::showEvent(event);
-    move(3, y());
+    if (IsDocked()) move(3, y());  // a free window stays where it was put
 }
 
 int TBackgroundForm::Color() const { return bgColor_->Color(); }

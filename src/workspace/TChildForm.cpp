@@ -1,6 +1,9 @@
 #include "workspace/TChildForm.h"
 
+#include <QApplication>
 #include <QLayout>
+#include <QMouseEvent>
+#include <QPainter>
 
 namespace glimmora {
 
@@ -15,6 +18,7 @@ TChildForm::TChildForm(QWidget* owner, QWidget* panel)
 TChildForm::~TChildForm() = default;
 
 void TChildForm::DockInto(QWidget* panel) {
+    const bool wasVisible = isVisible();
     panel_ = panel;
     if (panel) {
         setParent(panel, Qt::Widget);  // child window: no border, no border icons
@@ -23,6 +27,83 @@ void TChildForm::DockInto(QWidget* panel) {
     } else {
         setParent(owner_, Qt::Tool);
     }
+    // Changing the parent hides a widget; a moved window stays in sight.
+    if (wasVisible) {
+        show();
+        raise();
+    }
+}
+
+void TChildForm::SetDockSites(std::vector<QWidget*> sites) {
+    sites_.assign(sites.begin(), sites.end());
+    setContentsMargins(0, IsDockable() ? GripHeight : 0, 0, 0);
+    update();
+}
+
+void TChildForm::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!IsDockable()) return;
+    QPainter painter(this);
+    const QRect grip(0, 0, width(), GripHeight);
+    painter.fillRect(grip, palette().color(QPalette::Mid));
+    QFont font = painter.font();
+    font.setPixelSize(GripHeight - 3);
+    painter.setFont(font);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawText(grip.adjusted(4, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
+}
+
+QWidget* TChildForm::DockSiteAt(const QPoint& global) const {
+    for (const QPointer<QWidget>& site : sites_) {
+        if (site && site->isVisible() && site->rect().contains(site->mapFromGlobal(global))) return site;
+    }
+    return nullptr;
+}
+
+void TChildForm::mousePressEvent(QMouseEvent* event) {
+    // Only presses on the window's own background arrive here: its controls take theirs.
+    if (IsDockable() && event->button() == Qt::LeftButton) {
+        drag_ = Drag::Pressed;
+        pressGlobal_ = event->globalPosition().toPoint();
+        grip_ = event->position().toPoint();
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void TChildForm::mouseMoveEvent(QMouseEvent* event) {
+    if (drag_ == Drag::None) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    const QPoint global = event->globalPosition().toPoint();
+    if (drag_ == Drag::Pressed) {
+        if ((global - pressGlobal_).manhattanLength() < QApplication::startDragDistance()) return;
+        drag_ = Drag::Moving;
+        if (IsDocked()) {
+            DockInto(nullptr);
+            resize(DockedWidth, DockedHeight);
+            show();
+            raise();
+        }
+        grabMouse(Qt::SizeAllCursor);
+    }
+    move(global - grip_);
+    event->accept();
+}
+
+void TChildForm::mouseReleaseEvent(QMouseEvent* event) {
+    if (drag_ == Drag::None || event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const bool moved = drag_ == Drag::Moving;
+    drag_ = Drag::None;
+    event->accept();
+    if (!moved) return;
+    releaseMouse();
+    if (QWidget* site = DockSiteAt(event->globalPosition().toPoint())) DockInto(site);
 }
 
 }  // namespace glimmora

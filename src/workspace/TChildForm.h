@@ -1,12 +1,22 @@
 #pragma once
 
+#include <QPoint>
+#include <QPointer>
 #include <QWidget>
+
+#include <vector>
 
 namespace glimmora {
 
 // Base of the tool windows that dock on the right of the main window.
 // With only an owner it is an ordinary free window; with an owner and a
 // panel it sits inside the panel as a borderless child, 180 x 400 at (0, 0).
+//
+// A window given dock sites can be dragged by its background (a press on no
+// control, then a move of at least the platform's drag distance): a docked
+// window comes out of its panel as a free tool window that follows the
+// mouse; released over one of the sites, a window docks into that site,
+// elsewhere it stays free where it was dropped.
 class TChildForm : public QWidget {
     Q_OBJECT
 public:
@@ -21,12 +31,33 @@ public:
     // Puts the window into a panel (docked) or takes it out (panel == nullptr).
     void DockInto(QWidget* panel);
 
+    // The panels the window may be dragged into; none: it cannot be dragged.
+    void SetDockSites(std::vector<QWidget*> sites);
+    bool IsDockable() const { return !sites_.empty(); }
+    // The visible dock site under a point of the screen, if any.
+    QWidget* DockSiteAt(const QPoint& global) const;
+
     static constexpr int DockedWidth = 180;
     static constexpr int DockedHeight = 400;
+    // The strip along the top of a dockable window, drawn with its caption,
+    // that it is dragged by where its controls leave no background.
+    static constexpr int GripHeight = 12;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    enum class Drag { None, Pressed, Moving };
+
     QWidget* owner_ = nullptr;
     QWidget* panel_ = nullptr;
+    std::vector<QPointer<QWidget>> sites_;
+    Drag drag_ = Drag::None;
+    QPoint pressGlobal_;  // where the button went down, on the screen
+    QPoint grip_;         // the press point within the window
 };
 
 }  // namespace glimmora

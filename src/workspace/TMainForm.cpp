@@ -211,6 +211,9 @@ void TMainForm::CreateBuilder() {
     builder_ = std::make_unique<TVuzozUzev>(*service_, reporter_, random_, hooks);
     bgForm_->SetBuilder(builder_.get());
     objList_->SetBuilder(builder_.get());
+    // The background editor and the object list move between the two panels.
+    bgForm_->SetDockSites({panelRTop_, panelRBottom_});
+    objList_->SetDockSites({panelRTop_, panelRBottom_});
     textForm_->SetBuilder(builder_.get());
     picForm_->SetBuilder(builder_.get());
     soundForm_->SetBuilder(builder_.get());

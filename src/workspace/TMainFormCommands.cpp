@@ -388,11 +388,24 @@ void TMainForm::WindowShow() {
 
 void TMainForm::WindowWorkSpace() {
     if (!builder_) return;
-    // Docked windows stack in their panels: editor on top, the list below.
-    for (QWidget* w : {static_cast<QWidget*>(bgForm_.data()), static_cast<QWidget*>(textForm_.data()),
-                       static_cast<QWidget*>(picForm_.data()), static_cast<QWidget*>(soundForm_.data()),
-                       static_cast<QWidget*>(objList_.data())})
-        if (w) w->move(0, 0);
+    // Free windows line up down the right edge of the main window, from the
+    // top of its panels: the background editor, the object list, then the
+    // object editors. Docked windows go to the top left of their panel.
+    const QRect outer = frameGeometry();
+    const int left = outer.left() + width();
+    int top = outer.top() + (outer.height() - height()) + menuBar()->height() + toolBar_->height();
+    const auto place = [&](TChildForm* form, int y) {
+        if (!form) return;
+        if (form->IsDocked()) form->move(0, 0);
+        else form->move(left - form->width(), y);
+    };
+    place(bgForm_, top);
+    if (bgForm_) top += bgForm_->height();
+    place(objList_, top);
+    if (objList_) top += objList_->height();
+    place(textForm_, top);
+    place(picForm_, top);
+    place(soundForm_, top);
     if (bgForm_) bgForm_->show();
     if (objList_) objList_->show();
 }

@@ -9,6 +9,7 @@
 #include "player/widget/BgColorText.h"
 #include "swf/reader/DecodedMovie.h"
 
+#include <QImage>
 #include <QPainter>
 
 #include <exception>
@@ -227,7 +228,13 @@ void TShockwaveFlash::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff));
         return;
     }
-    renderer_->Paint(painter, QRectF(rect()), controller_->DisplayList(), controller_->Frame());
+    // The frame is drawn off-screen at the device's resolution, where the
+    // renderer keeps Qt's fills on one thread and its layers apply, then copied.
+    const qreal ratio = devicePixelRatioF();
+    QImage frame = renderer_->Render(controller_->DisplayList(), controller_->Frame(),
+                                     (QSizeF(size()) * ratio).toSize());
+    frame.setDevicePixelRatio(ratio);
+    painter.drawImage(QPointF(0, 0), frame);
 }
 
 }  // namespace glimmora

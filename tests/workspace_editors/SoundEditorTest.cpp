@@ -29,7 +29,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-struct WaveSpec {
+struct WaveLayout {
     int rate = 44100;
     int channels = 2;
     int subtype = SF_FORMAT_PCM_16;  // or SF_FORMAT_PCM_U8, SF_FORMAT_IMA_ADPCM
@@ -37,20 +37,20 @@ struct WaveSpec {
 };
 
 // A 440 Hz sine on every channel, written through libsndfile.
-void WriteWave(const std::filesystem::path& file, const WaveSpec& spec)
+void WriteWave(const std::filesystem::path& file, const WaveLayout& layout)
 {
     SF_INFO info{};
-    info.samplerate = spec.rate;
-    info.channels = spec.channels;
-    info.format = SF_FORMAT_WAV | spec.subtype;
+    info.samplerate = layout.rate;
+    info.channels = layout.channels;
+    info.format = SF_FORMAT_WAV | layout.subtype;
     SNDFILE* out = sf_open(file.string().c_str(), SFM_WRITE, &info);
     ASSERT_NE(out, nullptr) << sf_strerror(nullptr);
-    const auto frames = sf_count_t(spec.rate * spec.seconds);
-    std::vector<float> samples(std::size_t(frames) * std::size_t(spec.channels));
+    const auto frames = sf_count_t(layout.rate * layout.seconds);
+    std::vector<float> samples(std::size_t(frames) * std::size_t(layout.channels));
     for (sf_count_t i = 0; i < frames; ++i)
-        for (int c = 0; c < spec.channels; ++c)
-            samples[std::size_t(i) * std::size_t(spec.channels) + std::size_t(c)] =
-                float(0.5 * std::sin(2 * kPi * 440.0 * double(i) / spec.rate));
+        for (int c = 0; c < layout.channels; ++c)
+            samples[std::size_t(i) * std::size_t(layout.channels) + std::size_t(c)] =
+                float(0.5 * std::sin(2 * kPi * 440.0 * double(i) / layout.rate));
     EXPECT_EQ(sf_writef_float(out, samples.data(), frames), frames);
     sf_close(out);
 }
@@ -123,10 +123,10 @@ protected:
         else qunsetenv("TEMP");
     }
 
-    std::filesystem::path Music(const std::string& name, const WaveSpec& spec)
+    std::filesystem::path Music(const std::string& name, const WaveLayout& layout)
     {
         const auto file = music / name;
-        WriteWave(file, spec);
+        WriteWave(file, layout);
         return file;
     }
     bool Choose(const std::filesystem::path& file) { return sound->ChooseSound(QString::fromStdString(file.string())); }
@@ -144,7 +144,7 @@ private:
 
 struct ChoiceCase {
     const char* what;
-    WaveSpec source;
+    WaveLayout source;
     int subtype;  // of the object wave
 };
 

@@ -4,13 +4,12 @@
 #include "generation/TVuzozUzev.h"
 #include "widgets/ColorButton.h"
 #include "widgets/SpinEdit.h"
+#include "workspace/ChosenFileFolder.h"
 #include "workspace/MessageBoxReporter.h"
 #include "workspace/TPicSelectForm.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QImage>
 #include <QLabel>
@@ -167,9 +166,7 @@ bool TPicForm::ImportFile(const QString& file)
         waitForm_->repaint();  // painted before the conversion holds the thread
         taken = waitForm_->ImportPicture(*builder_, *this, Reporter());
         // Only a conversion that ran (taken or refused) moves the folder.
-        globals_.LastOpenDir = QDir::toNativeSeparators(QFileInfo(file).absolutePath()).toStdString();
-        if (!globals_.LastOpenDir.empty() && globals_.LastOpenDir.back() != QDir::separator().toLatin1())
-            globals_.LastOpenDir += QDir::separator().toLatin1();
+        globals_.LastOpenDir = ChosenFileFolder(file);
     });
     return taken;
 }

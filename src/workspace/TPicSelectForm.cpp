@@ -12,18 +12,7 @@
 
 namespace glimmora {
 
-TPicSelectForm::TPicSelectForm(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint)
-{
-    setObjectName("PicSelectForm");
-    setWindowTitle("Wait Processing ...");
-    setFixedSize(315, 21);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
-    if (const QScreen* screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-}
+TPicSelectForm::TPicSelectForm(QWidget* owner) : WaitWindow(owner, "PicSelectForm") {}
 
 bool TPicSelectForm::ImportPicture(TVuzozUzev& builder, IPicEditor& editor, IErrorReporter& reporter)
 {

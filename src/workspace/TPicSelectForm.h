@@ -5,7 +5,8 @@
 // Construction: TPicSelectForm(QWidget* owner); the picture editor creates it
 // at the first import and reuses it.
 
-#include <QDialog>
+#include "workspace/WaitWindow.h"
+
 #include <QString>
 
 namespace glimmora {
@@ -14,7 +15,7 @@ class IErrorReporter;
 class IPicEditor;
 class TVuzozUzev;
 
-class TPicSelectForm : public QDialog {
+class TPicSelectForm : public WaitWindow {
     Q_OBJECT
 public:
     explicit TPicSelectForm(QWidget* owner);

@@ -1,12 +1,11 @@
 #include "workspace/TSoundForm.h"
 
 #include "generation/TVuzozUzev.h"
+#include "workspace/ChosenFileFolder.h"
 #include "workspace/MessageBoxReporter.h"
 #include "workspace/TSoundSelectForm.h"
 
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,19 +13,6 @@
 #include <stdexcept>
 
 namespace glimmora {
-
-namespace {
-
-// The folder of `file`, native separators and a trailing separator, as the
-// picture import keeps LastOpenDir.
-std::string FolderOf(const QString& file)
-{
-    std::string folder = QDir::toNativeSeparators(QFileInfo(file).absolutePath()).toStdString();
-    if (!folder.empty() && folder.back() != QDir::separator().toLatin1()) folder += QDir::separator().toLatin1();
-    return folder;
-}
-
-}  // namespace
 
 const char* TSoundForm::SoundFilter()
 {
@@ -131,7 +117,7 @@ bool TSoundForm::ChooseSound(const QString& file)
         const SoundConversionResult result = progress.ConvertSound(*builder_, *this, Reporter());
         converted = result.Converted();
         // The folder moves once a conversion ran, whatever its outcome.
-        globals_.LastOpenDir = FolderOf(file);
+        globals_.LastOpenDir = ChosenFileFolder(file);
     });
     return converted;
 }

@@ -7,23 +7,14 @@
 
 #include <QApplication>
 #include <QProgressBar>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <stdexcept>
 
 namespace glimmora {
 
-TSoundSelectForm::TSoundSelectForm(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint)
+TSoundSelectForm::TSoundSelectForm(QWidget* owner) : WaitWindow(owner, "SoundSelectForm")
 {
-    setObjectName("SoundSelectForm");
-    setWindowTitle("Wait Processing ...");
-    setFixedSize(315, 21);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     gauge_ = new QProgressBar(this);
@@ -38,14 +29,6 @@ TSoundSelectForm::TSoundSelectForm(QWidget* owner) : QDialog(owner, Qt::Dialog |
 QString TSoundSelectForm::TempName() const
 {
     return QString::fromStdString(TemporarySoundFile().string());
-}
-
-void TSoundSelectForm::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // Centred on the desktop, not on the owner.
-    if (const QScreen* screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 SoundConversionResult TSoundSelectForm::ConvertSound(TVuzozUzev& builder, ISoundEditor& editor,

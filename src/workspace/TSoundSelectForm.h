@@ -9,7 +9,8 @@
 
 #include "effects/sound/conversion/ChosenSound.h"
 
-#include <QDialog>
+#include "workspace/WaitWindow.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -22,7 +23,7 @@ class IErrorReporter;
 class ISoundEditor;
 class TVuzozUzev;
 
-class TSoundSelectForm : public QDialog {
+class TSoundSelectForm : public WaitWindow {
     Q_OBJECT
 public:
     explicit TSoundSelectForm(QWidget* owner);
@@ -48,9 +49,6 @@ public:
     // The conversion's progress after each block: the gauge shows the
     // percentage at once, and pending paint and timer events run.
     void WaveProgress(std::uint64_t curByte, std::uint64_t numBytes, bool& cancel);
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     QProgressBar* gauge_ = nullptr;

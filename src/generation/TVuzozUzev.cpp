@@ -121,6 +121,8 @@ void TVuzozUzev::BuildMovie(const std::filesystem::path& target)
 
     const std::filesystem::path written = target.empty() ? WorkingMovie : target;
     swf.WriteMovie(written.string());
+    // Taken in every build, so that no copy of the movie outlives it.
+    std::vector<uint8_t> bytes = swf.TakeWrittenMovie();
 
     TGlobalVars& globals = GlobalVars();
     IPreview* preview = hooks_.preview;
@@ -129,7 +131,7 @@ void TVuzozUzev::BuildMovie(const std::filesystem::path& target)
         globals.WasPlaying = preview->Playing();
         frame = preview->FrameNum();
     }
-    if (hooks_.mainWindow) hooks_.mainWindow->LoadPreview(written.string(), swf.TakeWrittenMovie());
+    if (hooks_.mainWindow) hooks_.mainWindow->LoadPreview(written.string(), std::move(bytes));
     if (preview) {
         preview->SetFrameNum(frame);
         if (globals.WasPlaying && hooks_.mainWindow) hooks_.mainWindow->PlayPreview(globals.LoopPlayback);

@@ -29,9 +29,7 @@ std::vector<int16_t> ToMixFormat(const PcmSound& pcm)
     const size_t frames = pcm.FrameCount();
     std::vector<int16_t> out;
     if (frames == 0 || pcm.rate == 0 || (pcm.channels != 1 && pcm.channels != 2)) return out;
-    // Source position per output sample in 32.32 fixed point.
-    const uint64_t step = pcm.rate == 5512 ? (uint64_t(1) << 32) / 8
-                                           : (uint64_t(pcm.rate) << 32) / kMixRate;
+    const uint64_t step = MixStep(pcm.rate);
     if (step == 0) return out;
     const uint64_t end = uint64_t(frames) << 32;
     const size_t outFrames = size_t((end + step - 1) / step);

@@ -12,11 +12,18 @@ namespace glimmora::player {
 
 constexpr uint32_t kMixRate = 44100;
 
+// The source position per 44100 Hz output frame, in 32.32 fixed point. A
+// rate of 5512 is the format's 5512.5 Hz, an exact eighth of 44100.
+constexpr uint64_t MixStep(uint32_t rate)
+{
+    return rate == 5512 ? (uint64_t(1) << 32) / 8 : (uint64_t(rate) << 32) / kMixRate;
+}
+
 // The sound in its own rate and channels, at most `maxFrames` frames of it.
 PcmSound DecodeSound(const swf::Sound& sound, size_t maxFrames = SIZE_MAX);
 
-// Linear interpolation to 44100 Hz; mono is copied to both channels. A rate
-// of 5512 is the format's 5512.5 Hz, an exact eighth of 44100.
+// Linear interpolation to 44100 Hz (steps of MixStep); mono is copied to
+// both channels.
 std::vector<int16_t> ToMixFormat(const PcmSound& pcm);
 
 // DecodeSound then ToMixFormat, at most `maxMixFrames` frames at 44100 Hz:

@@ -10,7 +10,6 @@
 namespace glimmora::player {
 namespace {
 
-constexpr uint64_t kUnitStep = uint64_t(1) << 32;
 // Up to seven bits of padding end an ADPCM block: at most three 2-bit codes.
 constexpr size_t kMaxPaddingCodes = 4;
 
@@ -41,10 +40,10 @@ void BlockResampler::Convert(const PcmSound& pcm, std::vector<int16_t>& out, siz
     if (pcm.rate != rate_) {
         Reset();
         rate_ = pcm.rate;
-        step_ = pcm.rate == 5512 ? kUnitStep / 8 : (uint64_t(pcm.rate) << 32) / kMixRate;
+        step_ = MixStep(pcm.rate);
     }
     const size_t channels = size_t(pcm.channels);
-    if (step_ == kUnitStep) {
+    if (step_ == MixStep(kMixRate)) {
         const size_t count = std::min(frames, maxFrames);
         for (size_t i = 0; i < count; ++i) {
             out.push_back(pcm.samples[i * channels]);

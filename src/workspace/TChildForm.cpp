@@ -84,8 +84,6 @@ void TChildForm::mouseMoveEvent(QMouseEvent* event) {
         if (IsDocked()) {
             DockInto(nullptr);
             resize(DockedWidth, DockedHeight);
-            show();
-            raise();
         }
         grabMouse(Qt::SizeAllCursor);
     }

@@ -29,7 +29,8 @@ TSoundForm::TSoundForm(QWidget* owner, QWidget* panel, TVuzozUzev* builder, TGlo
 
 TSoundForm::~TSoundForm()
 {
-    if (ownsSelectForm_) delete selectForm_.data();
+    // Without an owner to keep it, the progress window goes with the editor.
+    if (!Owner()) delete selectForm_.data();
 }
 
 void TSoundForm::BuildControls()
@@ -96,10 +97,7 @@ TSoundSelectForm& TSoundForm::EnsureSelectForm()
     // projects, so a later editor finds the one an earlier editor made.
     if (QWidget* owner = Owner())
         selectForm_ = owner->findChild<TSoundSelectForm*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!selectForm_) {
-        selectForm_ = new TSoundSelectForm(Owner());
-        ownsSelectForm_ = Owner() == nullptr;
-    }
+    if (!selectForm_) selectForm_ = new TSoundSelectForm(Owner());
     return *selectForm_;
 }
 

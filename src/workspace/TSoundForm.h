@@ -73,7 +73,6 @@ private:
     QPushButton* openBtn_ = nullptr;
     QFileDialog* openSoundDialog_ = nullptr;
     QPointer<TSoundSelectForm> selectForm_;
-    bool ownsSelectForm_ = false;
 };
 
 }  // namespace glimmora

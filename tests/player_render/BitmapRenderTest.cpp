@@ -22,15 +22,6 @@ swf::Bitmap Quadrants()
     return b;
 }
 
-swf::FillStyle BitmapFill(Type type, uint16_t id, swf::Matrix matrix)
-{
-    swf::FillStyle fill;
-    fill.type = type;
-    fill.bitmapId = id;
-    fill.matrix = matrix;
-    return fill;
-}
-
 std::vector<uint8_t> SolidJpeg(int size, uint8_t r, uint8_t g, uint8_t b)
 {
     RgbImage image = AllocateRgbImage(size, size);

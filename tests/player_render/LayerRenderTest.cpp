@@ -87,15 +87,6 @@ swf::Bitmap Ramp(int size)
     return b;
 }
 
-swf::FillStyle BitmapFill(Type type, uint16_t id, swf::Matrix matrix)
-{
-    swf::FillStyle fill;
-    fill.type = type;
-    fill.bitmapId = id;
-    fill.matrix = matrix;
-    return fill;
-}
-
 // A ring of quadratic curves, as glyph outlines are drawn: 1024 units to the em.
 swf::Glyph RingGlyph()
 {

@@ -43,6 +43,15 @@ swf::FillStyle Solid(swf::Rgba color)
     return fill;
 }
 
+swf::FillStyle BitmapFill(swf::FillStyle::Type type, uint16_t id, swf::Matrix matrix)
+{
+    swf::FillStyle fill;
+    fill.type = type;
+    fill.bitmapId = id;
+    fill.matrix = matrix;
+    return fill;
+}
+
 void AddContour(std::vector<swf::ShapeRecord>& records,
                 const std::vector<std::pair<double, double>>& points, uint32_t fill0,
                 uint32_t fill1, uint32_t line)

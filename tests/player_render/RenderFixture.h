@@ -26,6 +26,8 @@ swf::Matrix Affine(double a, double b, double c, double d, double txPx, double t
 inline swf::Matrix Translate(double xPx, double yPx) { return Affine(1, 0, 0, 1, xPx, yPx); }
 swf::ColorTransform Tint(swf::Rgba add);  // multipliers 0, the colour as add terms
 swf::FillStyle Solid(swf::Rgba color);
+// A bitmap fill of `type` (clipped or repeating, smoothed or not).
+swf::FillStyle BitmapFill(swf::FillStyle::Type type, uint16_t id, swf::Matrix matrix);
 
 // A closed contour through `points` (pixels) with the given fill sides, as
 // one StyleChange (move + styles) and its straight edges back to the start.

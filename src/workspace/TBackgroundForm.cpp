@@ -21,6 +21,7 @@ TBackgroundForm::TBackgroundForm(QWidget* owner, QWidget* panel, TVuzozUzev* bui
 {
     setObjectName("BackgroundForm");
     setWindowTitle("Movie Background  Properties");
+    SetDockedLeft(3);
     setWindowFlag(Qt::WindowStaysOnTopHint, !panel);
     setAutoFillBackground(true);
     QPalette background = palette();
@@ -87,12 +88,6 @@ void TBackgroundForm::Timer1Timer()
     RunGuarded(Reporter(), [this] { StoreAndBuild(); });
     // The rebuild reloads the preview in the main window: take the focus back.
     if (isVisible()) activateWindow();
-}
-
-void TBackgroundForm::showEvent(QShowEvent* event)
-{
-    TChildForm::showEvent(event);
-    if (IsDocked()) move(3, y());  // a free window stays where it was put
 }
 
 int TBackgroundForm::Color() const { return bgColor_->Color(); }

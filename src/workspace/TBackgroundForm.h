@@ -41,9 +41,6 @@ public:
     int Rate() const override;
     void SetRate(int framesPerSecond) override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     IErrorReporter& Reporter() const;
     void StoreAndBuild();

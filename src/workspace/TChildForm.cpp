@@ -34,6 +34,12 @@ void TChildForm::DockInto(QWidget* panel) {
     }
 }
 
+void TChildForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A free window stays where it was put.
+    if (IsDocked() && dockedLeft_) move(*dockedLeft_, y());
+}
+
 void TChildForm::SetDockSites(std::vector<QWidget*> sites) {
     sites_.assign(sites.begin(), sites.end());
     setContentsMargins(0, IsDockable() ? GripHeight : 0, 0, 0);

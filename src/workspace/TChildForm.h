@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 namespace glimmora {
@@ -44,6 +45,9 @@ public:
     static constexpr int GripHeight = 12;
 
 protected:
+    // A docked window that is shown moves to this left position in its panel.
+    void SetDockedLeft(int left) { dockedLeft_ = left; }
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -55,6 +59,7 @@ private:
     QWidget* owner_ = nullptr;
     QWidget* panel_ = nullptr;
     std::vector<QPointer<QWidget>> sites_;
+    std::optional<int> dockedLeft_;
     Drag drag_ = Drag::None;
     QPoint pressGlobal_;  // where the button went down, on the screen
     QPoint grip_;         // the press point within the window

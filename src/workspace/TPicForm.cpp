@@ -37,6 +37,7 @@ TPicForm::TPicForm(QWidget* owner, QWidget* panel, TVuzozUzev* builder, TGlobalV
 {
     setObjectName("PicForm");
     setWindowTitle("Picture Properties");
+    SetDockedLeft(3);
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, ColorOfValue(kLightGreen));
@@ -191,12 +192,6 @@ bool TPicForm::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return TChildForm::eventFilter(watched, event);
-}
-
-void TPicForm::showEvent(QShowEvent* event)
-{
-    TChildForm::showEvent(event);
-    move(3, y());
 }
 
 int TPicForm::EditPositionX() const { return positionX_->Value(); }

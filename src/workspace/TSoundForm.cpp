@@ -24,6 +24,7 @@ TSoundForm::TSoundForm(QWidget* owner, QWidget* panel, TVuzozUzev* builder, TGlo
 {
     setObjectName("SoundForm");
     setWindowTitle("Sound Properties");
+    SetDockedLeft(3);
     BuildControls();
 }
 
@@ -118,12 +119,6 @@ bool TSoundForm::ChooseSound(const QString& file)
         globals_.LastOpenDir = ChosenFileFolder(file);
     });
     return converted;
-}
-
-void TSoundForm::showEvent(QShowEvent* event)
-{
-    TChildForm::showEvent(event);
-    move(3, y());
 }
 
 }  // namespace glimmora

@@ -55,9 +55,6 @@ public:
     // The file dialog's filter.
     static const char* SoundFilter();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void BuildControls();
     IErrorReporter& Reporter() const;

@@ -27,6 +27,7 @@ TTextForm::TTextForm(QWidget* owner, QWidget* panel, TVuzozUzev* builder, TGloba
 {
     setObjectName("TextForm");
     setWindowTitle("Text Properties");
+    SetDockedLeft(3);
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, ColorOfValue(kLightGreen));
@@ -193,12 +194,6 @@ void TTextForm::Image1Click()
     exForm_->move(origin.x() + 5, origin.y() + image1_->y() + 48);
     exForm_->show();
     exForm_->raise();
-}
-
-void TTextForm::showEvent(QShowEvent* event)
-{
-    TChildForm::showEvent(event);
-    move(3, y());
 }
 
 std::string TTextForm::Content() const { return content_->text().toStdString(); }

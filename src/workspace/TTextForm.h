@@ -60,9 +60,6 @@ public:
     // Image1's click: shows the effect window beside the editor.
     void Image1Click();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void BuildControls();
     void StoreAndBuild();

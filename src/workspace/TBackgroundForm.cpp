@@ -2,6 +2,7 @@
 
 #include "generation/TVuzozUzev.h"
 #include "widgets/ColorButton.h"
+#include "widgets/FormLabels.h"
 #include "widgets/SpinEdit.h"
 #include "workspace/MessageBoxReporter.h"
 
@@ -49,6 +50,7 @@ TBackgroundForm::TBackgroundForm(QWidget* owner, QWidget* panel, TVuzozUzev* bui
     editWidth_->SetMaxTypedLength(3);
     editHeight_ = spin("EditHeight", "&Height:", "Height", 600, 180);
     editHeight_->SetMaxTypedLength(3);
+    NameFormLabels(layout);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");

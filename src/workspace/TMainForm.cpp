@@ -2,6 +2,8 @@
 
 #include "generation/TVuzozUzev.h"
 #include "player/widget/TShockwaveFlash.h"
+#include "settings/AppSettings.h"
+#include "settings/LanguageSwitch.h"
 #include "swf/encoder/EncoderService.h"
 #include "widgets/PlaySlider.h"
 #include "workspace/ErrorBox.h"
@@ -21,7 +23,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QResizeEvent>
-#include <QSettings>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -33,11 +34,6 @@ namespace {
 constexpr int kRightWidth = 183;
 constexpr int kBottomPanelHeight = 152;
 constexpr int kSliderHeight = 18;
-// The program's own settings (maker "Tessaly", program "Glimmora"); its values
-// live in the section "Common", e.g. "Common/LastOpenDir".
-QSettings ProgramSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tessaly", "Glimmora");
-}
 
 }  // namespace
 
@@ -67,8 +63,12 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
     globals.TempDir = (TempFolder() / "").string();
     workingBase_ = std::make_unique<WorkingBase>(TempFolder());
     globals.UntitledBase = workingBase_->Base().string();
-    globals.LastOpenDir = ProgramSettings().value("Common/LastOpenDir").toString().toStdString();
+    globals.LastOpenDir = ReadLastOpenDir(ProgramFolder());
     globals.LoopPlayback = true;
+
+    // The chosen interface language; the windows take it on when shown.
+    LanguageStartUp(ProgramFolder());
+    InstallLanguageWatcher();
 
     service_ = MakeEncoderService();
     CreateActions();
@@ -106,6 +106,7 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
 
 TMainForm::~TMainForm() {
     DestroyBuilder();
+    ReleaseLanguage();
 }
 
 const std::filesystem::path& TMainForm::UntitledBase() const { return workingBase_->Base(); }
@@ -336,7 +337,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    ProgramSettings().setValue("Common/LastOpenDir", QString::fromStdString(GlobalVars().LastOpenDir));
+    WriteLastOpenDir(GlobalVars().LastOpenDir);
+    ReleaseLanguage();
     DestroyBuilder();
     QMainWindow::closeEvent(event);
 }

@@ -27,6 +27,7 @@ namespace glimmora {
 class PlaySlider;
 class PreviewAdapter;
 class swfService;
+class TAboutBox;
 class TBackgroundForm;
 class TGuideForm;
 class TObjListForm;
@@ -73,6 +74,12 @@ public:
     void HelpContents();
     void HelpAbout();
     static QString AboutText();
+    TAboutBox* AboutBox();  // made on first use
+    // Interface language files: switch to English or Chinese, or write the
+    // template "Custom.ini" from the windows' texts.
+    void LanguageEnglish();
+    void LanguageChinese();
+    void LanguageOut();
 
     // IMainWindowHooks
     void LoadPreview(const std::string& file, std::vector<uint8_t> written) override;
@@ -162,6 +169,7 @@ private:
     QPointer<TSoundForm> soundForm_;
     QPointer<TBackgroundForm> bgForm_;
     QPointer<TGuideForm> guide_;
+    QPointer<TAboutBox> about_;
     FileChooser chooser_;
     GuideRunner guideRunner_;
     QSize autoSize_;

@@ -4,8 +4,10 @@
 #include "document/ProjectFiles.h"
 #include "generation/TVuzozUzev.h"
 #include "player/widget/TShockwaveFlash.h"
+#include "settings/LanguageSwitch.h"
 #include "widgets/PlaySlider.h"
 #include "workspace/MessageBoxes.h"
+#include "workspace/TAboutBox.h"
 #include "workspace/TBackgroundForm.h"
 #include "workspace/TGuideForm.h"
 #include "workspace/TObjListForm.h"
@@ -66,7 +68,7 @@ const CommandRow kCommands[] = {
     {"ViewFullScreen", "&Full Sceen", "", true},
     {"WindowBg", "&Background", "", false},
     {"WindowLibrary", "Movie &Library", "", false},
-    {"LanguageOut", "&Load Language File...", "", false},
+    {"LanguageOut", "Write Language &Template", "", false},
     {"LanguageEnglish", "&English", "", false},
     {"LanguageChinese", "&Chinese", "", false},
 };
@@ -139,10 +141,13 @@ void TMainForm::CreateActions() {
     on("WindowShow", &TMainForm::WindowShow);
     on("WindowWorkSpace", &TMainForm::WindowWorkSpace);
     on("ViewFullScreen", &TMainForm::ViewFullScreen);
-    // The output tools (screensaver, projectors, capture) and the language
-    // files come later; their commands exist but stay disabled.
+    on("LanguageEnglish", &TMainForm::LanguageEnglish);
+    on("LanguageChinese", &TMainForm::LanguageChinese);
+    on("LanguageOut", &TMainForm::LanguageOut);
+    // The output tools (screensaver, projectors, capture) come later; their
+    // commands exist but stay disabled.
     for (const char* name : {"FileSetAsScreenSaver", "FileSwfToExe", "FileExeToSwf", "CaptureWindow",
-                             "HelpVisitTessaly", "LanguageOut", "LanguageEnglish", "LanguageChinese"})
+                             "HelpVisitTessaly"})
         Action(name)->setEnabled(false);
     Action("ControlLoop")->setChecked(true);
 }
@@ -154,14 +159,22 @@ void TMainForm::CreateMenus() {
             else menu->addAction(Action(name));
         }
     };
-    add(menuBar()->addMenu("&File"), {"FileNew", "FileOpen", "FileClose", "|", "FileSave", "FileSaveAs",
+    // Named after their category, so that language files reach their titles.
+    const auto menu = [this](const char* name, const char* title) {
+        QMenu* created = menuBar()->addMenu(title);
+        created->setObjectName(name);
+        return created;
+    };
+    add(menu("FileMenu", "&File"), {"FileNew", "FileOpen", "FileClose", "|", "FileSave", "FileSaveAs",
                                       "FileExportAsSwf", "|", "FileSetAsScreenSaver", "FileSwfToExe",
                                       "FileExeToSwf", "|", "FileExit"});
-    add(menuBar()->addMenu("&Insert"), {"InsertText", "InsertPicture", "InsertSound"});
-    add(menuBar()->addMenu("&Control"), {"ControlPlay", "ControlPause", "ControlStop", "|", "ControlForward",
+    add(menu("InsertMenu", "&Insert"), {"InsertText", "InsertPicture", "InsertSound"});
+    add(menu("ControlMenu", "&Control"), {"ControlPlay", "ControlPause", "ControlStop", "|", "ControlForward",
                                          "ControlBackward", "|", "ControlLoop"});
-    add(menuBar()->addMenu("&Modify"), {"ModifyBg"});
-    add(menuBar()->addMenu("&Help"), {"HelpContents", "|", "HelpVisitTessaly", "|", "HelpAbout"});
+    add(menu("ModifyMenu", "&Modify"), {"ModifyBg"});
+    add(menu("HelpMenu", "&Help"), {"HelpContents", "|", "HelpVisitTessaly", "|", "HelpAbout"});
+    // Without this menu no user could ever switch the interface language.
+    add(menu("LanguageMenu", "&Language"), {"LanguageEnglish", "LanguageChinese"});
 
     toolBar_ = addToolBar("Tools");
     toolBar_->setObjectName("ToolBar");
@@ -433,8 +446,26 @@ QString TMainForm::AboutText() {
     return text;
 }
 
+TAboutBox* TMainForm::AboutBox() {
+    if (!about_) about_ = new TAboutBox(this, AboutText());
+    return about_;
+}
+
 void TMainForm::HelpAbout() {
-    MessageBoxes::Information(this, AboutText(), "About Glimmora");
+    AboutBox()->exec();
+}
+
+void TMainForm::LanguageEnglish() {
+    SwitchLanguage(ProgramFolder(), "English.ini", this, {bgForm_, objList_, textForm_, picForm_, soundForm_});
+}
+
+void TMainForm::LanguageChinese() {
+    SwitchLanguage(ProgramFolder(), "ChineseGB.ini", this, {bgForm_, objList_, textForm_, picForm_, soundForm_});
+}
+
+void TMainForm::LanguageOut() {
+    WaitCursor busy;
+    WriteLanguageTemplate(ProgramFolder() / "Custom.ini", NamedWindows(), ProgramFolder());
 }
 
 }  // namespace glimmora

@@ -70,11 +70,15 @@ TObjListForm::TObjListForm(QWidget* owner, QWidget* panel, TVuzozUzev* builder)
     layout->addWidget(tree_);
 
     popup_ = new QMenu(this);
-    popup_->addAction("Insert &Text", this, [this] { if (hooks_.insert) hooks_.insert("Text"); });
-    popup_->addAction("Insert &Picture", this, [this] { if (hooks_.insert) hooks_.insert("Pic"); });
-    popup_->addAction("Insert &Sound", this, [this] { if (hooks_.insert) hooks_.insert("Sound"); });
+    popup_->setObjectName("PopupMenu1");
+    popup_->addAction("Insert &Text", this, [this] { if (hooks_.insert) hooks_.insert("Text"); })
+        ->setObjectName("InsertTextMenuItem");
+    popup_->addAction("Insert &Picture", this, [this] { if (hooks_.insert) hooks_.insert("Pic"); })
+        ->setObjectName("InsertPictureMenuItem");
+    popup_->addAction("Insert &Sound", this, [this] { if (hooks_.insert) hooks_.insert("Sound"); })
+        ->setObjectName("InsertSoundMenuItem");
     popup_->addSeparator();
-    popup_->addAction("&Delete", this, [this] { DeleteObj(); });
+    popup_->addAction("&Delete", this, [this] { DeleteObj(); })->setObjectName("DeleteMenuItem");
 
     connect(tree_, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (QTreeWidgetItem* item = tree_->itemAt(at)) tree_->setCurrentItem(item);

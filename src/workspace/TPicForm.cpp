@@ -3,6 +3,7 @@
 #include "effects/picture/PicEffectTable.h"
 #include "generation/TVuzozUzev.h"
 #include "widgets/ColorButton.h"
+#include "widgets/FormLabels.h"
 #include "widgets/SpinEdit.h"
 #include "workspace/ChosenFileFolder.h"
 #include "workspace/MessageBoxReporter.h"
@@ -104,6 +105,7 @@ void TPicForm::BuildControls()
 
     editBegin_ = spin("EditBegin", "&Start:", 1, 100000, 1);
     editEnd_ = spin("EditEnd", "&End:", 1, 100000, 1);
+    NameFormLabels(layout);
 }
 
 IErrorReporter& TPicForm::Reporter() const

@@ -2,6 +2,7 @@
 
 #include "generation/TVuzozUzev.h"
 #include "widgets/ColorButton.h"
+#include "widgets/FormLabels.h"
 #include "widgets/SpinEdit.h"
 #include "workspace/MessageBoxReporter.h"
 #include "workspace/TTextExForm.h"
@@ -100,6 +101,7 @@ void TTextForm::BuildControls()
     image1_->setText("...");
     image1_->setCursor(Qt::PointingHandCursor);
     layout->addRow(image1_);
+    NameFormLabels(layout);
 
     fontNames_.Bind(fontName_);
     fontSizes_.Bind(fontSize_);

@@ -1,0 +1,28 @@
+#pragma once
+// The values the program keeps per user between runs, in its settings store
+// (maker "Tessaly", program "Glimmora", section "Common"). The text editor's
+// font list lives under "Tessaly"/"Common" (workspace/TextFontList.h).
+
+#include <QSettings>
+#include <QString>
+
+#include <filesystem>
+#include <string>
+
+namespace glimmora {
+
+QSettings ProgramSettings();
+
+// The folder the picture and sound choosers open in: the remembered one, or,
+// when none is remembered or it is empty, the program folder's "library".
+std::string ReadLastOpenDir(const std::filesystem::path& programFolder);
+void WriteLastOpenDir(const std::string& folder);
+std::filesystem::path LibraryFolder(const std::filesystem::path& programFolder);
+
+// The chosen interface language file ("English.ini", "ChineseGB.ini"); empty
+// when none was chosen.
+QString ReadLanguageChoice();
+// Throws std::runtime_error when the store cannot be written.
+void WriteLanguageChoice(const QString& fileName);
+
+}  // namespace glimmora

@@ -1,0 +1,155 @@
+// The language commands, the stored choice and the windows that take the
+// current language file on when they are shown.
+#include "LanguageFixture.h"
+
+#include "generation/TGlobalVars.h"
+#include "settings/AppSettings.h"
+#include "settings/LanguageSwitch.h"
+#include "workspace/TAboutBox.h"
+#include "workspace/TBackgroundForm.h"
+#include "workspace/TGuideForm.h"
+#include "workspace/TObjListForm.h"
+#include "workspace/TTextExForm.h"
+#include "workspace/TTextForm.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace glimmora::test {
+namespace {
+
+// A language file of the test's own, so that the expected texts are plain.
+constexpr char kDutch[] =
+    "[MainForm]\n"
+    "MainForm.FileNew.Caption=&Nieuw\n"
+    "MainForm.FileNew.Hint=Nieuw bestand\n"
+    "MainForm.FileMenu.Caption=&Bestand\n"
+    "[BackgroundForm]\n"
+    "BackgroundForm.Caption=Achtergrond\n"
+    "BackgroundForm.EditRate.Hint=Snelheid\n"
+    "[ObjListForm]\n"
+    "ObjListForm.Caption=Bibliotheek\n"
+    "[TextForm]\n"
+    "TextForm.Caption=Tekst\n"
+    "[TextExForm]\n"
+    "TextExForm.Caption=Effect\n"
+    "[AboutBox]\n"
+    "AboutBox.Caption=Over\n"
+    "AboutBox.OKButton.Caption=Goed\n"
+    "[GuideForm]\n"
+    "GuideForm.Caption=Nieuwe film\n"
+    "GuideForm.ListView1.Items[0]=Leeg\n";
+
+QMenu* MenuNamed(QMainWindow& window, const char* name) { return window.menuBar()->findChild<QMenu*>(name); }
+
+TEST_F(LanguageTest, ChineseChosenWithoutItsFileIsStoredAndLoadsNothingThen) {
+    Start();
+    window->show();
+    window->Action("LanguageChinese")->trigger();
+    EXPECT_EQ(ReadLanguageChoice(), "ChineseGB.ini");
+    EXPECT_EQ(CurrentLanguage(), nullptr);
+    EXPECT_EQ(Caption("FileNew"), "&New");
+    EXPECT_TRUE(boxes.empty());
+
+    Restart();
+    window->show();
+    EXPECT_EQ(CurrentLanguage(), nullptr);
+    EXPECT_EQ(Caption("FileNew"), "&New");
+    EXPECT_EQ(window->BackgroundForm()->windowTitle(), "Movie Background  Properties");
+}
+
+TEST_F(LanguageTest, SwitchingToAMissingFileLeavesNoFileCurrentAndTheTextsAsShown) {
+    WriteBytes(program / "ChineseGB.ini", kDutch);
+    Start();
+    window->show();
+    window->Action("LanguageChinese")->trigger();
+    ASSERT_EQ(Caption("FileNew"), "&Nieuw");
+    window->Action("LanguageEnglish")->trigger();  // no English.ini in this program folder
+    EXPECT_EQ(ReadLanguageChoice(), "English.ini");
+    EXPECT_EQ(CurrentLanguage(), nullptr);
+    EXPECT_EQ(Caption("FileNew"), "&Nieuw");
+    // A window shown from now on keeps its own texts.
+    window->TextForm()->show();
+    EXPECT_EQ(window->TextForm()->windowTitle(), "Text Properties");
+}
+
+TEST_F(LanguageTest, EnglishChosenAppliesNoFileAtStartButAnotherChosenFileDoes) {
+    WriteBytes(program / "English.ini", kDutch);
+    WriteBytes(program / "Dutch.ini", kDutch);
+    WriteLanguageChoice("English.ini");
+    Start();
+    window->show();
+    EXPECT_EQ(CurrentLanguage(), nullptr);
+    EXPECT_EQ(Caption("FileNew"), "&New");
+
+    WriteLanguageChoice("Dutch.ini");
+    Restart();
+    EXPECT_EQ(Caption("FileNew"), "&New");  // applied when shown, not before
+    window->show();
+    EXPECT_EQ(Caption("FileNew"), "&Nieuw");
+    EXPECT_EQ(window->Action("FileNew")->toolTip(), "Nieuw bestand");
+    EXPECT_EQ(MenuNamed(*window, "FileMenu")->title(), "&Bestand");
+    // The editors docked in the main window are shown with it.
+    EXPECT_EQ(window->BackgroundForm()->windowTitle(), "Achtergrond");
+    EXPECT_EQ(window->ObjListForm()->windowTitle(), "Bibliotheek");
+}
+
+TEST_F(LanguageTest, SwitchingAppliesToTheMainWindowAndTheVisibleEditorsOnly) {
+    WriteBytes(program / "ChineseGB.ini", kDutch);
+    Start();
+    window->show();
+    ASSERT_TRUE(window->BackgroundForm()->isVisible());
+    ASSERT_FALSE(window->TextForm()->isVisible());
+    window->Action("LanguageChinese")->trigger();
+
+    EXPECT_EQ(ReadLanguageChoice(), "ChineseGB.ini");
+    ASSERT_NE(CurrentLanguage(), nullptr);
+    EXPECT_EQ(Caption("FileNew"), "&Nieuw");
+    EXPECT_EQ(window->BackgroundForm()->windowTitle(), "Achtergrond");
+    EXPECT_EQ(window->BackgroundForm()->findChild<QWidget*>("EditRate")->toolTip(), "Snelheid");
+    EXPECT_EQ(window->ObjListForm()->windowTitle(), "Bibliotheek");
+    EXPECT_EQ(window->TextForm()->windowTitle(), "Text Properties");  // hidden: not yet
+    EXPECT_FALSE(window->windowState() & Qt::WindowMinimized);        // restored afterwards
+
+    window->TextForm()->show();
+    EXPECT_EQ(window->TextForm()->windowTitle(), "Tekst");
+}
+
+TEST_F(LanguageTest, DialogsTakeTheLanguageWhenShownButNotTheTextEffectWindow) {
+    WriteBytes(program / "ChineseGB.ini", kDutch);
+    Start();
+    window->show();
+    window->Action("LanguageChinese")->trigger();
+
+    TAboutBox* about = window->AboutBox();
+    about->show();
+    EXPECT_EQ(about->windowTitle(), "Over");
+    EXPECT_EQ(about->findChild<QAbstractButton*>("OKButton")->text(), "Goed");
+    about->hide();
+
+    TGuideForm guide(window.get(), GlobalVars());
+    guide.show();
+    EXPECT_EQ(guide.windowTitle(), "Nieuwe film");
+    EXPECT_EQ(guide.findChild<QListWidget*>("ListView1")->item(0)->text(), "Leeg");
+    guide.hide();
+
+    window->TextForm()->EffectWindow().show();
+    EXPECT_EQ(window->TextForm()->EffectWindow().windowTitle(), "Text Effect Properties");
+}
+
+TEST_F(LanguageTest, TheLanguageMenuOffersEnglishAndChinese) {
+    Start();
+    QMenu* menu = MenuNamed(*window, "LanguageMenu");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), "&Language");
+    EXPECT_EQ(window->menuBar()->actions().last(), menu->menuAction());
+    EXPECT_EQ(menu->actions(), (QList<QAction*>{window->Action("LanguageEnglish"), window->Action("LanguageChinese")}));
+    for (const char* name : {"LanguageEnglish", "LanguageChinese", "LanguageOut"})
+        EXPECT_TRUE(window->Action(name)->isEnabled()) << name;
+}
+
+}  // namespace
+}  // namespace glimmora::test

@@ -128,6 +128,44 @@ TEST(PlayerLaunch, AScreensaverAnswersItsArguments)
     EXPECT_EQ(player::ReadPlannedMovie(player::DecideLaunch({"/s"}, self)), kSwf);
 }
 
+TEST(PlayerLaunch, AScreensaverAnswersTheXDaemonsWindowAndRootRequests)
+{
+    TempDir dir;
+    const auto self = Write(dir, "Tessaly.scr", Join({kStub, kSwf, U32(uint32_t(kSwf.size() + 4))}));
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        std::string environment;  // XSCREENSAVER_WINDOW
+        LaunchPlan::Mode mode;
+        uint64_t window;
+    };
+    using Mode = LaunchPlan::Mode;
+    const Case cases[] = {
+        {"-root alone: full screen", {"-root"}, "", Mode::FullScreen, 0},
+        {"-root into the daemon's window", {"-root"}, "0x2a00007", Mode::InWindow, 0x2a00007},
+        {"no argument into the daemon's window", {}, "12345", Mode::InWindow, 12345},
+        {"/s into the daemon's window", {"/s"}, "0x10", Mode::InWindow, 0x10},
+        {"preview window in hexadecimal", {"-window-id", "0x3c00001"}, "", Mode::InWindow, 0x3c00001},
+        {"preview window in decimal, over the variable", {"--window-id", "77"}, "0x10", Mode::InWindow, 77},
+        {"preview window missing", {"-window-id"}, "", Mode::Quit, 0},
+        {"preview window not a number", {"-window-id", "root"}, "", Mode::Quit, 0},
+        {"preview window zero", {"-window-id", "0"}, "", Mode::Quit, 0},
+        {"preview window negative", {"-window-id", "-5"}, "", Mode::Quit, 0},
+        {"daemon's window garbled", {"-root"}, "0x12zz", Mode::Quit, 0},
+        {"Windows preview stays quiet", {"/p", "99"}, "0x10", Mode::Quit, 0},
+        {"Windows settings stay settings", {"/c"}, "0x10", Mode::Configure, 0},
+    };
+    for (const Case& c : cases) {
+        const LaunchPlan plan = player::DecideLaunch(c.args, self, c.environment);
+        EXPECT_EQ(plan.mode, c.mode) << c.name << plan.error;
+        EXPECT_EQ(plan.hostWindow, c.window) << c.name;
+        EXPECT_TRUE(plan.embedded) << c.name;
+    }
+    // A projector is no screensaver: the daemon's window does not move it.
+    const auto projector = Write(dir, "movie.exe", Join({kStub, kSwf, kMarker, U32(uint32_t(kSwf.size()))}));
+    EXPECT_EQ(player::DecideLaunch({"-root"}, projector, "0x10").mode, LaunchPlan::Mode::Window);
+}
+
 TEST(PlayerLaunch, DamagedOrMissingMoviesAreErrorsWithAReason)
 {
     TempDir dir;

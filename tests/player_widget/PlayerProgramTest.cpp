@@ -68,6 +68,38 @@ TEST_F(PlayerProgramTest, ScreensaverSettingsAndPreviewEndByThemselves)
     EXPECT_NE(configure.out.find("no options"), std::string::npos) << configure.out;
 }
 
+TEST_F(PlayerProgramTest, AScreensaverPlaysFullScreenOrEndsQuietlyWithoutAUsableWindow)
+{
+    std::vector<uint8_t> tail = swf;
+    for (uint8_t b : U32(uint32_t(swf.size() + 4))) tail.push_back(b);
+    const std::string saver = Carrier("Tessaly.scr", tail);
+
+    // "-root" without a window of the daemon: full screen, playing (the
+    // movie has 5 frames, so 12 shown means it loops).
+    const ProcessResult root =
+        RunProcess({"env", "GLIMMORA_PLAYER_QUIT_AFTER=12", "timeout", "60", saver, "-root"});
+    EXPECT_EQ(root.exitCode, 0) << root.err;
+    EXPECT_NE(root.out.find("played 12 frames"), std::string::npos) << root.out << root.err;
+
+    // The offscreen platform has no foreign windows: a window to draw into
+    // cannot be used, and the screensaver ends at once with code 0. The
+    // timeout's code 124 would mean that it went on playing.
+    struct Case {
+        const char* name;
+        std::vector<std::string> argv;
+    };
+    const Case cases[] = {
+        {"settings preview", {"timeout", "60", saver, "-window-id", "0x1234"}},
+        {"daemon's window", {"env", "XSCREENSAVER_WINDOW=0x1234", "timeout", "60", saver, "-root"}},
+        {"no window id", {"timeout", "60", saver, "-window-id"}},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult run = RunProcess(c.argv);
+        EXPECT_EQ(run.exitCode, 0) << c.name << ": " << run.err;
+        EXPECT_EQ(run.out.find("played"), std::string::npos) << c.name;
+    }
+}
+
 TEST_F(PlayerProgramTest, DamagedTrailersAndMoviesEndWithAMessageAndCodeOne)
 {
     std::vector<uint8_t> junk = {'F', 'W', 'S', 8, 1, 2, 3};

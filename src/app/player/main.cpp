@@ -1,6 +1,9 @@
 // glimmora-player: plays an SWF movie by itself. Started with a file argument
 // it plays that file; a copy of it that carries a movie at its end (the
 // projector and screensaver layouts) plays the movie it carries.
+//
+// GLIMMORA_PLAYER_QUIT_AFTER=N (a diagnostic for scripts and tests): after N
+// frames shown, print "glimmora-player: played N frames" and end with 0.
 
 #include "ScreensaverGuard.h"
 
@@ -10,9 +13,12 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
 
 #include <exception>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,6 +41,45 @@ int Fail(const QString& message)
     return 1;
 }
 
+// Draws into the window that a screensaver daemon made for us, filling it;
+// false when no such window can be used (the caller ends quietly).
+bool ShowInHostWindow(QWidget& player, uint64_t id)
+{
+    QWindow* host = QWindow::fromWinId(WId(id));
+    if (!host) return false;
+    player.setAttribute(Qt::WA_NativeWindow);
+    player.winId();
+    QWindow* own = player.windowHandle();
+    if (!own) return false;
+    own->setParent(host);
+    const auto fit = [&player, host] {
+        QSize size = host->size();
+        if (size.isEmpty() && host->screen()) size = host->screen()->size();
+        player.setGeometry(QRect(QPoint(0, 0), size));
+    };
+    QObject::connect(host, &QWindow::widthChanged, &player, fit);
+    QObject::connect(host, &QWindow::heightChanged, &player, fit);
+    fit();
+    player.setCursor(Qt::BlankCursor);
+    player.show();
+    return true;
+}
+
+// GLIMMORA_PLAYER_QUIT_AFTER: end after that many frames shown.
+void QuitAfterFrames(glimmora::TShockwaveFlash& player)
+{
+    bool valid = false;
+    const int frames = qEnvironmentVariableIntValue("GLIMMORA_PLAYER_QUIT_AFTER", &valid);
+    if (!valid || frames <= 0) return;
+    auto shown = std::make_shared<int>(0);
+    QObject::connect(&player, &glimmora::TShockwaveFlash::frameChanged, &player, [shown, frames] {
+        if (++*shown != frames) return;
+        std::cout << "glimmora-player: played " << frames << " frames" << std::endl;
+        // Not quit(): that asks every window first, and a daemon's window says no.
+        QApplication::exit(0);
+    });
+}
+
 std::string SelfPath(const char* argv0)
 {
     const QString path = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
@@ -50,7 +95,8 @@ int main(int argc, char** argv)
 
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
-    const glimmora::player::LaunchPlan plan = glimmora::player::DecideLaunch(args, SelfPath(argv[0]));
+    const glimmora::player::LaunchPlan plan = glimmora::player::DecideLaunch(
+        args, SelfPath(argv[0]), qEnvironmentVariable("XSCREENSAVER_WINDOW").toStdString());
 
     using Mode = glimmora::player::LaunchPlan::Mode;
     switch (plan.mode) {
@@ -67,6 +113,7 @@ int main(int argc, char** argv)
         return 0;
     case Mode::Window:
     case Mode::FullScreen:
+    case Mode::InWindow:
         break;
     }
 
@@ -90,7 +137,14 @@ int main(int argc, char** argv)
     player.SetLoop(true);
 
     glimmora::ScreensaverGuard guard;
-    if (plan.mode == Mode::FullScreen) {
+    if (plan.mode == Mode::InWindow) {
+        // The daemon owns the window and ends us; without it there is nothing to show.
+        if (!ShowInHostWindow(player, plan.hostWindow)) {
+            std::cerr << "glimmora-player: no window 0x" << std::hex << plan.hostWindow
+                      << " to draw into; ending\n";
+            return 0;
+        }
+    } else if (plan.mode == Mode::FullScreen) {
         player.setCursor(Qt::BlankCursor);
         player.setMouseTracking(true);
         app.installEventFilter(&guard);
@@ -100,6 +154,7 @@ int main(int argc, char** argv)
         player.resize(size.isEmpty() ? player.sizeHint() : size);
         player.show();
     }
+    QuitAfterFrames(player);
     player.Play();
     return app.exec();
 }

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 namespace glimmora::player {
@@ -34,26 +37,52 @@ char SwitchLetter(const std::vector<std::string>& args)
     return '?';
 }
 
+// An X window id in decimal or "0x" hexadecimal; nothing for other text or 0.
+std::optional<uint64_t> WindowId(const std::string& text)
+{
+    if (text.empty() || text[0] == '-' || text[0] == '+') return std::nullopt;
+    errno = 0;
+    char* end = nullptr;
+    const unsigned long long id = std::strtoull(text.c_str(), &end, 0);
+    if (errno != 0 || end == text.c_str() || *end != '\0' || id == 0) return std::nullopt;
+    return uint64_t(id);
+}
+
+// Into the window named by `id`, or a quiet end when it names none.
+void ShowInWindow(LaunchPlan& plan, const std::optional<uint64_t>& id)
+{
+    plan.mode = id ? LaunchPlan::Mode::InWindow : LaunchPlan::Mode::Quit;
+    plan.hostWindow = id.value_or(0);
+}
+
 LaunchPlan ScreensaverPlan(const std::vector<std::string>& args, const std::string& self,
-                           const TrailerResult& trailer)
+                           const TrailerResult& trailer, const std::string& hostWindow)
 {
     LaunchPlan plan;
     plan.moviePath = self;
     plan.embedded = true;
     plan.offset = trailer.offset;
     plan.length = trailer.length;
+    const std::string first = args.empty() ? std::string() : Lower(args.front());
+    if (first == "-window-id" || first == "--window-id") {
+        ShowInWindow(plan, args.size() > 1 ? WindowId(args[1]) : std::nullopt);
+        return plan;
+    }
     switch (SwitchLetter(args)) {
-    case 's': plan.mode = LaunchPlan::Mode::FullScreen; break;
     case 'c': plan.mode = LaunchPlan::Mode::Configure; break;
     case 'p': plan.mode = LaunchPlan::Mode::Quit; break;
-    default: plan.mode = LaunchPlan::Mode::FullScreen; break;
+    default:  // "/s", "-root", no argument
+        if (hostWindow.empty()) plan.mode = LaunchPlan::Mode::FullScreen;
+        else ShowInWindow(plan, WindowId(hostWindow));
+        break;
     }
     return plan;
 }
 
 }  // namespace
 
-LaunchPlan DecideLaunch(const std::vector<std::string>& args, const std::string& selfPath)
+LaunchPlan DecideLaunch(const std::vector<std::string>& args, const std::string& selfPath,
+                        const std::string& hostWindow)
 {
     try {
         uint64_t size = 0;
@@ -74,7 +103,7 @@ LaunchPlan DecideLaunch(const std::vector<std::string>& args, const std::string&
         const TrailerResult saver = ParseScreensaverTrailer(tail, size);
         if (saver.kind == TrailerResult::Kind::Found) {
             const auto start = ReadFileRange(selfPath, saver.offset, std::min<uint64_t>(3, saver.length));
-            if (HasSwfSignature(start)) return ScreensaverPlan(args, selfPath, saver);
+            if (HasSwfSignature(start)) return ScreensaverPlan(args, selfPath, saver, hostWindow);
         }
         if (namedScreensaver) {
             return Failure(saver.kind == TrailerResult::Kind::Damaged

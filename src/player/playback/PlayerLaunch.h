@@ -3,6 +3,13 @@
 // projector (its own file carries a movie behind a marked trailer) or as a
 // screensaver (its own file carries a movie behind a length-only trailer),
 // and what the screensaver arguments ask for.
+//
+// Screensaver arguments: Windows' "/s" (show), "/c" (configure) and
+// "/p HWND" (preview); the X screensaver daemons' "-root" (full screen) and
+// "-window-id ID" (draw into that window, as settings programs' previews
+// ask). The daemons that draw a hack into a window of their own
+// (xscreensaver, xfce4-/mate-screensaver) name it in the environment variable
+// XSCREENSAVER_WINDOW, which then wins over full screen.
 
 #include <cstdint>
 #include <string>
@@ -14,8 +21,9 @@ struct LaunchPlan {
     enum class Mode {
         Window,      // play the movie in a window sized to it
         FullScreen,  // screensaver: full screen, ends on input
+        InWindow,    // screensaver: fill the window `hostWindow` of the daemon
         Configure,   // screensaver "/c": nothing to configure
-        Quit,        // screensaver "/p": no preview; end quietly
+        Quit,        // screensaver "/p", or no usable window: end quietly
         Error,       // `error` says why; exit code 1
     };
     Mode mode = Mode::Error;
@@ -24,12 +32,15 @@ struct LaunchPlan {
     std::string moviePath;
     bool embedded = false;
     uint64_t offset = 0, length = 0;
+    uint64_t hostWindow = 0;  // for InWindow
     std::string error;
 };
 
 // `args` are the command-line arguments without the program name; `selfPath`
-// is the player's own executable file. Never throws.
-LaunchPlan DecideLaunch(const std::vector<std::string>& args, const std::string& selfPath);
+// is the player's own executable file; `hostWindow` is the value of
+// XSCREENSAVER_WINDOW (empty when unset). Never throws.
+LaunchPlan DecideLaunch(const std::vector<std::string>& args, const std::string& selfPath,
+                        const std::string& hostWindow = {});
 
 // The movie bytes the plan names; throws std::runtime_error.
 std::vector<uint8_t> ReadPlannedMovie(const LaunchPlan& plan);

@@ -12,5 +12,7 @@ constexpr int kExitWrittenWithProblems = 3;
 
 int RunBuildCommand(const std::vector<std::string>& args);
 int RunImportPictureCommand(const std::vector<std::string>& args);
+int RunSwfToExeCommand(const std::vector<std::string>& args);
+int RunExeToSwfCommand(const std::vector<std::string>& args);
 
 }  // namespace glimmora::cli

@@ -21,6 +21,11 @@ void PrintUsage(std::ostream& out)
            "  glimmora-cli import-picture PROJECT.gmr OBJECT PICTURE [--new]\n"
            "      Converts a BMP or JPEG picture into the project's folder as OBJECT.jpg\n"
            "      and records it in the picture object OBJECT (--new creates it).\n"
+           "  glimmora-cli swf-to-exe MOVIE.swf [-o OUT] [--player PLAYER]\n"
+           "      Makes a projector: the standalone player with the movie behind it\n"
+           "      (default OUT: MOVIE.exe; default PLAYER: glimmora-player beside this program).\n"
+           "  glimmora-cli exe-to-swf PROJECTOR [-o OUT.swf]\n"
+           "      Takes the movie back out of a projector (default OUT: PROJECTOR.swf).\n"
 #ifdef GLIMMORA_HAS_PLAYER
            "  glimmora-cli render PROJECT.gmr|MOVIE.swf --frame N -o OUT.png\n"
            "  glimmora-cli render PROJECT.gmr|MOVIE.swf --frames A-B -o OUT_%d.png\n"
@@ -44,6 +49,8 @@ int main(int argc, char** argv)
     try {
         if (command == "build") return RunBuildCommand(args);
         if (command == "import-picture") return RunImportPictureCommand(args);
+        if (command == "swf-to-exe") return RunSwfToExeCommand(args);
+        if (command == "exe-to-swf") return RunExeToSwfCommand(args);
 #ifdef GLIMMORA_HAS_PLAYER
         if (command == "render") return RunRenderCommand(args);
 #endif

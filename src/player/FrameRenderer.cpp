@@ -14,6 +14,7 @@
 #include <cmath>
 #include <exception>
 #include <functional>
+#include <limits>
 
 namespace glimmora::player {
 namespace {
@@ -27,8 +28,12 @@ constexpr size_t kMaxObjectsPerFrame = 50000;
 
 // Qt's raster engine hands the spans of every larger fill to the threads of
 // its global pool, unless it already runs on one of them. A frame is hundreds
-// of small fills, where each hand-over costs more than it saves: the whole
-// frame is drawn on one pool thread instead, when one is free.
+// of small fills, where each hand-over costs more than it saves; and a picture
+// drawn in pieces by several threads rounds some of its pixels differently
+// from one drawn whole, so that the same frame could come out in two ways.
+// The whole frame is drawn on one pool thread instead, ahead of any other
+// waiting work when every thread is busy (where Qt would have waited for the
+// pool as well, to hand out its pieces).
 void RunOnOnePoolThread(const std::function<void()>& work)
 {
     QThreadPool* pool = QThreadPool::globalInstance();
@@ -38,18 +43,16 @@ void RunOnOnePoolThread(const std::function<void()>& work)
     }
     QSemaphore done;
     std::exception_ptr failure;
-    const bool started = pool->tryStart([&] {
-        try {
-            work();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        done.release();
-    });
-    if (!started) {
-        work();
-        return;
-    }
+    pool->start(
+        [&] {
+            try {
+                work();
+            } catch (...) {
+                failure = std::current_exception();
+            }
+            done.release();
+        },
+        std::numeric_limits<int>::max());
     done.acquire();
     if (failure) {
         std::rethrow_exception(failure);

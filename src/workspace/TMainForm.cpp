@@ -178,14 +178,14 @@ TBackgroundForm* TMainForm::BackgroundForm() const { return bgForm_; }
 
 void TMainForm::SetPlayCommands(bool enabled) {
     for (const char* name : {"ControlPlay", "ControlPause", "ControlStop", "ControlForward",
-                             "ControlBackward", "ControlLoop", "FileClose", "ViewFullScreen"})
+                             "ControlBackward", "ControlLoop", "FileClose", "ViewFullScreen", "CaptureWindow"})
         Action(name)->setEnabled(enabled);
 }
 
 void TMainForm::SetProjectCommands(bool enabled) {
-    for (const char* name : {"FileSave", "FileSaveAs", "FileExportAsSwf", "InsertText", "InsertPicture",
-                             "InsertSound", "WindowWorkSpace", "WindowShow", "WindowBg", "WindowLibrary",
-                             "ModifyBg"})
+    for (const char* name : {"FileSave", "FileSaveAs", "FileExportAsSwf", "FileSetAsScreenSaver", "InsertText",
+                             "InsertPicture", "InsertSound", "WindowWorkSpace", "WindowShow", "WindowBg",
+                             "WindowLibrary", "ModifyBg"})
         Action(name)->setEnabled(enabled);
 }
 

@@ -18,6 +18,7 @@
 #include <string>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QTimer;
 class QToolBar;
@@ -111,6 +112,17 @@ public:
     void UpdateTitle();     // TimerTitle
     void UpdatePlayPos();   // TimerPlay
 
+    // The output tools (TMainFormTools.cpp): projectors both ways, the
+    // screensaver and the capture of the preview into Image1 and a new
+    // capture window.
+    void FileSwfToExe();
+    void FileExeToSwf();
+    void FileSetAsScreenSaver();
+    void CaptureWindow();
+    QLabel& Image1() const { return *image1_; }
+    // Our standalone player, copied at the head of projectors and screensavers.
+    static std::filesystem::path PlayerProgram();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -118,6 +130,7 @@ protected:
 
 private:
     void CreateActions();
+    void CreateToolActions();  // with Image1
     void CreateMenus();
     void CreateLayout();
     void SetPlayCommands(bool enabled);
@@ -179,6 +192,7 @@ private:
     int previewLoads_ = 0;
     bool moving_ = false;
     QPoint dragStart_;
+    QLabel* image1_ = nullptr;  // 1 x 1, hidden: the last capture
 };
 
 }  // namespace glimmora

@@ -144,10 +144,9 @@ void TMainForm::CreateActions() {
     on("LanguageEnglish", &TMainForm::LanguageEnglish);
     on("LanguageChinese", &TMainForm::LanguageChinese);
     on("LanguageOut", &TMainForm::LanguageOut);
-    // The output tools (screensaver, projectors, capture) come later; their
-    // commands exist but stay disabled.
-    for (const char* name : {"FileSetAsScreenSaver", "FileSwfToExe", "FileExeToSwf", "CaptureWindow",
-                             "HelpVisitTessaly"})
+    CreateToolActions();
+    // Commands that come later exist but stay disabled.
+    for (const char* name : {"HelpVisitTessaly"})
         Action(name)->setEnabled(false);
     Action("ControlLoop")->setChecked(true);
 }

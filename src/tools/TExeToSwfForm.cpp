@@ -1,0 +1,19 @@
+#include "tools/TExeToSwfForm.h"
+
+#include "tools/files/Projector.h"
+
+namespace glimmora {
+
+TExeToSwfForm::TExeToSwfForm(QWidget* owner)
+    : ConvertFileForm(owner, {"ExeToSwfForm", "Convert Exe To Swf", QSize(342, 120), "Convert Exe To Swf:",
+                              "Source file(.exe):", "Taget file(.swf):", "SourceExe", "TargetSwf",
+                              "Unknown type of executable flash file!"})
+{
+}
+
+bool TExeToSwfForm::Convert(const std::filesystem::path& source, const std::filesystem::path& target)
+{
+    return tools::ExeToSwf(source, target);
+}
+
+}  // namespace glimmora

@@ -61,6 +61,8 @@ void SetItem(QObject* component, int index, const QString& text)
 
 bool IsQtInternal(const QString& name) { return name.startsWith("qt_"); }
 
+constexpr char kKeepItems[] = "glimmoraKeepItems";
+
 void CollectComponents(QObject* parent, QList<QObject*>& components)
 {
     for (QObject* child : parent->children()) {
@@ -154,12 +156,16 @@ QStringList LinesOf(const QObject* component)
 
 bool HasItems(const QObject* component)
 {
+    if (component->property(kKeepItems).toBool()) return false;
     return qobject_cast<const QListWidget*>(component) || qobject_cast<const QComboBox*>(component);
 }
+
+void KeepItemsUntranslated(QObject* list) { list->setProperty(kKeepItems, true); }
 
 QStringList ItemsOf(const QObject* component)
 {
     QStringList items;
+    if (!HasItems(component)) return items;
     if (auto* list = qobject_cast<const QListWidget*>(component)) {
         for (int i = 0; i < list->count(); ++i) items.append(list->item(i)->text());
     } else if (auto* combo = qobject_cast<const QComboBox*>(component)) {

@@ -59,4 +59,8 @@ bool HasLines(const QObject* component);
 bool HasItems(const QObject* component);
 QStringList ItemsOf(const QObject* component);
 
+// A list whose entries are values of the document (font names, effect names)
+// rather than texts: language files neither replace nor list its entries.
+void KeepItemsUntranslated(QObject* list);
+
 }  // namespace glimmora

@@ -2,6 +2,7 @@
 
 #include "effects/picture/PicEffectTable.h"
 #include "generation/TVuzozUzev.h"
+#include "settings/IniLang.h"
 #include "widgets/ColorButton.h"
 #include "widgets/FormLabels.h"
 #include "widgets/SpinEdit.h"
@@ -100,6 +101,7 @@ void TPicForm::BuildControls()
         effectName_->addItem(QString::fromStdString(name));
     }
     layout->addRow("&Effect:", effectName_);
+    KeepItemsUntranslated(effectName_);  // effect names are stored as they read
     effectNames_.Bind(effectName_);
     connect(effectName_, &QComboBox::currentIndexChanged, this, [this] { EffectNameChange(); });
 

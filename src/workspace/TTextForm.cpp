@@ -1,6 +1,7 @@
 #include "workspace/TTextForm.h"
 
 #include "generation/TVuzozUzev.h"
+#include "settings/IniLang.h"
 #include "widgets/ColorButton.h"
 #include "widgets/FormLabels.h"
 #include "widgets/SpinEdit.h"
@@ -103,6 +104,8 @@ void TTextForm::BuildControls()
     layout->addRow(image1_);
     NameFormLabels(layout);
 
+    // The lists' entries are stored in the document as they read.
+    for (QComboBox* list : {fontName_, fontSize_, effectName_}) KeepItemsUntranslated(list);
     fontNames_.Bind(fontName_);
     fontSizes_.Bind(fontSize_);
     effectNames_.Bind(effectName_);

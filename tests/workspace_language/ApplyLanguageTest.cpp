@@ -16,7 +16,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace glimmora::test {
 namespace {
@@ -43,6 +47,11 @@ struct FixtureWindow {
         combo = new QComboBox(&window);
         combo->setObjectName("Combo1");
         combo->addItems({"Red", "Green"});
+        values = new QComboBox(&window);
+        values->setObjectName("EffectName");
+        values->addItems({"-- None --", "Come In"});
+        values->setToolTip("Effect");
+        KeepItemsUntranslated(values);
         list = new QListWidget(&window);
         list->setObjectName("List1");
         list->addItems({"First", "Second"});
@@ -72,6 +81,7 @@ struct FixtureWindow {
     QLineEdit* edit;
     QPlainTextEdit* memo;
     QComboBox* combo;
+    QComboBox* values;  // entries are document values
     QListWidget* list;
     QGroupBox* group;
     QTabWidget* tabs;
@@ -184,8 +194,38 @@ TEST(ApplyLanguage, TheWindowsComponentsAreItsNamedPartsUpToWindowsOfTheirOwn) {
     FixtureWindow f;
     QStringList names;
     for (QObject* component : WindowComponents(&f.window)) names.append(component->objectName());
-    EXPECT_EQ(names, (QStringList{"Panel1", "Label1", "OkBtn", "Edit1", "Memo1", "Combo1", "List1", "Group1",
-                                  "PageControl1", "TabSheet1", "FileMenu", "FileSave"}));
+    EXPECT_EQ(names, (QStringList{"Panel1", "Label1", "OkBtn", "Edit1", "Memo1", "Combo1", "EffectName", "List1",
+                                  "Group1", "PageControl1", "TabSheet1", "FileMenu", "FileSave"}));
+}
+
+TEST(ApplyLanguage, AListOfDocumentValuesKeepsItsEntriesButTakesItsHint) {
+    FixtureWindow f;
+    Apply(f,
+          "[FixtureForm]\n"
+          "FixtureForm.EffectName.Items[1]=Hereinkommen\n"
+          "FixtureForm.EffectName.Hint=Effekt\n");
+    EXPECT_EQ(f.values->itemText(1), "Come In");
+    EXPECT_EQ(f.values->toolTip(), "Effekt");
+}
+
+TEST(LanguageTemplate, AnUnreadableSourceStopsTheMiscSectionAfterTheWindowsKeys) {
+    if (geteuid() == 0) GTEST_SKIP() << "every file is readable to root";
+    FixtureWindow f;
+    TempDir dir;
+    WriteBytes(dir / "a.cpp", "constexpr char kA[] = \"a\";\n");
+    WriteBytes(dir / "b.cpp", "constexpr char kB[] = \"b\";\n");
+    std::filesystem::permissions(dir / "b.cpp", std::filesystem::perms::none);
+    const auto file = dir / "Custom.ini";
+    try {
+        WriteLanguageTemplate(file, {&f.window}, dir.Path());
+        ADD_FAILURE() << "no error for the unreadable source";
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string(error.what()).find("b.cpp"), std::string::npos) << error.what();
+    }
+    const TIniText ini = TIniText::Parse(ReadBytes(file));
+    EXPECT_EQ(ini.ReadString("FixtureForm", "FixtureForm.OkBtn.Caption"), "&OK");
+    EXPECT_EQ(ini.ReadString("Misc", "kA"), "a");
+    EXPECT_FALSE(ini.HasKey("Misc", "kB"));
 }
 
 }  // namespace

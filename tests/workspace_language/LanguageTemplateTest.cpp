@@ -60,7 +60,11 @@ TEST_F(LanguageTest, ATemplateOverwritesItsKeysKeepsTheOthersAndCollectsTheSourc
     EXPECT_EQ(ini.ReadString("MainForm", "MainForm.FileNew.Caption").toStdString(), "&New");
     EXPECT_EQ(ini.ReadString("Mine", "Mine.Key").toStdString(), "kept");
     EXPECT_EQ(ini.ReadString("TextForm", "TextForm.Caption").toStdString(), "Text Properties");
-    EXPECT_EQ(ini.ReadString("TextForm", "TextForm.FontSize.Items[0]").toStdString(), "8");
+    // The lists of document values keep their entries, not their hints.
+    EXPECT_EQ(ini.ReadString("TextForm", "TextForm.EffectName.Hint").toStdString(), "Text Effect Name");
+    for (const char* key : {"TextForm.FontName.Items[0]", "TextForm.FontSize.Items[0]", "TextForm.EffectName.Items[0]"})
+        EXPECT_FALSE(ini.HasKey("TextForm", key)) << key;
+    EXPECT_FALSE(ini.HasKey("PicForm", "PicForm.EffectName.Items[0]"));
     EXPECT_EQ(ini.ReadString("BackgroundForm", "BackgroundForm.Label1.Caption").toStdString(), "&Color:");
     EXPECT_EQ(ini.ReadString("ObjListForm", "ObjListForm.DeleteMenuItem.Caption").toStdString(), "&Delete");
     EXPECT_EQ(ini.ReadString("Misc", "kSaveChanges").toStdString(), "Save changes?");

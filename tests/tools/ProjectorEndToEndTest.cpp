@@ -4,6 +4,7 @@
 #include "ToolFiles.h"
 
 #include "support/ProjectFixtures.h"
+#include "tools/files/ScreenSaverFile.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,25 @@ TEST(ProjectorEndToEnd, AProjectorPlaysAndGivesItsMovieBackByteForByte)
     const ProcessResult back = RunCli({"exe-to-swf", (dir / "show.exe").string()});
     ASSERT_EQ(back.exitCode, 0) << back.err;
     EXPECT_EQ(ReadBytes(dir / "show.swf"), swf);
+}
+
+TEST(ProjectorEndToEnd, AScreensaverFileOfTheRealPlayerPlaysFullScreen)
+{
+    const fs::path player = ProgramPath("glimmora-player");
+    if (!fs::exists(player)) GTEST_SKIP() << "glimmora-player is not built";
+    TempDir dir;
+    WriteFile(dir / "show.gmr", MovieXml(StaticTextXml("Text_1", "Hello", 10, 10)));
+    ASSERT_EQ(RunCli({"build", (dir / "show.gmr").string()}).exitCode, 0);
+    ASSERT_TRUE(tools::MakeScreenSaver(dir / "show.swf", dir / "Tessaly.scr", player));
+
+    // As the desktop entry starts it, and as Windows would.
+    for (const char* argument : {"-root", "/s"}) {
+        const ProcessResult run = RunProcess({"env", "QT_QPA_PLATFORM=offscreen", "GLIMMORA_NO_AUDIO=1",
+                                              "GLIMMORA_PLAYER_QUIT_AFTER=15", "timeout", "60",
+                                              (dir / "Tessaly.scr").string(), argument});
+        EXPECT_EQ(run.exitCode, 0) << argument << ": " << run.err;
+        EXPECT_NE(run.out.find("played 15 frames"), std::string::npos) << argument << ": " << run.out << run.err;
+    }
 }
 
 }  // namespace

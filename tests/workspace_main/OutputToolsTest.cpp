@@ -43,9 +43,17 @@ protected:
     ~OutputToolsTest() override { SetScreenSaverDataFolder({}); }
 
     // Starts with a project, then takes the player from a folder of this test.
+    // The file choosers answer from `files` and note their filters.
     void StartProject() {
         Start(QString::fromStdString(WriteProject("show.gmr", TextsProject({{"T", 0}})).string()));
         TMainForm::SetProgramFolder(program);
+        window->SetFileChooser([this](QWidget*, const QString&, const QString& filter, bool save) {
+            filters.push_back(filter + (save ? " (save)" : ""));
+            if (files.empty()) return QString();
+            const QString file = files.front();
+            files.pop_front();
+            return file;
+        });
     }
 
     // Triggers `command`, which runs a modal dialog of type D; `act` runs
@@ -72,6 +80,7 @@ protected:
     }
 
     fs::path program = dir / "program";
+    std::vector<QString> filters;
     const std::string playerBytes = std::string("\x7f" "ELF stand-in player ", 20) + std::string(300, 'p');
 };
 
@@ -105,6 +114,7 @@ TEST_F(OutputToolsTest, TheSwfToExeDialogShowsItsNamesAndConverts) {
     });
     EXPECT_EQ(Texts(), std::vector<QString>{"File has been converted successfully!"});
     EXPECT_EQ(Bytes(dir / "movie.exe"), playerBytes + "FWS-the-movie" + kMarker + U32LE(13));
+    EXPECT_EQ(filters, std::vector<QString>{"SWF file (*.swf)"});
 }
 
 TEST_F(OutputToolsTest, TheExeToSwfDialogTakesTheMovieBackOrSaysItIsNoProjector) {
@@ -127,6 +137,7 @@ TEST_F(OutputToolsTest, TheExeToSwfDialogTakesTheMovieBackOrSaysItIsNoProjector)
     };
     const fs::path cwd = fs::current_path();
     fs::current_path(dir.Path());  // a relative target is relative to here
+    filters.clear();
     for (const Case& c : cases) {
         boxes.clear();
         fs::remove(dir / "show.swf");
@@ -145,6 +156,7 @@ TEST_F(OutputToolsTest, TheExeToSwfDialogTakesTheMovieBackOrSaysItIsNoProjector)
         else EXPECT_FALSE(fs::exists(dir / "plain.swf")) << c.name;
     }
     fs::current_path(cwd);
+    EXPECT_EQ(filters, std::vector<QString>(std::size(cases), "EXE file (*.exe)"));
 }
 
 TEST_F(OutputToolsTest, ProjectorFailuresAreReportedAndAnErrorKeepsTheDialogOpen) {
@@ -380,6 +392,7 @@ TEST_F(CaptureTest, SavingWritesABitmapUnderTheChosenNameWithBmpAdded) {
     EXPECT_FALSE(fs::exists(dir / "shot.BMP.bmp"));
     EXPECT_FALSE(fs::exists(dir / "more.bmp.bmp"));
     EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(filters, std::vector<QString>(std::size(cases), "Bmp File (*.bmp) (save)"));
 
     // Cancelled: nothing. A folder that does not exist: an error, the window stays.
     form.File1Click();

@@ -25,7 +25,7 @@ void PrintUsage(std::ostream& out)
            "      Makes a projector: the standalone player with the movie behind it\n"
            "      (default OUT: MOVIE.exe; default PLAYER: glimmora-player beside this program).\n"
            "  glimmora-cli exe-to-swf PROJECTOR [-o OUT.swf]\n"
-           "      Takes the movie back out of a projector (default OUT: PROJECTOR.swf).\n"
+           "      Takes the movie back out of a projector (default OUT: the projector's name with .swf).\n"
 #ifdef GLIMMORA_HAS_PLAYER
            "  glimmora-cli render PROJECT.gmr|MOVIE.swf --frame N -o OUT.png\n"
            "  glimmora-cli render PROJECT.gmr|MOVIE.swf --frames A-B -o OUT_%d.png\n"

@@ -5,6 +5,8 @@
 #include "generation/TGlobalVars.h"
 #include "settings/AppSettings.h"
 #include "settings/LanguageSwitch.h"
+#include "tools/TCaptureForm.h"
+#include "tools/TSwfToExeForm.h"
 #include "workspace/TAboutBox.h"
 #include "workspace/TBackgroundForm.h"
 #include "workspace/TGuideForm.h"
@@ -14,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -41,7 +44,12 @@ constexpr char kDutch[] =
     "AboutBox.OKButton.Caption=Goed\n"
     "[GuideForm]\n"
     "GuideForm.Caption=Nieuwe film\n"
-    "GuideForm.ListView1.Items[0]=Leeg\n";
+    "GuideForm.ListView1.Items[0]=Leeg\n"
+    "[SwfToExeForm]\n"
+    "SwfToExeForm.Caption=Omzetten\n"
+    "SwfToExeForm.Label2.Caption=Bron:\n"
+    "[CaptureForm]\n"
+    "CaptureForm.Caption=Vastleggen\n";
 
 QMenu* MenuNamed(QMainWindow& window, const char* name) { return window.menuBar()->findChild<QMenu*>(name); }
 
@@ -118,7 +126,7 @@ TEST_F(LanguageTest, SwitchingAppliesToTheMainWindowAndTheVisibleEditorsOnly) {
     EXPECT_EQ(window->TextForm()->windowTitle(), "Tekst");
 }
 
-TEST_F(LanguageTest, DialogsTakeTheLanguageWhenShownButNotTheTextEffectWindow) {
+TEST_F(LanguageTest, DialogsTakeTheLanguageWhenShownButNotTheTextEffectOrCaptureWindows) {
     WriteBytes(program / "ChineseGB.ini", kDutch);
     Start();
     window->show();
@@ -136,8 +144,18 @@ TEST_F(LanguageTest, DialogsTakeTheLanguageWhenShownButNotTheTextEffectWindow) {
     EXPECT_EQ(guide.findChild<QListWidget*>("ListView1")->item(0)->text(), "Leeg");
     guide.hide();
 
+    TSwfToExeForm projector(window.get(), TMainForm::PlayerProgram());
+    projector.show();
+    EXPECT_EQ(projector.windowTitle(), "Omzetten");
+    EXPECT_EQ(projector.findChild<QLabel*>("Label2")->text(), "Bron:");
+    projector.hide();
+
     window->TextForm()->EffectWindow().show();
     EXPECT_EQ(window->TextForm()->EffectWindow().windowTitle(), "Text Effect Properties");
+    TCaptureForm capture(window.get(), QPixmap(4, 4), {});
+    capture.show();
+    EXPECT_EQ(capture.windowTitle(), "Capture Picture");
+    capture.hide();
 }
 
 TEST_F(LanguageTest, TheLanguageMenuOffersEnglishAndChinese) {

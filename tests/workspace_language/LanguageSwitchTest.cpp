@@ -158,6 +158,24 @@ TEST_F(LanguageTest, DialogsTakeTheLanguageWhenShownButNotTheTextEffectOrCapture
     capture.hide();
 }
 
+TEST_F(LanguageTest, TheShippedFilesSwitchToChineseAndBackToEnglish) {
+    Ship("English.ini");
+    Ship("ChineseGB.ini");
+    Start();
+    window->show();
+    window->Action("LanguageChinese")->trigger();
+    EXPECT_EQ(Caption("FileNew"), "新建(&N)");
+    EXPECT_EQ(MenuNamed(*window, "LanguageMenu")->title(), "语言(&L)");
+    EXPECT_EQ(window->BackgroundForm()->windowTitle(), "影片背景属性");
+    EXPECT_EQ(window->BackgroundForm()->findChild<QLabel*>("Label2")->text(), "帧频(&F)：");
+
+    window->Action("LanguageEnglish")->trigger();
+    EXPECT_EQ(Caption("FileNew"), "&New");
+    EXPECT_EQ(MenuNamed(*window, "LanguageMenu")->title(), "&Language");
+    EXPECT_EQ(window->BackgroundForm()->windowTitle(), "Movie Background  Properties");
+    EXPECT_EQ(window->BackgroundForm()->findChild<QLabel*>("Label2")->text(), "&Fps:");
+}
+
 TEST_F(LanguageTest, TheLanguageMenuOffersEnglishAndChinese) {
     Start();
     QMenu* menu = MenuNamed(*window, "LanguageMenu");

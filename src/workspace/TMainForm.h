@@ -46,7 +46,7 @@ public:
     explicit TMainForm(const QString& argument = {}, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    static QString ApplicationTitle() { return QStringLiteral("Glimmora"); }
+    static QString ApplicationTitle() { return QStringLiteral("Glimmora 3.5"); }
     // The executable's folder, where "template/" and "help/" live; tests
     // point it at the build's program folder.
     static std::filesystem::path ProgramFolder();

@@ -438,8 +438,10 @@ void TMainForm::HelpContents() {
 }
 
 QString TMainForm::AboutText() {
-    QString text = QString("Glimmora\nVersion %1.%2 (Build 1)")
-                       .arg(1).arg(0);
+    QString text = QString("Glimmora\nVersion %1.%2 (Build %3)")
+                       .arg(GLIMMORA_VERSION_MAJOR)
+                       .arg(GLIMMORA_VERSION_MINOR)
+                       .arg(GLIMMORA_VERSION_BUILD);
     const QString memory = MemoryLines();
     if (!memory.isEmpty()) text += "\n\n" + memory;
     return text;

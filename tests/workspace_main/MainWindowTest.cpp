@@ -21,7 +21,7 @@ TEST_F(MainWindowTest, StartsWithAnUntitledBlankMovieAndCaptionsItsFrames) {
     const int frames = window->Flash().TotalFrames();
     ASSERT_GE(frames, 1);
     EXPECT_EQ(window->windowTitle().toStdString(),
-              "Glimmora - Untitled.gmr (1/" + std::to_string(frames) + " Frames)");
+              "Glimmora 3.5 - Untitled.gmr (1/" + std::to_string(frames) + " Frames)");
     EXPECT_EQ(window->Builder()->WorkingProject, temp / "Untitled.gmr");
     EXPECT_TRUE(std::filesystem::exists(temp / "Untitled.swf"));
 }
@@ -33,7 +33,7 @@ TEST_F(MainWindowTest, GoToEndShowsTheLastFrameInTheCaption) {
     window->UpdateTitle();
     EXPECT_FALSE(window->Flash().Playing());
     EXPECT_EQ(window->windowTitle().toStdString(),
-              "Glimmora - long.gmr (" + std::to_string(frames) + "/" + std::to_string(frames) + " Frames)");
+              "Glimmora 3.5 - long.gmr (" + std::to_string(frames) + "/" + std::to_string(frames) + " Frames)");
 }
 
 struct StateCase {
@@ -200,7 +200,7 @@ TEST_F(MainWindowTest, AWorkingBaseIsFreeAgainOnceReleased) {
 
 TEST_F(MainWindowTest, AboutNamesProductVersionAndMemory) {
     const QString about = TMainForm::AboutText();
-    EXPECT_TRUE(about.startsWith("Glimmora\nVersion 1.0 (Build 1)"));
+    EXPECT_TRUE(about.startsWith("Glimmora\nVersion 3.5 (Build 1)"));
     EXPECT_TRUE(about.contains("Physical memory: "));
     EXPECT_TRUE(about.contains("Memory load: "));
 }

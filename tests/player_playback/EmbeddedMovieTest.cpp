@@ -56,7 +56,7 @@ TEST(ProjectorTrailer, FixturesGiveTheMovieOrAClearVerdict)
         EXPECT_EQ(r.kind, c.kind) << c.name;
         EXPECT_EQ(r.offset, c.offset) << c.name;
         EXPECT_EQ(r.length, c.length) << c.name;
-        if (r.kind == Kind::Damaged) EXPECT_FALSE(r.problem.empty()) << c.name;
+        if (r.kind == Kind::Damaged) { EXPECT_FALSE(r.problem.empty()) << c.name; }
     }
 }
 

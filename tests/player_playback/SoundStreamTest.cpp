@@ -448,7 +448,7 @@ TEST(SoundStream, AnMp3StreamSurvivesGarbageAndSeeks)
     StreamDecoder decoder(Mp3StreamMovie(blocks));
     for (int f = 0; f < int(blocks.size()); ++f) {
         const std::vector<int> left = Decoded(decoder, {f});
-        if (f >= 5) EXPECT_FALSE(left.empty()) << "the stream goes on after the garbage, frame " << f;
+        if (f >= 5) { EXPECT_FALSE(left.empty()) << "the stream goes on after the garbage, frame " << f; }
     }
     // A seek starts afresh; the decoder picks up from the new block.
     EXPECT_FALSE(Decoded(decoder, {6, 7}).empty());

@@ -51,7 +51,7 @@ TEST_P(ResamplingQualityTest, KeepsTheBandAndRemovesWhatWouldAlias)
     const float peak = test::Peak(samples);
     EXPECT_GE(peak, c.lowestPeak);
     EXPECT_LE(peak, c.highestPeak);
-    if (c.lowestPeak > 0.1) EXPECT_NEAR(test::CountZeroCrossings(samples), 2 * c.hz * samples.size() / 22050.0, 4);
+    if (c.lowestPeak > 0.1) { EXPECT_NEAR(test::CountZeroCrossings(samples), 2 * c.hz * samples.size() / 22050.0, 4); }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -198,8 +198,8 @@ TEST_F(Media, SoundPlacedAndRemovedInOneFramePlaysToItsEnd)
         EXPECT_EQ(CountEvents(Kind::StopSound), c.stops) << c.add << "-" << c.remove;
         EXPECT_EQ(plan.depthCount, 0u) << "sounds take no depth";
         for (const auto& e : plan.events) {
-            if (e.kind == Kind::StartSound) EXPECT_EQ(e.frame, c.add);
-            if (e.kind == Kind::StopSound) EXPECT_EQ(e.frame, c.remove);
+            if (e.kind == Kind::StartSound) { EXPECT_EQ(e.frame, c.add); }
+            if (e.kind == Kind::StopSound) { EXPECT_EQ(e.frame, c.remove); }
         }
     }
 }

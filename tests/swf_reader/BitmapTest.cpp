@@ -116,7 +116,7 @@ TEST(LosslessTest, FormatsAreInflatedToTheirPaddedSizes) {
         EXPECT_EQ(b.width, c.w);
         EXPECT_EQ(b.height, c.h);
         EXPECT_EQ(b.data.size(), c.expectedBytes) << c.name;
-        if (c.format == 3) EXPECT_EQ(b.colorTableSize, c.tableSize + 1);
+        if (c.format == 3) { EXPECT_EQ(b.colorTableSize, c.tableSize + 1); }
     }
 }
 

@@ -5,6 +5,7 @@
 #include "generation/TVuzozUzev.h"
 #include "player/widget/TShockwaveFlash.h"
 #include "settings/LanguageSwitch.h"
+#include "widgets/CommandIcons.h"
 #include "widgets/PlaySlider.h"
 #include "workspace/MessageBoxes.h"
 #include "workspace/TAboutBox.h"
@@ -178,11 +179,16 @@ void TMainForm::CreateMenus() {
     toolBar_ = addToolBar("Tools");
     toolBar_->setObjectName("ToolBar");
     toolBar_->setMovable(false);
+    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);  // the hints name the buttons
     for (const char* name : {"FileNew", "FileOpen", "FileSave", "|", "InsertText", "InsertPicture",
                              "InsertSound", "|", "ControlPlay", "ControlPause", "ControlStop", "|",
                              "ControlBackward", "ControlForward", "|", "ControlLoop"}) {
-        if (QString(name) == "|") toolBar_->addSeparator();
-        else toolBar_->addAction(Action(name));
+        if (QString(name) == "|") {
+            toolBar_->addSeparator();
+            continue;
+        }
+        Action(name)->setIcon(CommandIcon(name, *style()));
+        toolBar_->addAction(Action(name));
     }
 
     popup_ = new QMenu(this);

@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QSettings>
 #include <QThread>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace glimmora::test {
 namespace {
@@ -24,6 +26,33 @@ TEST_F(MainWindowTest, StartsWithAnUntitledBlankMovieAndCaptionsItsFrames) {
               "Glimmora 3.5 - Untitled.gmr (1/" + std::to_string(frames) + " Frames)");
     EXPECT_EQ(window->Builder()->WorkingProject, temp / "Untitled.gmr");
     EXPECT_TRUE(std::filesystem::exists(temp / "Untitled.swf"));
+}
+
+// The toolbar's buttons show pictures without captions; the hint names each.
+TEST_F(MainWindowTest, ToolbarButtonsShowPicturesAndHints) {
+    Start();
+    auto* toolBar = window->findChild<QToolBar*>("ToolBar");
+    ASSERT_NE(toolBar, nullptr);
+    QStringList named;
+    for (QAction* action : toolBar->actions()) {
+        if (action->isSeparator()) continue;
+        auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(action));
+        ASSERT_NE(button, nullptr) << action->objectName().toStdString();
+        EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly) << action->objectName().toStdString();
+        EXPECT_FALSE(action->icon().pixmap(16, 16).isNull()) << action->objectName().toStdString();
+        EXPECT_FALSE(action->toolTip().isEmpty()) << action->objectName().toStdString();
+        named << action->objectName();
+    }
+    EXPECT_EQ(named, QStringList({"FileNew", "FileOpen", "FileSave", "InsertText", "InsertPicture", "InsertSound",
+                                  "ControlPlay", "ControlPause", "ControlStop", "ControlBackward", "ControlForward",
+                                  "ControlLoop"}));
+    // The three drawn pictures differ from each other.
+    const QImage text = window->Action("InsertText")->icon().pixmap(16, 16).toImage();
+    const QImage picture = window->Action("InsertPicture")->icon().pixmap(16, 16).toImage();
+    const QImage sound = window->Action("InsertSound")->icon().pixmap(16, 16).toImage();
+    EXPECT_NE(text, picture);
+    EXPECT_NE(picture, sound);
+    EXPECT_NE(text, sound);
 }
 
 TEST_F(MainWindowTest, GoToEndShowsTheLastFrameInTheCaption) {

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -177,9 +178,15 @@ QStringList ItemsOf(const QObject* component)
 std::optional<TLanguageFile> LoadLanguageFile(const std::filesystem::path& folder, const QString& name)
 {
     if (name.isEmpty()) return std::nullopt;
-    QFile file(QString::fromStdString((folder / name.toStdString()).string()));
-    if (!file.exists() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return TLanguageFile::Parse(file.readAll());
+    const QString path = QString::fromStdString((folder / name.toStdString()).string());
+    // The name comes from the stored settings: only an ordinary file of a
+    // language file's size is read (never a folder, a device or a pipe, which
+    // could stall the start-up).
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kMaxLanguageFileBytes) return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return TLanguageFile::Parse(file.read(kMaxLanguageFileBytes));
 }
 
 void ApplyLanguage(QWidget* window, const TLanguageFile& file)

@@ -30,7 +30,12 @@ namespace glimmora {
 
 using TLanguageFile = TIniText;
 
-// The file `name` of `folder`, or nothing when there is no such file.
+// Language files beyond this size are not read: the shipped ones hold a few
+// KB of text.
+inline constexpr qint64 kMaxLanguageFileBytes = qint64(4) << 20;
+
+// The file `name` of `folder`, or nothing when there is no such ordinary file
+// or it is larger than kMaxLanguageFileBytes.
 std::optional<TLanguageFile> LoadLanguageFile(const std::filesystem::path& folder, const QString& name);
 
 void ApplyLanguage(QWidget* window, const TLanguageFile& file);

@@ -4,6 +4,7 @@
 
 #include "generation/TGlobalVars.h"
 #include "settings/AppSettings.h"
+#include "settings/IniLang.h"
 #include "settings/LanguageSwitch.h"
 #include "tools/TCaptureForm.h"
 #include "tools/TSwfToExeForm.h"
@@ -20,6 +21,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <sys/stat.h>
 
 namespace glimmora::test {
 namespace {
@@ -67,6 +70,29 @@ TEST_F(LanguageTest, ChineseChosenWithoutItsFileIsStoredAndLoadsNothingThen) {
     EXPECT_EQ(CurrentLanguage(), nullptr);
     EXPECT_EQ(Caption("FileNew"), "&New");
     EXPECT_EQ(window->BackgroundForm()->windowTitle(), "Movie Background  Properties");
+}
+
+// The stored choice may name anything: only an ordinary file of a language
+// file's size is read, so a folder, a pipe or a huge file neither stalls the
+// start nor changes a text.
+TEST_F(LanguageTest, AChoiceNamingNoOrdinaryLanguageFileLoadsNothing) {
+    std::filesystem::create_directories(program / "Folder.ini");
+    ASSERT_EQ(::mkfifo((program / "Pipe.ini").c_str(), 0600), 0);
+    {
+        std::string huge = kDutch;
+        huge.resize(size_t(kMaxLanguageFileBytes) + 1, '\n');
+        WriteBytes(program / "Huge.ini", QByteArray::fromStdString(huge));
+    }
+    WriteBytes(program / "Dutch.ini", kDutch);
+    for (const char* name : {"Folder.ini", "Pipe.ini", "Huge.ini", "Dutch.ini"}) {
+        SCOPED_TRACE(name);
+        WriteLanguageChoice(name);
+        Restart();
+        window->show();
+        const bool loads = std::string(name) == "Dutch.ini";
+        EXPECT_EQ(CurrentLanguage() != nullptr, loads);
+        EXPECT_EQ(Caption("FileNew"), loads ? "&Nieuw" : "&New");
+    }
 }
 
 TEST_F(LanguageTest, SwitchingToAMissingFileLeavesNoFileCurrentAndTheTextsAsShown) {

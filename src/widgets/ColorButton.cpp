@@ -67,7 +67,8 @@ void ColorButton::BuildPalette()
     action->setDefaultWidget(grid);
     palette_->addAction(action);
     palette_->addSeparator();
-    palette_->addAction(tr("More Color..."), this, &ColorButton::ChooseMoreColor);
+    QAction* more = palette_->addAction(tr("More Color..."), this, &ColorButton::ChooseMoreColor);
+    more->setObjectName("MoreColor");  // language files reach it by this name
     setMenu(palette_);
 }
 

@@ -19,6 +19,7 @@
 
 #include "generation/TGlobalVars.h"
 
+#include <QAction>
 #include <QRegularExpression>
 
 namespace glimmora::test {
@@ -153,6 +154,15 @@ TEST_F(ShippedLanguageFiles, ChineseReachesEveryOpenWindow) {
         EXPECT_EQ(w->windowTitle(), chinese.ReadString(w->objectName(), w->objectName() + ".Caption"))
             << w->objectName().toStdString();
     }
+    // Down to the entries of a colour button's drop-down palette.
+    int palettes = 0;
+    for (QWidget* w : windows) {
+        if (auto* more = w->findChild<QAction*>("MoreColor")) {
+            ++palettes;
+            EXPECT_EQ(more->text().toStdString(), "更多颜色...") << w->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(palettes, 2);  // the text colour and the background colour
 }
 
 }  // namespace

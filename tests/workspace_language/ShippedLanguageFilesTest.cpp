@@ -157,7 +157,9 @@ TEST_F(ShippedLanguageFiles, ChineseReachesEveryOpenWindow) {
     // Down to the entries of a colour button's drop-down palette.
     int palettes = 0;
     for (QWidget* w : windows) {
-        if (auto* more = w->findChild<QAction*>("MoreColor")) {
+        for (QObject* component : WindowComponents(w)) {
+            auto* more = qobject_cast<QAction*>(component);
+            if (!more || more->objectName() != "MoreColor") continue;
             ++palettes;
             EXPECT_EQ(more->text().toStdString(), "更多颜色...") << w->objectName().toStdString();
         }

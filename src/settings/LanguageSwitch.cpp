@@ -1,6 +1,7 @@
 #include "settings/LanguageSwitch.h"
 
 #include "settings/AppSettings.h"
+#include "settings/QtTranslation.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -47,7 +48,11 @@ const TLanguageFile* CurrentLanguage() { return Current() ? &*Current() : nullpt
 
 void SetCurrentLanguage(std::optional<TLanguageFile> file) { Current() = std::move(file); }
 
-void ReleaseLanguage() { Current().reset(); }
+void ReleaseLanguage()
+{
+    Current().reset();
+    UseQtTranslationFor({});
+}
 
 const QStringList& LanguageWindowNames()
 {
@@ -70,7 +75,10 @@ void LanguageStartUp(const std::filesystem::path& programFolder)
 {
     const QString choice = ReadLanguageChoice();
     if (choice == "English.ini") return;
-    if (std::optional<TLanguageFile> file = LoadLanguageFile(programFolder, choice)) SetCurrentLanguage(std::move(file));
+    if (std::optional<TLanguageFile> file = LoadLanguageFile(programFolder, choice)) {
+        SetCurrentLanguage(std::move(file));
+        UseQtTranslationFor(choice);
+    }
 }
 
 void SwitchLanguage(const std::filesystem::path& programFolder, const QString& fileName, QWidget* mainWindow,
@@ -79,6 +87,7 @@ void SwitchLanguage(const std::filesystem::path& programFolder, const QString& f
     WriteLanguageChoice(fileName);
     SetCurrentLanguage(LoadLanguageFile(programFolder, fileName));
     const TLanguageFile* file = CurrentLanguage();
+    UseQtTranslationFor(file ? fileName : QString());
     if (!file || !mainWindow) return;
 
     // Minimised meanwhile, so that the texts change out of sight.

@@ -28,11 +28,13 @@ const QStringList& LanguageWindowNames();
 void InstallLanguageWatcher();
 
 // Start-up: the stored choice; "English.ini" (the built-in texts) loads
-// nothing, any other existing file becomes the current language file.
+// nothing, any other existing file becomes the current language file, with
+// Qt's own translation for its language where there is one.
 void LanguageStartUp(const std::filesystem::path& programFolder);
 
 // A language command: stores the choice and makes the file current (none
-// when it is missing: then nothing changes on screen). With a file, the
+// when it is missing: then nothing changes on screen, and Qt's own texts go
+// back to English). With a file, the
 // main window and then each of `editors` that exists and is visible take it
 // on, the application minimised meanwhile.
 void SwitchLanguage(const std::filesystem::path& programFolder, const QString& fileName, QWidget* mainWindow,

@@ -21,6 +21,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 
 #include <sys/stat.h>
 
@@ -184,22 +186,41 @@ TEST_F(LanguageTest, DialogsTakeTheLanguageWhenShownButNotTheTextEffectOrCapture
     capture.hide();
 }
 
+// The text of a message box's Cancel button, which Qt itself provides.
+QString QtCancelText() {
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Cancel);
+    return box.button(QMessageBox::Cancel)->text();
+}
+
 TEST_F(LanguageTest, TheShippedFilesSwitchToChineseAndBackToEnglish) {
     Ship("English.ini");
     Ship("ChineseGB.ini");
     Start();
     window->show();
+    const QString englishCancel = QtCancelText();
     window->Action("LanguageChinese")->trigger();
     EXPECT_EQ(Caption("FileNew"), "新建(&N)");
+    EXPECT_EQ(QtCancelText(), "取消") << "Qt's own texts in Chinese too";
     EXPECT_EQ(MenuNamed(*window, "LanguageMenu")->title(), "语言(&L)");
     EXPECT_EQ(window->BackgroundForm()->windowTitle(), "影片背景属性");
     EXPECT_EQ(window->BackgroundForm()->findChild<QLabel*>("Label2")->text(), "帧频(&F)：");
 
     window->Action("LanguageEnglish")->trigger();
     EXPECT_EQ(Caption("FileNew"), "&New");
+    EXPECT_EQ(QtCancelText(), englishCancel);
     EXPECT_EQ(MenuNamed(*window, "LanguageMenu")->title(), "&Language");
     EXPECT_EQ(window->BackgroundForm()->windowTitle(), "Movie Background  Properties");
     EXPECT_EQ(window->BackgroundForm()->findChild<QLabel*>("Label2")->text(), "&Fps:");
+}
+
+TEST_F(LanguageTest, ChineseChosenBeforeStartsWithQtsOwnTextsInChineseToo) {
+    Ship("ChineseGB.ini");
+    WriteLanguageChoice("ChineseGB.ini");
+    Start();
+    window->show();
+    EXPECT_EQ(Caption("FileNew"), "新建(&N)");
+    EXPECT_EQ(QtCancelText(), "取消");
 }
 
 TEST_F(LanguageTest, TheLanguageMenuOffersEnglishAndChinese) {

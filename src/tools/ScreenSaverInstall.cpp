@@ -19,8 +19,9 @@ std::filesystem::path& DataFolderOverride()
     return folder;
 }
 
+// The programs tried, in this order, to show the screensaver settings.
 const char* const kSettingsPrograms[] = {"xfce4-screensaver-preferences", "mate-screensaver-preferences",
-                                         "xscreensaver-settings", "xscreensaver-demo", nullptr};
+                                         "xscreensaver-settings", "xscreensaver-demo"};
 
 // A string value of a desktop entry: backslash, newline, tab and return escaped.
 QString EscapedValue(const QString& text)
@@ -71,8 +72,6 @@ std::filesystem::path ScreenSaverDesktopEntry()
     return ScreenSaverDataFolder() / "applications" / "screensavers" / "glimmora-screensaver.desktop";
 }
 
-const char* const* ScreenSaverSettingsPrograms() { return kSettingsPrograms; }
-
 QString ScreenSaverEntryText(const std::filesystem::path& screensaver)
 {
     const QString file = Native(screensaver);
@@ -100,8 +99,8 @@ void InstallScreenSaver(QWidget* parent, const std::filesystem::path& screensave
     if (error || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         throw std::runtime_error("Cannot write the screen saver entry \"" + entry.string() + "\"");
 
-    for (const char* const* name = kSettingsPrograms; *name; ++name) {
-        const QString program = QStandardPaths::findExecutable(*name);
+    for (const char* name : kSettingsPrograms) {
+        const QString program = QStandardPaths::findExecutable(name);
         if (!program.isEmpty() && QProcess::startDetached(program, {})) return;
     }
     MessageBoxes::Information(parent, QString("The screen saver has been saved as:\n%1\n\n"

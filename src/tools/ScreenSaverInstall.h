@@ -22,9 +22,6 @@ void SetScreenSaverDataFolder(const std::filesystem::path& folder);
 std::filesystem::path ScreenSaverFile();        // <data>/glimmora/Tessaly.scr
 std::filesystem::path ScreenSaverDesktopEntry();  // <data>/applications/screensavers/glimmora-screensaver.desktop
 
-// The programs tried, in this order, to show the screensaver settings.
-const char* const* ScreenSaverSettingsPrograms();
-
 // The text of a desktop entry that runs `screensaver` as a screensaver.
 QString ScreenSaverEntryText(const std::filesystem::path& screensaver);
 

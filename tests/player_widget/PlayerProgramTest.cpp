@@ -76,8 +76,7 @@ TEST_F(PlayerProgramTest, AScreensaverPlaysFullScreenOrEndsQuietlyWithoutAUsable
 
     // "-root" without a window of the daemon: full screen, playing (the
     // movie has 5 frames, so 12 shown means it loops).
-    const ProcessResult root =
-        RunProcess({"env", "GLIMMORA_PLAYER_QUIT_AFTER=12", "timeout", "60", saver, "-root"});
+    const ProcessResult root = RunPlayerFor(12, {saver, "-root"});
     EXPECT_EQ(root.exitCode, 0) << root.err;
     EXPECT_NE(root.out.find("played 12 frames"), std::string::npos) << root.out << root.err;
 

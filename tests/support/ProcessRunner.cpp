@@ -46,6 +46,14 @@ ProcessResult RunProcess(const std::vector<std::string>& argv)
     return result;
 }
 
+ProcessResult RunPlayerFor(int frames, const std::vector<std::string>& argv)
+{
+    std::vector<std::string> command = {"env", "QT_QPA_PLATFORM=offscreen", "GLIMMORA_NO_AUDIO=1",
+                                        "GLIMMORA_PLAYER_QUIT_AFTER=" + std::to_string(frames), "timeout", "60"};
+    command.insert(command.end(), argv.begin(), argv.end());
+    return RunProcess(command);
+}
+
 std::filesystem::path ProgramPath(const std::string& name)
 {
     return std::filesystem::path(GLIMMORA_PROGRAM_DIR) / name;

@@ -12,19 +12,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CliProjector : public ::testing::Test {
+class CliProjector : public PlayerAndMovieTest {
 protected:
-    CliProjector()
-    {
-        WriteBytes(player, playerBytes);
-        WriteBytes(movie, swf);
-    }
-
-    TempDir dir;
-    const Bytes playerBytes = PlayerLike(700);
-    const Bytes swf = SwfLike(300);
-    const fs::path player = dir / "player";
-    const fs::path movie = dir / "movie.swf";
+    CliProjector() : PlayerAndMovieTest("player", 700, 300) {}
 };
 
 TEST_F(CliProjector, SwfToExeAndBackWithDefaultNames)

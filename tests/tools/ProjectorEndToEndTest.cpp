@@ -13,13 +13,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Builds "show.swf", a movie of one text, in `dir`.
+void BuildShowMovie(const TempDir& dir)
+{
+    WriteFile(dir / "show.gmr", MovieXml(StaticTextXml("Text_1", "Hello", 10, 10)));
+    ASSERT_EQ(RunCli({"build", (dir / "show.gmr").string()}).exitCode, 0);
+}
+
 TEST(ProjectorEndToEnd, AProjectorPlaysAndGivesItsMovieBackByteForByte)
 {
     const fs::path player = ProgramPath("glimmora-player");
     if (!fs::exists(player)) GTEST_SKIP() << "glimmora-player is not built";
     TempDir dir;
-    WriteFile(dir / "show.gmr", MovieXml(StaticTextXml("Text_1", "Hello", 10, 10)));
-    ASSERT_EQ(RunCli({"build", (dir / "show.gmr").string()}).exitCode, 0);
+    ASSERT_NO_FATAL_FAILURE(BuildShowMovie(dir));
     const Bytes swf = ReadBytes(dir / "show.swf");
     ASSERT_FALSE(swf.empty());
 
@@ -31,9 +37,7 @@ TEST(ProjectorEndToEnd, AProjectorPlaysAndGivesItsMovieBackByteForByte)
     EXPECT_TRUE(std::equal(head.begin(), head.end(), projector.begin())) << "the player beside the tool leads";
 
     // The movie has 10 frames: 25 frames shown means it started, played and looped.
-    const ProcessResult run = RunProcess({"env", "QT_QPA_PLATFORM=offscreen", "GLIMMORA_NO_AUDIO=1",
-                                          "GLIMMORA_PLAYER_QUIT_AFTER=25", "timeout", "60",
-                                          (dir / "show.exe").string()});
+    const ProcessResult run = RunPlayerFor(25, {(dir / "show.exe").string()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("played 25 frames"), std::string::npos) << run.out << run.err;
 
@@ -48,15 +52,12 @@ TEST(ProjectorEndToEnd, AScreensaverFileOfTheRealPlayerPlaysFullScreen)
     const fs::path player = ProgramPath("glimmora-player");
     if (!fs::exists(player)) GTEST_SKIP() << "glimmora-player is not built";
     TempDir dir;
-    WriteFile(dir / "show.gmr", MovieXml(StaticTextXml("Text_1", "Hello", 10, 10)));
-    ASSERT_EQ(RunCli({"build", (dir / "show.gmr").string()}).exitCode, 0);
+    ASSERT_NO_FATAL_FAILURE(BuildShowMovie(dir));
     ASSERT_TRUE(tools::MakeScreenSaver(dir / "show.swf", dir / "Tessaly.scr", player));
 
     // As the desktop entry starts it, and as Windows would.
     for (const char* argument : {"-root", "/s"}) {
-        const ProcessResult run = RunProcess({"env", "QT_QPA_PLATFORM=offscreen", "GLIMMORA_NO_AUDIO=1",
-                                              "GLIMMORA_PLAYER_QUIT_AFTER=15", "timeout", "60",
-                                              (dir / "Tessaly.scr").string(), argument});
+        const ProcessResult run = RunPlayerFor(15, {(dir / "Tessaly.scr").string(), argument});
         EXPECT_EQ(run.exitCode, 0) << argument << ": " << run.err;
         EXPECT_NE(run.out.find("played 15 frames"), std::string::npos) << argument << ": " << run.out << run.err;
     }

@@ -21,20 +21,10 @@ using tools::ExeToSwf;
 using tools::MakeScreenSaver;
 using tools::SwfToExe;
 
-class ProjectorFiles : public ::testing::Test {
+class ProjectorFiles : public PlayerAndMovieTest {
 protected:
-    ProjectorFiles()
-    {
-        WriteBytes(player, playerBytes);
-        WriteBytes(movie, swf);
-    }
-
-    TempDir dir;
-    const Bytes playerBytes = PlayerLike(1000);
-    // 0x0103 bytes: the length's little-endian bytes 03 01 00 00 show the order.
-    const Bytes swf = SwfLike(0x0103);
-    const fs::path player = dir / "glimmora-player";
-    const fs::path movie = dir / "movie.swf";
+    // A movie of 0x0103 bytes: the length's little-endian bytes 03 01 00 00 show the order.
+    ProjectorFiles() : PlayerAndMovieTest("glimmora-player", 1000, 0x0103) {}
 };
 
 TEST_F(ProjectorFiles, AProjectorIsPlayerMovieMarkerAndLength)

@@ -4,6 +4,8 @@
 
 #include "support/TempDir.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -23,6 +25,24 @@ Bytes SwfLike(size_t length);
 Bytes PlayerLike(size_t length);
 
 const Bytes kMarker = {0x56, 0x34, 0x12, 0xFA};
+
+// A stand-in player of `playerLength` bytes named `playerName` and a movie
+// "movie.swf" of `movieLength` bytes, in a folder of the test's own.
+class PlayerAndMovieTest : public ::testing::Test {
+protected:
+    PlayerAndMovieTest(const char* playerName, size_t playerLength, size_t movieLength)
+        : playerBytes(PlayerLike(playerLength)), swf(SwfLike(movieLength)), player(dir / playerName)
+    {
+        WriteBytes(player, playerBytes);
+        WriteBytes(movie, swf);
+    }
+
+    TempDir dir;
+    const Bytes playerBytes;
+    const Bytes swf;
+    const std::filesystem::path player;
+    const std::filesystem::path movie = dir / "movie.swf";
+};
 
 // The names of the files in a folder, sorted.
 std::vector<std::string> FilesIn(const std::filesystem::path& folder);

@@ -1,5 +1,7 @@
 #include "EditorFixture.h"
 
+#include "support/GuiApplication.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QSettings>
@@ -8,17 +10,7 @@
 
 namespace glimmora::test {
 
-void EnsureApplication()
-{
-    if (QApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "workspace_editors_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: Qt's input devices must not outlive a torn-down
-    // application during the process's exit handlers.
-    new QApplication(argc, argv);
-}
+void EnsureApplication() { EnsureGuiApplication("workspace_editors_tests"); }
 
 void ProcessEventsFor(int milliseconds)
 {

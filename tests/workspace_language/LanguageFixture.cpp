@@ -2,6 +2,7 @@
 
 #include "generation/TGlobalVars.h"
 #include "settings/LanguageSwitch.h"
+#include "support/GuiApplication.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,15 +11,7 @@
 
 namespace glimmora::test {
 
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("GLIMMORA_NO_AUDIO", "1");
-    static int argc = 1;
-    static char name[] = "workspace_language_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);  // kept until the process ends
-}
+void EnsureApplication() { EnsureGuiApplication("workspace_language_tests"); }
 
 QByteArray ReadBytes(const std::filesystem::path& file) {
     QFile in(QString::fromStdString(file.string()));

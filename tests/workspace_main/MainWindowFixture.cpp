@@ -2,6 +2,7 @@
 
 #include "document/XmlBinding.h"
 #include "generation/TGlobalVars.h"
+#include "support/GuiApplication.h"
 #include "support/ProjectFixtures.h"
 #include "workspace/TObjListForm.h"
 
@@ -12,17 +13,7 @@
 
 namespace glimmora::test {
 
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("GLIMMORA_NO_AUDIO", "1");
-    static int argc = 1;
-    static char name[] = "workspace_main_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: Qt's input devices must not outlive a torn-down
-    // application during the process's exit handlers.
-    new QApplication(argc, argv);
-}
+void EnsureApplication() { EnsureGuiApplication("workspace_main_tests"); }
 
 void ProcessEventsFor(int milliseconds) {
     QDeadlineTimer deadline(milliseconds);

@@ -4,6 +4,7 @@
 
 #include "app/cli/CommandLine.h"
 #include "tools/files/Projector.h"
+#include "tools/files/SourceFile.h"
 
 #include <filesystem>
 #include <iostream>
@@ -33,8 +34,7 @@ int RunSwfToExeCommand(const std::vector<std::string>& args)
     if (parsed.positional.size() != 1) throw UsageError("swf-to-exe takes one movie file");
     const std::filesystem::path source = std::filesystem::absolute(parsed.positional[0]);
     const std::filesystem::path output = OutputOption(parsed);
-    const std::filesystem::path target =
-        std::filesystem::absolute(output.empty() ? std::filesystem::path(source).replace_extension(".exe") : output);
+    const std::filesystem::path target = std::filesystem::absolute(tools::TargetOrDefault(source, output, ".exe"));
     const std::filesystem::path player =
         std::filesystem::absolute(parsed.Option("--player").value_or(PlayerBesideProgram().string()));
 
@@ -56,8 +56,7 @@ int RunExeToSwfCommand(const std::vector<std::string>& args)
     if (parsed.positional.size() != 1) throw UsageError("exe-to-swf takes one projector file");
     const std::filesystem::path source = std::filesystem::absolute(parsed.positional[0]);
     const std::filesystem::path output = OutputOption(parsed);
-    const std::filesystem::path target =
-        std::filesystem::absolute(output.empty() ? std::filesystem::path(source).replace_extension(".swf") : output);
+    const std::filesystem::path target = std::filesystem::absolute(tools::TargetOrDefault(source, output, ".swf"));
 
     if (!tools::ExeToSwf(source, target)) {
         std::cerr << "glimmora-cli: " << source.string()

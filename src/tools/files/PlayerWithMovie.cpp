@@ -1,34 +1,42 @@
 #include "tools/files/PlayerWithMovie.h"
 
+#include "player/playback/ExecutableTrailer.h"
 #include "tools/files/ReplacingFile.h"
 #include "tools/files/SourceFile.h"
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
 namespace glimmora::tools {
 
-bool WritePlayerWithMovie(const PlayerWithMovie& job)
+bool WritePlayerWithMovie(const std::filesystem::path& source, const std::filesystem::path& target,
+                          const std::filesystem::path& player, CarriedMovie layout)
 {
-    RefuseToOverwrite(job.target, job.source, "source");
-    RefuseToOverwrite(job.target, job.player, "player");
+    RefuseToOverwrite(target, source, "source");
+    RefuseToOverwrite(target, player, "player");
 
     bool playerOpened = false;
-    SourceFile player(job.player, playerOpened);
+    SourceFile playerFile(player, playerOpened);
     if (!playerOpened) return false;
-    SourceFile movie(job.source);
+    SourceFile movie(source);
+    const uint64_t maxMovieLength = layout == CarriedMovie::Projector
+                                        ? UINT32_MAX
+                                        : UINT32_MAX - player::kScreensaverTrailerSize;
     if (movie.size == 0) throw std::invalid_argument("The movie file \"" + movie.path.string() + "\" is empty.");
-    if (movie.size > job.maxMovieLength) {
+    if (movie.size > maxMovieLength) {
         throw std::invalid_argument("The movie file \"" + movie.path.string() + "\" is too large (" +
                                     std::to_string(movie.size) + " bytes) to be carried by a player.");
     }
 
     std::error_code error;
-    ReplacingFile out(job.target, true, error);
+    ReplacingFile out(target, true, error);
     if (!out.IsOpen()) return false;
-    out.CopyFrom(player.stream, player.size, player.path);
+    out.CopyFrom(playerFile.stream, playerFile.size, playerFile.path);
     out.CopyFrom(movie.stream, movie.size, movie.path);
-    out.Write(job.trailer(uint32_t(movie.size)));
+    const auto length = uint32_t(movie.size);
+    if (layout == CarriedMovie::Projector) out.Write(player::ProjectorTrailer(length));
+    else out.Write(player::ScreensaverTrailer(length));
     out.Commit();
     return true;
 }

@@ -15,16 +15,7 @@ namespace glimmora::tools {
 bool SwfToExe(const std::filesystem::path& source, const std::filesystem::path& target,
               const std::filesystem::path& player)
 {
-    PlayerWithMovie job;
-    job.source = source;
-    job.target = TargetOrDefault(source, target, ".exe");
-    job.player = player;
-    job.maxMovieLength = UINT32_MAX;
-    job.trailer = [](uint32_t length) {
-        const auto bytes = player::ProjectorTrailer(length);
-        return std::vector<uint8_t>(bytes.begin(), bytes.end());
-    };
-    return WritePlayerWithMovie(job);
+    return WritePlayerWithMovie(source, TargetOrDefault(source, target, ".exe"), player, CarriedMovie::Projector);
 }
 
 bool ExeToSwf(const std::filesystem::path& source, const std::filesystem::path& target)

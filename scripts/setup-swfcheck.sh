@@ -3,10 +3,20 @@
 # headless Chromium) in build/swfcheck, from the shared tools folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source_dir="${SWFCHECK_SOURCE:-$(pwd)/../shared/tools/swfcheck}"
+# The shared tools sit beside the repository; a clone made elsewhere finds them
+# beside the repository it was cloned from.
+candidates=()
+[[ -n "${SWFCHECK_SOURCE:-}" ]] && candidates+=("$SWFCHECK_SOURCE")
+candidates+=("$(pwd)/../shared/tools/swfcheck")
+origin="$(git config --get remote.origin.url 2>/dev/null || true)"
+[[ -n "$origin" && -d "$origin" ]] && candidates+=("$(cd "$origin" && pwd)/../shared/tools/swfcheck")
+source_dir=""
+for candidate in "${candidates[@]}"; do
+  if [[ -x "$candidate/swfcheck" ]]; then source_dir="$candidate"; break; fi
+done
 target=build/swfcheck
-if [[ ! -x "$source_dir/swfcheck" ]]; then
-  echo "swfcheck not found at $source_dir" >&2
+if [[ -z "$source_dir" ]]; then
+  echo "swfcheck not found (looked in: ${candidates[*]})" >&2
   exit 1
 fi
 mkdir -p "$target"

@@ -6,9 +6,9 @@
 
 #include "BusyMovie.h"
 
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 #include "player/widget/TShockwaveFlash.h"
-#include "workspace/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 #include "workspace/TMainForm.h"
 #include "workspace/TObjListForm.h"
 #include "workspace/TTextForm.h"

@@ -3,11 +3,11 @@
 #include "BusyMovie.h"
 
 #include "document/ProjectFiles.h"
+#include "document/XmlDocument.h"
 #include "effects/picture/PicEffectTable.h"
 #include "effects/picture/import/ConvertToJpeg.h"
-#include "document/XmlDocument.h"
-#include "generation/RandomSource.h"
 #include "generation/TVuzozUzev.h"
+#include "objects/RandomSource.h"
 #include "swf/encoder/EncoderService.h"
 #include "swf/reader/DecodedMovie.h"
 

@@ -7,8 +7,8 @@
 
 #include "document/ProjectFiles.h"
 #include "document/XmlDocument.h"
-#include "generation/RandomSource.h"
 #include "generation/TVuzozUzev.h"
+#include "objects/RandomSource.h"
 #include "player/FrameCursor.h"
 #include "player/playback/PlaybackController.h"
 #include "swf/encoder/EncoderService.h"

@@ -2,8 +2,8 @@
 
 #include "document/ProjectFiles.h"
 #include "effects/picture/PictureEffects.h"
-#include "generation/DocumentAccess.h"
-#include "generation/TGlobalVars.h"
+#include "objects/DocumentAccess.h"
+#include "objects/TGlobalVars.h"
 
 #include <stdexcept>
 

@@ -4,7 +4,7 @@
 
 #include "generation/IObjectListHook.h"
 #include "generation/IPicEditor.h"
-#include "generation/TFlashPic.h"
+#include "objects/TFlashPic.h"
 
 #include <filesystem>
 

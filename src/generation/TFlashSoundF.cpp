@@ -2,8 +2,8 @@
 
 #include "document/ProjectFiles.h"
 #include "effects/sound/SoundPlacement.h"
-#include "generation/DocumentAccess.h"
-#include "generation/TGlobalVars.h"
+#include "objects/DocumentAccess.h"
+#include "objects/TGlobalVars.h"
 
 #include <stdexcept>
 

@@ -4,7 +4,7 @@
 
 #include "generation/IObjectListHook.h"
 #include "generation/ISoundEditor.h"
-#include "generation/TFlashSound.h"
+#include "objects/TFlashSound.h"
 
 #include <filesystem>
 

@@ -2,9 +2,9 @@
 
 #include "document/ColorValue.h"
 #include "effects/text/TextEffects.h"
-#include "generation/DocumentAccess.h"
-#include "generation/TGlobalVars.h"
 #include "generation/Utf8Text.h"
+#include "objects/DocumentAccess.h"
+#include "objects/TGlobalVars.h"
 
 #include <charconv>
 #include <stdexcept>

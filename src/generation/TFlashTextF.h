@@ -4,7 +4,7 @@
 
 #include "generation/IObjectListHook.h"
 #include "generation/ITextEditor.h"
-#include "generation/TFlashText.h"
+#include "objects/TFlashText.h"
 
 namespace glimmora {
 

@@ -2,8 +2,8 @@
 
 #include "document/ColorValue.h"
 #include "document/ProjectFiles.h"
-#include "generation/DocumentAccess.h"
-#include "generation/TGlobalVars.h"
+#include "objects/DocumentAccess.h"
+#include "objects/TGlobalVars.h"
 
 #include <cctype>
 #include <stdexcept>

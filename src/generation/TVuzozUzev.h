@@ -3,12 +3,12 @@
 // the service and shows it in the preview. One exists while a project is loaded.
 
 #include "generation/BuilderHooks.h"
-#include "generation/ErrorReporter.h"
-#include "generation/RandomSource.h"
-#include "generation/SwfHolders.h"
 #include "generation/TFlashPicF.h"
 #include "generation/TFlashSoundF.h"
 #include "generation/TFlashTextF.h"
+#include "objects/ErrorReporter.h"
+#include "objects/RandomSource.h"
+#include "objects/SwfHolders.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "tools/ConvertFileForm.h"
 
-#include "workspace/ErrorBox.h"
-#include "workspace/MessageBoxes.h"
-#include "workspace/WaitCursor.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/WaitCursor.h"
 
 #include <QLabel>
 #include <QLineEdit>

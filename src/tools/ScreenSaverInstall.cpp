@@ -1,6 +1,6 @@
 #include "tools/ScreenSaverInstall.h"
 
-#include "workspace/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #include "tools/TCaptureForm.h"
 
-#include "workspace/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QAction>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #include "workspace/MessageBoxReporter.h"
 
-#include "workspace/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 namespace glimmora {
 

@@ -3,7 +3,7 @@
 // edge in an error box through MessageBoxes (whose sink tests replace). Tests
 // may also give an editor a collecting reporter of its own.
 
-#include "generation/ErrorReporter.h"
+#include "objects/ErrorReporter.h"
 
 #include <exception>
 

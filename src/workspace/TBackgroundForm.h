@@ -11,7 +11,7 @@
 // SetReporter).
 
 #include "generation/IBackgroundEditor.h"
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 #include "workspace/TChildForm.h"
 
 class QTimer;

@@ -6,7 +6,7 @@
 // window creates it at the first New and keeps it, shows it with exec() and,
 // on QDialog::Accepted, opens TemplateFile(globals.TemplateIndex).
 
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 
 #include <QDialog>
 #include <QString>

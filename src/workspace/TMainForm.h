@@ -4,8 +4,8 @@
 // movie builder while a project is loaded.
 
 #include "generation/IMainWindowHooks.h"
-#include "generation/RandomSource.h"
-#include "generation/TGlobalVars.h"
+#include "objects/RandomSource.h"
+#include "objects/TGlobalVars.h"
 #include "workspace/MessageBoxReporter.h"
 
 #include <QMainWindow>

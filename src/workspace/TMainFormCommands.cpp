@@ -6,8 +6,9 @@
 #include "player/widget/TShockwaveFlash.h"
 #include "settings/LanguageSwitch.h"
 #include "widgets/CommandIcons.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/PlaySlider.h"
-#include "workspace/MessageBoxes.h"
+#include "widgets/WaitCursor.h"
 #include "workspace/TAboutBox.h"
 #include "workspace/TBackgroundForm.h"
 #include "workspace/TGuideForm.h"
@@ -15,7 +16,6 @@
 #include "workspace/TPicForm.h"
 #include "workspace/TSoundForm.h"
 #include "workspace/TTextForm.h"
-#include "workspace/WaitCursor.h"
 
 #include <QAction>
 #include <QDesktopServices>

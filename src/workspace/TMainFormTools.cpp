@@ -8,8 +8,8 @@
 #include "tools/TExeToSwfForm.h"
 #include "tools/TSwfToExeForm.h"
 #include "tools/files/ScreenSaverFile.h"
-#include "workspace/MessageBoxes.h"
-#include "workspace/WaitCursor.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/WaitCursor.h"
 
 #include <QAction>
 #include <QLabel>

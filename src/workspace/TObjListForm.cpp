@@ -2,7 +2,7 @@
 
 #include "document/ProjectFiles.h"
 #include "generation/TVuzozUzev.h"
-#include "workspace/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 
 #include <QAbstractItemView>
 #include <QDropEvent>

@@ -12,7 +12,7 @@
 // unless SetReporter).
 
 #include "generation/IPicEditor.h"
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 #include "workspace/ComboChoiceList.h"
 #include "workspace/TChildForm.h"
 

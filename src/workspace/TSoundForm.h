@@ -13,7 +13,7 @@
 // messages go to the reporter (message boxes unless SetReporter).
 
 #include "generation/ISoundEditor.h"
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 #include "workspace/TChildForm.h"
 
 #include <QPointer>

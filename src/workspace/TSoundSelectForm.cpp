@@ -1,9 +1,9 @@
 #include "workspace/TSoundSelectForm.h"
 
 #include "document/ProjectFiles.h"
-#include "generation/ErrorReporter.h"
 #include "generation/ISoundEditor.h"
 #include "generation/TVuzozUzev.h"
+#include "objects/ErrorReporter.h"
 
 #include <QApplication>
 #include <QProgressBar>

@@ -9,7 +9,7 @@
 // to store and build through the callbacks below.
 
 #include "generation/ITextEditor.h"
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 #include "workspace/TChildForm.h"
 
 #include <array>

@@ -12,7 +12,7 @@
 // Errors in a handler go to the reporter (message box unless SetReporter).
 
 #include "generation/ITextEditor.h"
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 #include "workspace/ComboChoiceList.h"
 #include "workspace/TChildForm.h"
 #include "workspace/TTextExForm.h"

@@ -3,6 +3,7 @@
 #include "support/ProjectFixtures.h"
 #include "support/SwfCheck.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "swf/reader/DecodedMovie.h"
 
 #include <gtest/gtest.h>

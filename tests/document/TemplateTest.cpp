@@ -4,6 +4,7 @@
 
 #include "document/ColorValue.h"
 #include "document/ProjectFiles.h"
+#include "support/TestPaths.h"
 
 #include <set>
 

@@ -3,7 +3,7 @@
 
 #include "BuilderFixture.h"
 #include "document/ConversionError.h"
-#include "generation/DocumentAccess.h"
+#include "objects/DocumentAccess.h"
 #include "swf/encoder/EncoderService.h"
 
 namespace glimmora::test {

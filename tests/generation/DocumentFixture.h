@@ -3,7 +3,7 @@
 // builders for the XML of movies and objects.
 
 #include "document/XmlDocument.h"
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 
 #include "BuilderFixture.h"
 #include "effects/text/TextEffects.h"
+#include "support/TestPaths.h"
 
 #include <cmath>
 #include <set>

@@ -3,7 +3,7 @@
 // keeps its values in plain fields and logs what it was asked to do.
 
 #include "generation/BuilderHooks.h"
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,7 +1,7 @@
 // The fade routine's veil, and what an error in a picture's routine leaves behind.
 
 #include "PictureBench.h"
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include "effects/picture/PicEffectTable.h"
 #include "effects/picture/import/JpegDecoder.h"
 #include "effects/picture/import/PictureFile.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>

@@ -1,5 +1,5 @@
 #pragma once
-#include "generation/ErrorReporter.h"
+#include "objects/ErrorReporter.h"
 
 #include <string>
 #include <vector>

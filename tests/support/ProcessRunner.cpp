@@ -1,6 +1,7 @@
 #include "support/ProcessRunner.h"
 
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 
 #include <fstream>
 #include <sstream>

@@ -1,7 +1,7 @@
 #pragma once
 // A random source that answers from a script, for exact tests; it counts reseeds.
 
-#include "generation/RandomSource.h"
+#include "objects/RandomSource.h"
 
 #include <stdexcept>
 #include <vector>

@@ -4,8 +4,8 @@
 // platform; per-test settings and collected message boxes.
 
 #include "document/XmlDocument.h"
-#include "generation/TGlobalVars.h"
 #include "generation/TVuzozUzev.h"
+#include "objects/TGlobalVars.h"
 #include "support/CollectingReporter.h"
 #include "support/RecordingSwfService.h"
 #include "support/ScriptedRandom.h"

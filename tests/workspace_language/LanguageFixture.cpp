@@ -1,8 +1,9 @@
 #include "LanguageFixture.h"
 
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 #include "settings/LanguageSwitch.h"
 #include "support/GuiApplication.h"
+#include "support/TestPaths.h"
 
 #include <QAction>
 #include <QApplication>

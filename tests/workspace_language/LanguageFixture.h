@@ -3,7 +3,7 @@
 // folder and settings of the test's own; message boxes are collected.
 
 #include "support/TempDir.h"
-#include "workspace/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 #include "workspace/TMainForm.h"
 
 #include <gtest/gtest.h>

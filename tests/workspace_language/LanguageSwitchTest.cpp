@@ -2,7 +2,7 @@
 // current language file on when they are shown.
 #include "LanguageFixture.h"
 
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 #include "settings/AppSettings.h"
 #include "settings/IniLang.h"
 #include "settings/LanguageSwitch.h"

@@ -1,8 +1,9 @@
 // The folder the picture and sound choosers open in, across runs.
 #include "LanguageFixture.h"
 
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 #include "settings/AppSettings.h"
+#include "support/TestPaths.h"
 
 #include <QSettings>
 

@@ -17,7 +17,8 @@
 #include "workspace/TSoundSelectForm.h"
 #include "workspace/TTextForm.h"
 
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
+#include "support/TestPaths.h"
 
 #include <QAction>
 #include <QRegularExpression>

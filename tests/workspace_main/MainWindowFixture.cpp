@@ -1,9 +1,10 @@
 #include "MainWindowFixture.h"
 
 #include "document/XmlBinding.h"
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 #include "support/GuiApplication.h"
 #include "support/ProjectFixtures.h"
+#include "support/TestPaths.h"
 #include "workspace/TObjListForm.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // folder (its TEMP), with message boxes and file dialogs answered from queues.
 
 #include "support/TempDir.h"
-#include "workspace/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 #include "workspace/TMainForm.h"
 
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include "generation/TVuzozUzev.h"
 #include "player/widget/TShockwaveFlash.h"
 #include "support/ProjectFixtures.h"
+#include "support/TestPaths.h"
 #include "workspace/WorkingBase.h"
 
 #include <QDeadlineTimer>

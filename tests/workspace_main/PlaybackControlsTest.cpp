@@ -1,7 +1,7 @@
 // Loop, the play-position slider and the docked tool window base.
 #include "MainWindowFixture.h"
 
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 #include "player/widget/TShockwaveFlash.h"
 #include "widgets/PlaySlider.h"
 #include "workspace/TChildForm.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Prints the messages the editor would show in a message box.
 
-#include "generation/ErrorReporter.h"
+#include "objects/ErrorReporter.h"
 
 #include <iostream>
 

@@ -3,8 +3,8 @@
 #include "document/ConversionError.h"
 #include "document/ProjectFiles.h"
 #include "document/XmlDocument.h"
-#include "generation/RandomSource.h"
 #include "generation/TVuzozUzev.h"
+#include "objects/RandomSource.h"
 #include "swf/encoder/EncoderService.h"
 
 #include <random>

@@ -3,8 +3,8 @@
 // one axis from a line to full size ("Come In") or roll it up to a line
 // ("Come Out"); the fade routine lays a darkening veil over a still picture.
 
-#include "generation/GenerationContext.h"
-#include "generation/TFlashPic.h"
+#include "objects/GenerationContext.h"
+#include "objects/TFlashPic.h"
 
 namespace glimmora {
 

@@ -2,8 +2,8 @@
 // The picture effects by name: "-- None --", the fades, 24 moves, 54 zooms and
 // 12 "Come" routines, 93 names in all. Names are compared exactly.
 
-#include "generation/GenerationContext.h"
-#include "generation/TFlashPic.h"
+#include "objects/GenerationContext.h"
+#include "objects/TFlashPic.h"
 
 #include <functional>
 #include <string>

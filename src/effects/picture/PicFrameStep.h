@@ -3,8 +3,8 @@
 // anew at each of 31 frames from StartTime, each placement replacing the
 // previous one, and the last placement stays on the stage.
 
-#include "generation/GenerationContext.h"
-#include "generation/TFlashPic.h"
+#include "objects/GenerationContext.h"
+#include "objects/TFlashPic.h"
 
 #include <functional>
 #include <optional>

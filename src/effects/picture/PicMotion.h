@@ -3,8 +3,8 @@
 // centring offsets, the turn of the " -r" routines and the jitter of the
 // " -s" routines. Lengths are twips (20 per pixel).
 
-#include "generation/RandomSource.h"
-#include "generation/TFlashPic.h"
+#include "objects/RandomSource.h"
+#include "objects/TFlashPic.h"
 
 namespace glimmora {
 

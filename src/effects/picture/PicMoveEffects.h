@@ -3,7 +3,7 @@
 // eight directions, plain, turning once (" -r") or shaking (" -s").
 
 #include "effects/picture/PicMotion.h"
-#include "generation/GenerationContext.h"
+#include "objects/GenerationContext.h"
 
 namespace glimmora {
 

@@ -2,7 +2,7 @@
 // What the picture routines take from the generation context: the movie with
 // its media and overlay holders, and the random source of the jitter.
 
-#include "generation/GenerationContext.h"
+#include "objects/GenerationContext.h"
 
 namespace glimmora {
 

@@ -4,7 +4,7 @@
 // a corner of its centred box stays in place; plain, turning or shaking.
 
 #include "effects/picture/PicMotion.h"
-#include "generation/GenerationContext.h"
+#include "objects/GenerationContext.h"
 
 namespace glimmora {
 

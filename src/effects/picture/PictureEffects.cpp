@@ -2,7 +2,7 @@
 
 #include "effects/picture/PicEffectTable.h"
 #include "effects/picture/PicServices.h"
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 
 namespace glimmora {
 

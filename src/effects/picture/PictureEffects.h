@@ -1,5 +1,5 @@
 #pragma once
-#include "generation/TFlashPic.h"
+#include "objects/TFlashPic.h"
 
 namespace glimmora {
 

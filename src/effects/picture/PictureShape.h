@@ -2,8 +2,8 @@
 // The picture shape that every picture routine starts with, and the still
 // placement of "-- None --".
 
-#include "generation/GenerationContext.h"
-#include "generation/TFlashPic.h"
+#include "objects/GenerationContext.h"
+#include "objects/TFlashPic.h"
 
 namespace glimmora {
 

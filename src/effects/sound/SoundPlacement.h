@@ -1,5 +1,5 @@
 #pragma once
-#include "generation/TFlashSound.h"
+#include "objects/TFlashSound.h"
 
 namespace glimmora {
 

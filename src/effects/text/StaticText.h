@@ -1,6 +1,6 @@
 #pragma once
-#include "generation/GenerationContext.h"
-#include "generation/TFlashText.h"
+#include "objects/GenerationContext.h"
+#include "objects/TFlashText.h"
 
 namespace glimmora {
 

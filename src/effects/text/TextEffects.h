@@ -1,5 +1,5 @@
 #pragma once
-#include "generation/TFlashText.h"
+#include "objects/TFlashText.h"
 
 namespace glimmora {
 

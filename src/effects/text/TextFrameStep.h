@@ -4,8 +4,8 @@
 // effect repeats once per frame.
 
 #include "effects/text/TextUnit.h"
-#include "generation/GenerationContext.h"
-#include "generation/TFlashText.h"
+#include "objects/GenerationContext.h"
+#include "objects/TFlashText.h"
 
 #include <functional>
 

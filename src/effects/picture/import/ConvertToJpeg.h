@@ -2,7 +2,7 @@
 // The picture import: a chosen BMP or JPEG file becomes the stored JPEG of a
 // picture object (quality 75, at most 800 x 600 pixels).
 
-#include "generation/ErrorReporter.h"
+#include "objects/ErrorReporter.h"
 
 #include <string>
 

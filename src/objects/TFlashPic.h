@@ -1,5 +1,5 @@
 #pragma once
-#include "generation/TFlashObj.h"
+#include "objects/TFlashObj.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // The in-memory form of one document object while it is edited or generated.
 
 #include "document/XmlBinding.h"
-#include "generation/GenerationContext.h"
+#include "objects/GenerationContext.h"
 
 #include <string>
 

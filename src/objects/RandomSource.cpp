@@ -1,4 +1,4 @@
-#include "generation/RandomSource.h"
+#include "objects/RandomSource.h"
 
 #include <chrono>
 

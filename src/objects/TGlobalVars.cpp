@@ -1,4 +1,4 @@
-#include "generation/TGlobalVars.h"
+#include "objects/TGlobalVars.h"
 
 namespace glimmora {
 

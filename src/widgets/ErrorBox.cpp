@@ -1,6 +1,6 @@
-#include "workspace/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 
-#include "workspace/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QString>
 

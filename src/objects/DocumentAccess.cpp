@@ -1,4 +1,4 @@
-#include "generation/DocumentAccess.h"
+#include "objects/DocumentAccess.h"
 
 namespace glimmora {
 

@@ -2,9 +2,9 @@
 // What a generation run needs besides the effect object: the service objects,
 // where messages go, the random generator and the project's base path.
 
-#include "generation/ErrorReporter.h"
-#include "generation/RandomSource.h"
-#include "generation/SwfHolders.h"
+#include "objects/ErrorReporter.h"
+#include "objects/RandomSource.h"
+#include "objects/SwfHolders.h"
 
 #include <filesystem>
 

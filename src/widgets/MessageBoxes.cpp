@@ -1,4 +1,4 @@
-#include "workspace/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
-#include "generation/TFlashObj.h"
+#include "objects/TFlashObj.h"
 
-#include "generation/DocumentAccess.h"
+#include "objects/DocumentAccess.h"
 
 #include <set>
 

@@ -4,7 +4,7 @@
 
 #ifdef GLIMMORA_HAS_WORKSPACE
 
-#include "BusyMovie.h"
+#include "projects/BusyMovie.h"
 
 #include "objects/TGlobalVars.h"
 #include "player/widget/TShockwaveFlash.h"

@@ -1,6 +1,9 @@
 // Build-and-write time of whole movies, the path every edit takes.
 
-#include "BusyMovie.h"
+#include "projects/BusyMovie.h"
+#include "projects/LongMovies.h"
+#include "projects/MediaFiles.h"
+#include "projects/ProjectXml.h"
 
 #include "document/ProjectFiles.h"
 #include "document/XmlDocument.h"
@@ -85,35 +88,26 @@ void BM_BusyMovieRebuild(benchmark::State& state)
 }
 BENCHMARK(BM_BusyMovieRebuild)->Unit(benchmark::kMillisecond);
 
-// One project of a single text object, `content` with `effect`.
-std::filesystem::path WriteTextProject(const std::string& name, const std::string& objects)
+// A project of `objects` (their XML) in a folder of its own.
+std::filesystem::path WriteObjectsProject(const std::string& name, const std::string& objects)
 {
     const auto folder = BenchFolder(name);
     const auto project = folder / (name + ".gmr");
-    std::ofstream(project, std::ios::binary)
-        << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Movie><BgColor>0</BgColor><Width>800</Width>"
-           "<Height>600</Height><Rate>12</Rate>"
-        << objects << "</Movie>\n";
+    std::ofstream(project, std::ios::binary) << MovieStart({.bgColor = 0}) << objects << MovieEnd();
     return project;
 }
 
 std::string TextObject(int i, const std::string& content, const std::string& effect, int y)
 {
-    return "<Obj><ObjName>Text_" + std::to_string(i) +
-           "</ObjName><StartTime>0</StartTime><EndTime>9</EndTime><Layer>2</Layer><ObjTypeName>Text</ObjTypeName>"
-           "<ObjType><ObjText><Content>" +
-           content + "</Content><TextUnit>1</TextUnit><FontName>DejaVu Sans</FontName><FontSize>12</FontSize>"
-                     "<FontColor>255</FontColor><PositionX>10</PositionX><PositionY>" +
-           std::to_string(y) + "</PositionY><EffectName>" + effect +
-           "</EffectName><EffectValue></EffectValue><ExScale>0</ExScale><ExRotate>0</ExRotate><ExShock>0</ExShock>"
-           "<ExColor>0</ExColor><ExAlpha>0</ExAlpha><ExSpeed>9</ExSpeed></ObjText></ObjType></Obj>";
+    return TextObjectXml({.name = "Text_" + std::to_string(i), .content = content, .size = 12, .x = 10, .y = y,
+                          .effect = effect});
 }
 
 void BM_SinOn127Letters(benchmark::State& state)
 {
     std::string content;
     for (int i = 0; i < 127; ++i) content += char('a' + i % 26);
-    static const auto project = WriteTextProject("sin127", TextObject(1, content, "Sin", 100));
+    static const auto project = WriteObjectsProject("sin127", TextObject(1, content, "Sin", 100));
     BuildProjectRepeatedly(state, project);
 }
 BENCHMARK(BM_SinOn127Letters)->Unit(benchmark::kMillisecond);
@@ -124,7 +118,7 @@ void BM_FortyLetterEffectTexts(benchmark::State& state)
     std::string objects;
     for (int i = 0; i < 40; ++i)
         objects += TextObject(i + 1, "Letter effect " + std::to_string(i + 100), effects[i % 7], 10 + i * 14);
-    static const auto project = WriteTextProject("forty", objects);
+    static const auto project = WriteObjectsProject("forty", objects);
     BuildProjectRepeatedly(state, project);
 }
 BENCHMARK(BM_FortyLetterEffectTexts)->Unit(benchmark::kMillisecond);
@@ -140,17 +134,37 @@ void BM_NinetyAnimatedPictures(benchmark::State& state)
             if (name == "-- None --" || name == "Fade In" || name == "Fade Out") continue;
             const std::string obj = "Pic_" + std::to_string(++i);
             WriteJpeg(folder / (obj + ".jpg"), 160, 120, i);
-            objects += "<Obj><ObjName>" + obj + "</ObjName><StartTime>" + std::to_string(i * 3) +
-                       "</StartTime><EndTime>" + std::to_string(i * 3 + 24) +
-                       "</EndTime><Layer>2</Layer><ObjTypeName>Pic</ObjTypeName><ObjType><ObjPic><Content>p.jpg"
-                       "</Content><PositionX>100</PositionX><PositionY>100</PositionY><Width>160</Width><Height>120"
-                       "</Height><EffectName>" + name + "</EffectName></ObjPic></ObjType></Obj>";
+            objects += PictureObjectXml({.name = obj, .start = i * 3, .end = i * 3 + 24, .content = "p.jpg", .x = 100,
+                                         .y = 100, .width = 160, .height = 120, .effect = name});
         }
-        return WriteTextProject("ninety", objects);
+        return WriteObjectsProject("ninety", objects);
     }();
     BuildProjectRepeatedly(state, project);
 }
 BENCHMARK(BM_NinetyAnimatedPictures)->Unit(benchmark::kMillisecond);
+
+// The long movies: a new 20-letter text every 3 frames through the twelve
+// animated effects, and a new picture every 6 frames. Build CPU should grow
+// with the object count, no faster.
+void BM_TextMovieBuild(benchmark::State& state)
+{
+    const int texts = int(state.range(0));
+    const std::string name = "texts-" + std::to_string(texts);
+    const auto project = WriteTextMovie(BenchFolder(name), name, TextMovieSpec{.texts = texts, .effects = {}});
+    BuildProjectRepeatedly(state, project);
+    state.counters["texts"] = texts;
+}
+BENCHMARK(BM_TextMovieBuild)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+void BM_PictureMovieBuild(benchmark::State& state)
+{
+    const int pictures = int(state.range(0));
+    const std::string name = "pictures-" + std::to_string(pictures);
+    const auto project = WritePictureMovie(BenchFolder(name), name, pictures);
+    BuildProjectRepeatedly(state, project);
+    state.counters["pictures"] = pictures;
+}
+BENCHMARK(BM_PictureMovieBuild)->Arg(500)->Unit(benchmark::kMillisecond);
 
 // The import of the largest picture a movie takes: 800 x 600 JPEG in, quality 75 out.
 void BM_ConvertJpeg800x600(benchmark::State& state)

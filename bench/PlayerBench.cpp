@@ -3,7 +3,7 @@
 
 #ifdef GLIMMORA_HAS_PLAYER
 
-#include "BusyMovie.h"
+#include "projects/BusyMovie.h"
 
 #include "document/ProjectFiles.h"
 #include "document/XmlDocument.h"

@@ -3,7 +3,8 @@
 // their 20 letters (20,000 placements) and 20 pictures of 320 x 240 with
 // 31-step runs, rebuilt and encoded into memory as every edit does.
 
-#include "BusyMovie.h"
+#include "projects/BusyMovie.h"
+#include "projects/MediaFiles.h"
 
 #include "swf/encoder/EncoderMovie.h"
 #include "swf/encoder/EncoderService.h"

@@ -10,10 +10,4 @@ namespace glimmora::bench {
 // Writes "busy.gmr" with its pictures and sounds into `folder`; returns the project path.
 std::filesystem::path WriteBusyProject(const std::filesystem::path& folder);
 
-// A width x height JPEG (quality 75) with a colour pattern.
-void WriteJpeg(const std::filesystem::path& file, int width, int height, int seed);
-
-// Mono 16-bit PCM WAV: a sine of `hz` for `seconds`.
-void WriteWave(const std::filesystem::path& file, int rate, double seconds, double hz);
-
 }  // namespace glimmora::bench

@@ -48,11 +48,11 @@ std::optional<int> TryParseColorValue(std::string_view text)
 
 }  // namespace
 
-int ParseColorValue(std::string_view text)
+int ParseColorValue(std::string_view text, std::string_view element)
 {
     if (auto value = TryParseColorValue(text))
         return *value;
-    ThrowNotAnInteger(text);
+    ThrowNotAnInteger(text, element);
 }
 
 int ParseColorValueOr(std::string_view text, int fallback)

@@ -8,8 +8,9 @@
 namespace glimmora {
 
 // Decimal ("16711680", "-5") or "$" hexadecimal ("$FF0000"); throws
-// ConversionError for anything else, the empty text included.
-int ParseColorValue(std::string_view text);
+// ConversionError for anything else, the empty text included; `element`, when
+// given, names the element the text came from in the message.
+int ParseColorValue(std::string_view text, std::string_view element = {});
 
 // Like ParseColorValue, but unreadable text gives `fallback`.
 int ParseColorValueOr(std::string_view text, int fallback);

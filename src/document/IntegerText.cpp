@@ -35,16 +35,21 @@ std::optional<int> TryParseIntegerText(std::string_view text)
     return static_cast<int>(value);
 }
 
-int ParseIntegerText(std::string_view text)
+int ParseIntegerText(std::string_view text, std::string_view element)
 {
     if (auto value = TryParseIntegerText(text))
         return *value;
-    ThrowNotAnInteger(text);
+    ThrowNotAnInteger(text, element);
 }
 
-void ThrowNotAnInteger(std::string_view text)
+void ThrowNotAnInteger(std::string_view text, std::string_view element)
 {
-    throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
+    constexpr std::size_t kShown = 40;
+    std::string shown(text.substr(0, kShown));
+    if (text.size() > kShown)
+        shown += "...";
+    std::string message = element.empty() ? std::string() : std::string(element) + ": ";
+    throw ConversionError(message + "'" + shown + "' is not a valid integer value");
 }
 
 }  // namespace glimmora

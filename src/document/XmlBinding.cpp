@@ -44,6 +44,45 @@ pugi::xml_node NthObj(pugi::xml_node movie, int index)
                             std::to_string(count) + " objects)");
 }
 
+bool IsText(pugi::xml_node node)
+{
+    return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
+}
+
+// All of the element's own text: a comment or a CDATA section may split it
+// into several nodes ("Tom <![CDATA[&]]> Jerry" is "Tom & Jerry").
+std::string ElementText(pugi::xml_node element)
+{
+    std::string text;
+    for (pugi::xml_node child : element.children())
+        if (IsText(child))
+            text += child.value();
+    return text;
+}
+
+// Replaces every text node of the element with one that holds `value`, where
+// the first one was; comments and other children stay.
+void ReplaceElementText(pugi::xml_node element, const std::string& value)
+{
+    std::vector<pugi::xml_node> texts;
+    for (pugi::xml_node child : element.children())
+        if (IsText(child))
+            texts.push_back(child);
+    pugi::xml_node kept;
+    if (texts.empty())
+        kept = element.append_child(pugi::node_pcdata);
+    else if (texts.front().type() == pugi::node_pcdata)
+        kept = texts.front();
+    else
+        kept = element.insert_child_before(pugi::node_pcdata, texts.front());
+    if (!kept)
+        throw DocumentError(std::string("Cannot write the element ") + element.name());
+    for (pugi::xml_node node : texts)
+        if (node != kept)
+            element.remove_child(node);
+    kept.set_value(value.c_str());
+}
+
 void RequireBound(pugi::xml_node node)
 {
     if (!node)
@@ -68,24 +107,32 @@ pugi::xml_node IXMLNode::Child(const char* name) const
     return child;
 }
 
+std::optional<std::string> IXMLNode::FindText(const char* name) const
+{
+    const pugi::xml_node child = FirstElement(node_, name);
+    if (!child)
+        return std::nullopt;
+    return ElementText(child);
+}
+
 std::string IXMLNode::ReadText(const char* name) const
 {
-    return Child(name).text().get();
+    return ElementText(Child(name));
 }
 
 int IXMLNode::ReadInteger(const char* name) const
 {
-    return ParseIntegerText(Child(name).text().get());
+    return ParseIntegerText(ElementText(Child(name)), name);
 }
 
 void IXMLNode::WriteText(const char* name, const std::string& value) const
 {
-    Child(name).text().set(value.c_str());
+    ReplaceElementText(Child(name), value);
 }
 
 void IXMLNode::WriteInteger(const char* name, int value) const
 {
-    Child(name).text().set(std::to_string(value).c_str());
+    ReplaceElementText(Child(name), std::to_string(value));
 }
 
 // --- IXMLObjList --------------------------------------------------------

@@ -10,6 +10,7 @@
 
 #include <pugixml.hpp>
 
+#include <optional>
 #include <string>
 
 namespace glimmora {
@@ -20,6 +21,10 @@ public:
     explicit IXMLNode(pugi::xml_node node) : node_(node) {}
     pugi::xml_node Node() const { return node_; }
     explicit operator bool() const { return bool(node_); }
+
+    // The whole text of the first child element `name`, or nothing when
+    // there is none; unlike the properties, never appends an element.
+    std::optional<std::string> FindText(const char* name) const;
 
 protected:
     pugi::xml_node Child(const char* name) const;  // find or append

@@ -2,6 +2,8 @@
 
 #include "document/ConversionError.h"
 #include "document/FileBytes.h"
+#include "document/TextEncoding.h"
+#include "document/XmlDeclaration.h"
 
 #include <algorithm>
 #include <cstring>
@@ -95,6 +97,53 @@ private:
     std::string& out_;
 };
 
+// A movie document is a few levels deep; far deeper nesting is damage (or an
+// attack on whatever walks the tree).
+constexpr std::size_t kMaxNesting = 1000;
+
+void CheckNesting(const pugi::xml_document& dom, const std::filesystem::path& file, const std::string& text)
+{
+    std::size_t depth = 1;
+    pugi::xml_node node = dom.first_child();
+    while (node) {
+        if (pugi::xml_node child = node.first_child()) {
+            node = child;
+            if (++depth > kMaxNesting)
+                ThrowNotParsed(file, "elements are nested more than " + std::to_string(kMaxNesting) + " deep",
+                               text, node.offset_debug());
+            continue;
+        }
+        while (node && !node.next_sibling()) {
+            node = node.parent();
+            --depth;
+        }
+        if (node)
+            node = node.next_sibling();
+    }
+}
+
+bool IsAscii(std::string_view text)
+{
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+const char* UnicodeName(pugi::xml_encoding encoding)
+{
+    switch (encoding) {
+    case pugi::encoding_utf16_le:
+    case pugi::encoding_utf16_be:
+        return "UTF-16";
+    case pugi::encoding_utf32_le:
+    case pugi::encoding_utf32_be:
+        return "UTF-32";
+    default:
+        return "UTF-8";
+    }
+}
+
 bool HasDeclaration(const pugi::xml_document& dom)
 {
     for (pugi::xml_node node : dom.children())
@@ -111,6 +160,7 @@ void TXMLDocument::Activate()
     fromFile_ = false;
     hadByteOrderMark_ = false;
     encoding_ = pugi::encoding_utf8;
+    charset_.clear();
     dom_.reset();
 
     // A component without a file starts as a new, empty document.
@@ -123,41 +173,94 @@ void TXMLDocument::Activate()
     if (!bytes)
         throw DocumentError("Cannot open " + fileName_.string());
 
-    const pugi::xml_parse_result result =
-        dom_.load_buffer(bytes->data(), bytes->size(), kParseFlags, pugi::encoding_auto);
+    // Unicode with a mark or in UTF-16/32 the parser recognises itself; any
+    // other file is UTF-8 unless its declaration names another character set.
+    std::string converted;
+    const std::string* text = &*bytes;
+    pugi::xml_encoding parseAs = pugi::encoding_auto;
+    if (!StartsAsUnicode(*bytes)) {
+        parseAs = pugi::encoding_utf8;
+        const std::optional<std::string> declared = DeclaredEncoding(*bytes);
+        if (declared && !IsUnicodeName(*declared)) {
+            if (CharsetKnown(*declared)) {
+                DecodedText decoded = DecodeToUtf8(*bytes, *declared);
+                if (decoded.badByte)
+                    ThrowNotParsed(fileName_, "the file is not valid " + *declared + " text", *bytes,
+                                   static_cast<std::ptrdiff_t>(*decoded.badByte));
+                converted = std::move(decoded.utf8);
+                text = &converted;
+            } else if (!IsAscii(*bytes)) {
+                // Plain ASCII reads the same in any character set; anything
+                // else cannot be read without knowing this one.
+                ThrowNotParsed(fileName_, "its XML declaration names the encoding \"" + *declared +
+                                              "\", which this system does not know", *bytes, 0);
+            }
+            charset_ = *declared;
+        }
+    }
+
+    const pugi::xml_parse_result result = dom_.load_buffer(text->data(), text->size(), kParseFlags, parseAs);
     try {
         if (!result)
-            ThrowNotParsed(fileName_, result.description(), *bytes, result.offset);
-        CheckSingleRoot(dom_, fileName_, *bytes);
+            ThrowNotParsed(fileName_, result.description(), *text, result.offset);
+        CheckSingleRoot(dom_, fileName_, *text);
+        CheckNesting(dom_, fileName_, *text);
     } catch (...) {
         dom_.reset();
+        charset_.clear();
         throw;
     }
     hadByteOrderMark_ = StartsWithByteOrderMark(*bytes);
-    encoding_ = result.encoding;
+    encoding_ = charset_.empty() ? result.encoding : pugi::encoding_utf8;
+    // A declaration that names another encoding than the one the bytes are
+    // in is made to tell the truth, so that the file is valid once saved.
+    if (charset_.empty()) {
+        const std::optional<std::string> named = DeclaredEncoding(dom_);
+        if (named && !IsUnicodeName(*named))
+            SetDeclaredEncoding(dom_, UnicodeName(encoding_));
+        else if (named && parseAs == pugi::encoding_utf8 && !IsUtf8Name(*named))
+            SetDeclaredEncoding(dom_, "UTF-8");
+    }
     fromFile_ = true;
     active_ = true;
 }
 
-std::string TXMLDocument::Serialize() const
+std::string TXMLDocument::SerializeAs(pugi::xml_encoding encoding, bool byteOrderMark) const
 {
     std::string out;
     StringWriter writer(out);
     if (!fromFile_ && !HasDeclaration(dom_))
         out = kNewDocumentDeclaration;
     unsigned flags = kSaveFlags;
-    if (hadByteOrderMark_)
+    if (byteOrderMark)
         flags |= pugi::format_write_bom;
-    dom_.save(writer, "", flags, encoding_);
+    dom_.save(writer, "", flags, encoding);
     return out;
 }
 
-void TXMLDocument::SaveToFile() const
+std::string TXMLDocument::Serialize()
+{
+    if (charset_.empty())
+        return SerializeAs(encoding_, hadByteOrderMark_);
+    const std::string utf8 = SerializeAs(pugi::encoding_utf8, false);
+    std::optional<std::string> encoded =
+        CharsetKnown(charset_) ? EncodeFromUtf8(utf8, charset_) : IsAscii(utf8) ? std::optional(utf8) : std::nullopt;
+    if (encoded)
+        return std::move(*encoded);
+    // A character that the declared set cannot hold: the file becomes UTF-8
+    // and its declaration says so from now on.
+    SetDeclaredEncoding(dom_, "UTF-8");
+    charset_.clear();
+    encoding_ = pugi::encoding_utf8;
+    return SerializeAs(pugi::encoding_utf8, false);
+}
+
+void TXMLDocument::SaveToFile()
 {
     SaveToFile(fileName_);
 }
 
-void TXMLDocument::SaveToFile(const std::filesystem::path& file) const
+void TXMLDocument::SaveToFile(const std::filesystem::path& file)
 {
     if (file.empty())
         throw DocumentError("Cannot save the movie document: no file name");

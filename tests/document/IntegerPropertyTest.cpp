@@ -59,6 +59,17 @@ TEST(IntegerText, ConvertsSignedDecimalTextOnly)
     }
 }
 
+TEST(IntegerText, MessageNamesTheElementAndShowsALongTextByItsStart)
+{
+    const std::string digits(5000, '9');
+    try {
+        ParseIntegerText(digits, "FontSize");
+        ADD_FAILURE() << "no ConversionError";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(std::string(e.what()), "FontSize: '" + digits.substr(0, 40) + "...' is not a valid integer value");
+    }
+}
+
 using IntegerPropertyTest = DocumentTest;
 
 TEST_F(IntegerPropertyTest, ReadsElementTextThroughTheBinding)
@@ -80,7 +91,7 @@ TEST_F(IntegerPropertyTest, MissingElementIsAppendedEmptyThenFails)
         movie.Height();
         ADD_FAILURE() << "no ConversionError";
     } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'' is not a valid integer value");
+        EXPECT_STREQ(e.what(), "Height: '' is not a valid integer value") << "names the element";
     }
     EXPECT_EQ(SaveAndRead(), "<Movie><Width>550</Width><Height></Height></Movie>");
     // A second read finds the appended element instead of adding another.

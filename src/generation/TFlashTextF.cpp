@@ -78,7 +78,7 @@ void TFlashTextF::LoadFromDocument(int index)
     Content = DecodeUtf8(text.Content());
     FontName = text.FontName();
     FontSize = text.FontSize();
-    FontColor = ParseColorValue(text.FontColor());
+    FontColor = ParseColorValue(text.FontColor(), "FontColor");
     TextUnit = text.TextUnit();
     ExScale = text.ExScale();
     ExRotate = text.ExRotate();

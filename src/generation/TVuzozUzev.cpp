@@ -2,8 +2,10 @@
 
 #include "document/ColorValue.h"
 #include "document/ProjectFiles.h"
+#include "generation/ObjectGeneration.h"
 #include "objects/DocumentAccess.h"
 #include "objects/TGlobalVars.h"
+#include "swf/reader/DecodedMovie.h"
 
 #include <cctype>
 #include <stdexcept>
@@ -12,13 +14,16 @@ namespace glimmora {
 
 namespace {
 
-// Pixels to twips for SetSize; a size whose twips do not fit is an error.
+// Pixels to twips for SetSize. A size the player cannot show (negative, or
+// wider or higher than its stage can be) is refused.
 int PixelsToTwips(int pixels, const char* what)
 {
-    const long long twips = static_cast<long long>(pixels) * 20;
-    if (twips < INT32_MIN || twips > INT32_MAX)
-        throw std::range_error(std::string("Movie ") + what + " " + std::to_string(pixels) + " is out of range");
-    return static_cast<int>(twips);
+    const int largest = swf::DecodeLimits{}.maxStagePixels;
+    if (pixels < 0 || pixels > largest)
+        throw std::range_error(std::string(what) + " " + std::to_string(pixels) +
+                               " is not a movie size: a movie is 0 to " + std::to_string(largest) + " pixels " +
+                               (std::string(what) == "Width" ? "wide" : "high"));
+    return pixels * 20;
 }
 
 std::string UpperAscii(std::string text)
@@ -111,10 +116,10 @@ void TVuzozUzev::BuildMovie(const std::filesystem::path& target)
 
     const int width = movie.Width();
     const int height = movie.Height();
-    swf.SetSize(PixelsToTwips(width, "width"), PixelsToTwips(height, "height"));
+    swf.SetSize(PixelsToTwips(width, "Width"), PixelsToTwips(height, "Height"));
     swf.SetFrameRate(movie.Rate());
     swf.GotoFrame(0);
-    const int color = ParseColorValue(movie.BgColor());
+    const int color = ParseColorValue(movie.BgColor(), "BgColor");
     swf.SetFrameBkColor(RedOf(color), GreenOf(color), BlueOf(color));
 
     ProcessSwf();
@@ -155,13 +160,13 @@ void TVuzozUzev::ProcessSwf()
 
     const IXMLObjList objects = movie.Obj();
     for (int i = 0; i < objects.Count(); ++i) {
-        const std::string kind = objects.Items(i).ObjTypeName();
-        if (kind == "Text")
-            text.Generate(i);
-        else if (kind == "Pic")
-            pic.Generate(i);
-        else if (kind == "Sound")
-            sound.Generate(i);
+        const IXMLObj obj = objects.Items(i);
+        const std::string kind = obj.ObjTypeName();
+        TFlashObj* adapter = kind == "Text"  ? static_cast<TFlashObj*>(&text)
+                           : kind == "Pic"   ? static_cast<TFlashObj*>(&pic)
+                           : kind == "Sound" ? static_cast<TFlashObj*>(&sound)
+                                             : nullptr;
+        if (adapter) GenerateObject(*adapter, obj, i, &errors_);
     }
 }
 

@@ -12,6 +12,9 @@
 
 namespace glimmora {
 
+// Frames count from 0; a movie's frame count is a 16-bit number.
+inline constexpr int kLastMovieFrame = 65534;
+
 // A service call that failed. Callers decide whether it ends the build.
 class SwfError : public std::runtime_error {
 public:

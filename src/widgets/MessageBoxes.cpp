@@ -19,6 +19,15 @@ QString TitleOr(const QString& title) {
 
 QMessageBox::StandardButton MessageBoxes::Show(QWidget* parent, const Request& request) {
     if (CurrentSink()) return CurrentSink()(parent, request);
+    if (!request.details.isEmpty()) {
+        QMessageBox box(request.kind == Kind::Error         ? QMessageBox::Critical
+                        : request.kind == Kind::Warning     ? QMessageBox::Warning
+                        : request.kind == Kind::Question    ? QMessageBox::Question
+                                                            : QMessageBox::Information,
+                        TitleOr(request.title), request.text, request.buttons, parent);
+        box.setInformativeText(request.details);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
     switch (request.kind) {
     case Kind::Information:
         return QMessageBox::information(parent, TitleOr(request.title), request.text, request.buttons);

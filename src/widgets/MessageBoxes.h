@@ -18,6 +18,7 @@ public:
         QString title;
         QString text;
         QMessageBox::StandardButtons buttons;
+        QString details = {};  // a second paragraph: which object, and why
     };
 
     using Sink = std::function<QMessageBox::StandardButton(QWidget* parent, const Request&)>;

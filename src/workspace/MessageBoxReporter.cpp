@@ -10,6 +10,13 @@ void MessageBoxReporter::ShowError(const std::string& message)
                                  QMessageBox::Ok | QMessageBox::Cancel});
 }
 
+void MessageBoxReporter::ShowObjectProblem(const ObjectProblem& problem)
+{
+    const std::string details = problem.reason.empty() ? problem.object : problem.object + ": " + problem.reason;
+    MessageBoxes::Show(parent_, {MessageBoxes::Kind::Error, QString(), QString::fromStdString(problem.message),
+                                 QMessageBox::Ok | QMessageBox::Cancel, QString::fromStdString(details)});
+}
+
 IErrorReporter& DefaultEditorReporter()
 {
     static MessageBoxReporter reporter;

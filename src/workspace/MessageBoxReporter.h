@@ -16,6 +16,9 @@ public:
     explicit MessageBoxReporter(QWidget* parent = nullptr) : parent_(parent) {}
     // An error box (error icon, OK and Cancel; the answer does not matter).
     void ShowError(const std::string& message) override;
+    // The same box with the program's message, and the object and the reason
+    // below it.
+    void ShowObjectProblem(const ObjectProblem& problem) override;
 
 private:
     QWidget* parent_;

@@ -3,7 +3,9 @@
 #include "effects/sound/SoundPlacement.h"
 #include "generation/TFlashSoundF.h"
 #include "support/CollectingReporter.h"
+#include "support/ProjectFixtures.h"
 #include "support/RecordingSwfService.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +16,14 @@ class PlaceSoundTest : public ::testing::Test {
 protected:
     PlaceSoundTest()
     {
+        sound.ObjName = "Sound_1";
         sound.Content = "C:\\tune.wav";
-        sound.WavePath = "/p/Sound_1.wav";
+        sound.WavePath = (dir / "Sound_1.wav").string();
+        WriteFile(dir / "Sound_1.wav", "RIFF");
         sound.StartTime = 3;
         sound.EndTime = 8;
     }
+    TempDir dir;
     RecordingSwfService service;
     SwfHolders holders = SwfHolders::Create(service);
     CollectingReporter errors;
@@ -26,14 +31,16 @@ protected:
     TFlashSoundF sound;
 };
 
-const std::vector<std::string> kSequence = {
-    "media.MakeSound(\"/p/Sound_1.wav\")", "movie.GotoFrame(3)", "movie.AddObject(media)", "movie.GotoFrame(8)",
-    "movie.RemoveObject(media)"};
+std::vector<std::string> Sequence(const std::string& wave)
+{
+    return {"media.MakeSound(\"" + wave + "\")", "movie.GotoFrame(3)", "movie.AddObject(media)", "movie.GotoFrame(8)",
+            "movie.RemoveObject(media)"};
+}
 
 TEST_F(PlaceSoundTest, StartsAtStartTimeAndEndsAtEndTime)
 {
     PlaceSound(sound, context);
-    EXPECT_EQ(service.Calls(), kSequence);
+    EXPECT_EQ(service.Calls(), Sequence(sound.WavePath));
     EXPECT_TRUE(errors.messages.empty());
 }
 
@@ -51,9 +58,21 @@ TEST_P(FailingSoundCall, EndsTheBlockWithOneMessage)
 {
     service.Log().failing = {GetParam().first};
     EXPECT_NO_THROW(PlaceSound(sound, context));
-    const std::vector<std::string> made(kSequence.begin(), kSequence.begin() + GetParam().second);
+    const std::vector<std::string> sequence = Sequence(sound.WavePath);
+    const std::vector<std::string> made(sequence.begin(), sequence.begin() + GetParam().second);
     EXPECT_EQ(service.Calls(), made);
     EXPECT_EQ(errors.messages, std::vector<std::string>{"Please select a sound file with 16Bits mono format!"});
+    ASSERT_EQ(errors.problems.size(), 1u);
+    EXPECT_EQ(errors.problems[0].object, "Sound_1");
+    EXPECT_EQ(errors.problems[0].reason, "recorded failure of " + std::string(GetParam().first));
+}
+
+TEST_F(PlaceSoundTest, AMissingWaveFileIsCalledMissing)
+{
+    std::filesystem::remove(sound.WavePath);
+    service.Log().failing = {"MakeSound"};
+    PlaceSound(sound, context);
+    EXPECT_EQ(errors.problems, (std::vector<ObjectProblem>{{"Sound_1", "The sound file is missing", sound.WavePath}}));
 }
 
 // The failing call is logged, then nothing after it.

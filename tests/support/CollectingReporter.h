@@ -6,11 +6,22 @@
 
 namespace glimmora::test {
 
-// Keeps every message the program would have shown.
+// Keeps every message the program would have shown: `messages` as the boxes
+// would show them, `problems` with their object and reason, and `notes` on
+// content that is not shown by design.
 class CollectingReporter : public IErrorReporter {
 public:
     void ShowError(const std::string& message) override { messages.push_back(message); }
+    void ShowObjectProblem(const ObjectProblem& problem) override
+    {
+        problems.push_back(problem);
+        messages.push_back(problem.message);
+    }
+    void NoteNotShown(const ObjectProblem& problem) override { notes.push_back(problem); }
+
     std::vector<std::string> messages;
+    std::vector<ObjectProblem> problems;
+    std::vector<ObjectProblem> notes;
 };
 
 }  // namespace glimmora::test

@@ -153,9 +153,10 @@ TEST_F(SoundEditorWindowTest, AChosenSoundPlaysInTheExportedMovie)
     std::filesystem::create_directories(wave.parent_path());
     WriteStereoSine(wave);
     OpenMixed();
-    // The project names a sound whose wave is not there yet.
+    // The project names a sound whose wave is not there yet: the box says so.
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Please select a sound file with 16Bits mono format!");
+    EXPECT_EQ(boxes[0].text, "The sound file is missing");
+    EXPECT_EQ(boxes[0].details.toStdString(), "Tune: " + (dir / "p" / "Tune.wav").string());
     boxes.clear();
 
     SelectEntry("Tune");

@@ -3,6 +3,7 @@
 #include "app/cli/CommandLine.h"
 #include "app/cli/ConsoleReporter.h"
 #include "app/cli/ProjectBuild.h"
+#include "tools/files/SourceFile.h"
 
 #include <filesystem>
 #include <iostream>
@@ -18,7 +19,8 @@ int RunBuildCommand(const std::vector<std::string>& args)
     if (target.empty()) target = std::filesystem::path(project).replace_extension(".swf");
     target = std::filesystem::absolute(target);
 
-    ConsoleReporter reporter;
+    tools::RefuseToOverwrite(target, project, "project");
+    ConsoleReporter reporter(project.string());
     BuildProjectMovie(project, target, reporter);
     if (reporter.count > 0) {
         std::cout << "Movie written with " << reporter.count << " problem(s) to " << target.string() << '\n';

@@ -1,20 +1,41 @@
 #pragma once
-// Prints the messages the editor would show in a message box.
+// Prints the messages the editor would show in a message box, one line each,
+// naming the file they are about and the object of the movie.
 
 #include "objects/ErrorReporter.h"
 
 #include <iostream>
+#include <string>
 
 namespace glimmora::cli {
 
 class ConsoleReporter : public IErrorReporter {
 public:
-    void ShowError(const std::string& message) override
+    // `source`: the file the messages are about (the project), or empty.
+    explicit ConsoleReporter(std::string source = {}) : source_(std::move(source)) {}
+
+    void ShowError(const std::string& message) override { Print(message); }
+    void ShowObjectProblem(const ObjectProblem& problem) override { Print(Line(problem)); }
+    void NoteNotShown(const ObjectProblem& problem) override { Print(Line(problem)); }
+
+    // "Pic_3: Sorry, can not use the picture! (Picture file "/p/Pic_3.jpg" does not exist)"
+    static std::string Line(const ObjectProblem& problem)
+    {
+        std::string line = problem.object + ": " + problem.message;
+        if (!problem.reason.empty()) line += " (" + problem.reason + ")";
+        return line;
+    }
+
+    int count = 0;
+
+private:
+    void Print(const std::string& text)
     {
         ++count;
-        std::cerr << "glimmora-cli: " << message << '\n';
+        std::cerr << "glimmora-cli: " << (source_.empty() ? std::string() : source_ + ": ") << text << '\n';
     }
-    int count = 0;
+
+    std::string source_;
 };
 
 }  // namespace glimmora::cli

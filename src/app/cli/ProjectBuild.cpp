@@ -44,8 +44,13 @@ void BuildProjectMovie(const std::filesystem::path& project, const std::filesyst
                        IErrorReporter& reporter)
 {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(project, ec))
+    const auto status = std::filesystem::status(project, ec);
+    if (!std::filesystem::exists(status))
         throw DocumentError("Cannot open " + project.string() + ": no such file");
+    if (std::filesystem::is_directory(status))
+        throw DocumentError("Cannot open " + project.string() + ": it is a folder, not a project file");
+    if (!std::filesystem::is_regular_file(status))
+        throw DocumentError("Cannot open " + project.string() + ": it is not a regular file");
 
     ScratchFolder scratch;
     auto service = MakeEncoderService();
@@ -59,7 +64,12 @@ void BuildProjectMovie(const std::filesystem::path& project, const std::filesyst
     TXMLDocument document;
     IXMLMovie movie = LoadProject(document, project, builder.WorkingProject);
     builder.SetDocument(&movie);
-    builder.BuildMovie(target);
+    try {
+        builder.BuildMovie(target);
+    } catch (const std::exception& error) {
+        // Errors of the document's content say what is wrong, not where.
+        throw DocumentError(project.string() + ": " + error.what());
+    }
 }
 
 }  // namespace glimmora::cli

@@ -4,6 +4,8 @@
 #include "effects/picture/PicServices.h"
 #include "objects/TGlobalVars.h"
 
+#include <exception>
+
 namespace glimmora {
 
 namespace {
@@ -23,18 +25,29 @@ void RemoveAtFrameLimit(const TFlashPic& picture, const GenerationContext& conte
 
 }  // namespace
 
+std::optional<std::string> PicNotShownReason(const std::string& effectName)
+{
+    if (FindPicRoutine(effectName)) return std::nullopt;
+    return "The effect \"" + effectName + "\" is not a picture effect, so the picture is not shown";
+}
+
 void RunPicEffect(TFlashPic& picture, const GenerationContext& context)
 {
     if (picture.Content.empty()) return;
+    const PicRoutine* routine = FindPicRoutine(picture.EffectName);
+    if (!routine) {
+        if (context.errors) context.errors->NoteNotShown({picture.ObjName, *PicNotShownReason(picture.EffectName), {}});
+        return;
+    }
+    // One message per picture; what was placed before the error stays, and
+    // the build goes on with the next object.
     try {
-        const PicRoutine* routine = FindPicRoutine(picture.EffectName);
-        if (!routine) return;
         (*routine)(picture, context);
         RemoveAtFrameLimit(picture, context);
+    } catch (const std::exception& error) {
+        if (context.errors) context.errors->ShowObjectProblem({picture.ObjName, kPictureFailure, error.what()});
     } catch (...) {
-        // One message per picture; what was placed before the error stays, and
-        // the build goes on with the next object.
-        if (context.errors) context.errors->ShowError(kPictureFailure);
+        if (context.errors) context.errors->ShowObjectProblem({picture.ObjName, kPictureFailure, {}});
     }
 }
 

@@ -1,6 +1,7 @@
 #include "effects/sound/SoundPlacement.h"
 
 #include <exception>
+#include <filesystem>
 #include <stdexcept>
 
 namespace glimmora {
@@ -19,8 +20,14 @@ void PlaceSound(TFlashSound& sound, const GenerationContext& context)
         movie.AddObject(media);
         movie.GotoFrame(sound.EndTime);
         movie.RemoveObject(media);
-    } catch (const std::exception&) {
-        if (context.errors) context.errors->ShowError("Please select a sound file with 16Bits mono format!");
+    } catch (const std::exception& error) {
+        if (!context.errors) return;
+        std::error_code ec;
+        if (!std::filesystem::exists(sound.WavePath, ec))
+            context.errors->ShowObjectProblem({sound.ObjName, "The sound file is missing", sound.WavePath});
+        else
+            context.errors->ShowObjectProblem(
+                {sound.ObjName, "Please select a sound file with 16Bits mono format!", error.what()});
     }
 }
 

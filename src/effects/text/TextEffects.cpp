@@ -4,6 +4,7 @@
 #include "effects/text/EntranceExitEffects.h"
 #include "effects/text/StaticText.h"
 
+#include <string>
 #include <string_view>
 
 namespace glimmora {
@@ -26,23 +27,38 @@ constexpr NamedEffect kEffects[] = {
     {"Radiation", Radiation},  {"Rainbow", Rainbow},    {"Rotate", Rotate},        {"Sin", Sin},
 };
 
+const NamedEffect* FindEffect(const std::string& name)
+{
+    for (const NamedEffect& effect : kEffects)
+        if (name == effect.name) return &effect;
+    return nullptr;
+}
+
 }  // namespace
+
+std::optional<std::string> TextNotShownReason(const std::u32string& content, const std::string& effectName)
+{
+    if (content.empty()) return std::nullopt;
+    if (content.size() > kLongestContent)
+        return "Texts longer than " + std::to_string(kLongestContent) + " characters are not shown";
+    if (effectName != "-- None --" && !FindEffect(effectName))
+        return "The effect \"" + effectName + "\" is not a text effect, so the text is not shown";
+    return std::nullopt;
+}
 
 void RunTextEffect(TFlashText& text, const GenerationContext& context)
 {
-    if (text.Content.empty() || text.Content.size() > kLongestContent) return;
+    if (text.Content.empty()) return;
+    if (auto reason = TextNotShownReason(text.Content, text.EffectName)) {
+        if (context.errors) context.errors->NoteNotShown({text.ObjName, *reason, {}});
+        return;
+    }
     if (text.EffectName == "-- None --") {
         PlaceStaticText(text, context);
         return;
     }
-    for (const NamedEffect& effect : kEffects) {
-        if (text.EffectName == effect.name) {
-            TextRun run(text, context);
-            effect.run(run);
-            return;
-        }
-    }
-    // Any other name, a picture effect's included, generates nothing.
+    TextRun run(text, context);
+    FindEffect(text.EffectName)->run(run);
 }
 
 }  // namespace glimmora

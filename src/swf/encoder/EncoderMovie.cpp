@@ -3,6 +3,7 @@
 #include "swf/encoder/AtomicFile.h"
 #include "swf/encoder/DisplayPlan.h"
 #include "swf/encoder/EncoderObject.h"
+#include "swf/encoder/ShowableMovie.h"
 
 #include <algorithm>
 
@@ -68,6 +69,7 @@ std::vector<uint8_t> EncoderMovie::EncodeMovie() const
 void EncoderMovie::WriteMovie(const std::string& path)
 {
     std::vector<uint8_t> bytes = EncodeMovie();
+    RequireShowable(bytes);
     WriteFileAtomically(path, bytes);
     written_ = std::move(bytes);
 }

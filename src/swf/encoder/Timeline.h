@@ -4,6 +4,7 @@
 // its holder had at AddObject, from its start frame to its end frame (open
 // until removed). Placements never displace one another.
 
+#include "swf/SwfService.h"
 #include "swf/encoder/Content.h"
 #include "swf/encoder/PlacedMatrix.h"
 
@@ -34,7 +35,7 @@ struct Placement {
 class Timeline {
 public:
     // The largest frame a movie can have (frame counts are 16-bit).
-    static constexpr int32_t kLastFrame = 65534;
+    static constexpr int32_t kLastFrame = kLastMovieFrame;
 
     Timeline();
 

@@ -31,8 +31,13 @@ WaveSound ParseWave(const uint8_t* data, size_t size, const std::string& fileNam
 {
     const std::string name = "Sound file \"" + fileName + "\"";
     const std::string only = "; only 16-bit mono PCM WAV files can be used";
+    if (size == 0) {
+        throw SwfError(name + " is empty");
+    }
     if (size < 12 || !Is(data, "RIFF") || !Is(data + 8, "WAVE")) {
-        throw SwfError(name + " is not a WAV file");
+        const bool mp3 = (size >= 3 && std::equal(data, data + 3, "ID3")) ||
+                         (size >= 2 && data[0] == 0xFF && (data[1] & 0xE0) == 0xE0);
+        throw SwfError(name + (mp3 ? " is an MP3 file, not a WAV file" : " is not a WAV file"));
     }
     const uint8_t* format = nullptr;
     size_t formatSize = 0;

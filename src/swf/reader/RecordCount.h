@@ -1,0 +1,17 @@
+#pragma once
+// How many records (DecodeLimits::maxRecords) the reader would decode from an
+// uncompressed movie, counted without building the movie: the writer checks
+// with it that the player will take what it writes.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace glimmora::swf {
+
+// At least the reader's count for an uncompressed ("FWS") movie: display and
+// sound operations and frames by their tags, definitions by reading them one
+// at a time (sprites, which we never write, by a bound). Throws DecodeError
+// for data the reader would refuse anyway.
+size_t CountDecodedRecords(const uint8_t* data, size_t size);
+
+}  // namespace glimmora::swf

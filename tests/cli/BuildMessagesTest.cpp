@@ -1,0 +1,143 @@
+// What glimmora-cli build says: one line per problem, each naming the project
+// and the object; what is left out of the movie is said (exit code 3); what
+// stops the build names the file, the object and the element (exit code 1).
+
+#include "support/ProjectFixtures.h"
+#include "support/TempDir.h"
+#include "swf/reader/DecodedMovie.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+#include <variant>
+
+namespace glimmora::test {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::string SoundXml(const std::string& name)
+{
+    return "<Obj><ObjName>" + name +
+           "</ObjName><StartTime>0</StartTime><EndTime>1</EndTime><Layer>2</Layer><ObjTypeName>Sound</ObjTypeName>"
+           "<ObjType><ObjSound><Content>tune.wav</Content></ObjSound></ObjType></Obj>";
+}
+
+std::string WithStart(std::string xml, int start)
+{
+    return std::regex_replace(xml, std::regex("<StartTime>0</StartTime>"),
+                              "<StartTime>" + std::to_string(start) + "</StartTime>");
+}
+
+int CountTexts(const swf::DecodedMovie& movie)
+{
+    int n = 0;
+    for (const auto& [id, ch] : movie.dictionary) n += std::holds_alternative<swf::Text>(*ch) ? 1 : 0;
+    return n;
+}
+
+TEST(CliBuildMessages, OneLinePerProblemNamingTheProjectAndTheObject)
+{
+    TempDir dir;
+    const auto project = dir / "show.gmr";
+    WriteFile(dir / "Sound_2.wav", "ID3\x03 this is an MP3 file");
+    WriteFile(project, MovieXml(StaticPictureXml("Pic_1", 0, 0, 10, 10) + StaticPictureXml("Pic_2", 0, 0, 10, 10) +
+                                StaticTextXml("Long", std::string(130, 'a'), 0, 0) +
+                                StaticTextXml("Odd", "odd", 0, 0, "255", "Spin Around") + SoundXml("Sound_1") +
+                                SoundXml("Sound_2") + StaticTextXml("Shown", "shown", 0, 0)));
+    const ProcessResult run = RunCli({"build", project.string()});
+    EXPECT_EQ(run.exitCode, 3) << run.err;
+
+    const std::string at = "glimmora-cli: " + project.string() + ": ";
+    const std::string folder = dir.Path().string() + "/";
+    const std::vector<std::string> expected = {
+        at + "Pic_1: Sorry, can not use the picture! (Picture file \"" + folder + "Pic_1.jpg\" does not exist)",
+        at + "Pic_2: Sorry, can not use the picture! (Picture file \"" + folder + "Pic_2.jpg\" does not exist)",
+        at + "Long: Texts longer than 127 characters are not shown",
+        at + "Odd: The effect \"Spin Around\" is not a text effect, so the text is not shown",
+        at + "Sound_1: The sound file is missing (" + folder + "Sound_1.wav)",
+        at + "Sound_2: Please select a sound file with 16Bits mono format! (Sound file \"" + folder +
+            "Sound_2.wav\" is an MP3 file, not a WAV file)",
+    };
+    EXPECT_EQ(Lines(run.err), expected);
+    EXPECT_NE(run.out.find("Movie written with 6 problem(s)"), std::string::npos) << run.out;
+    EXPECT_EQ(CountTexts(swf::DecodeMovieFile((dir / "show.swf").string())), 1) << "the shown text is in the movie";
+}
+
+TEST(CliBuildMessages, AnObjectBeforeTheFirstFrameIsLeftOutAndSaid)
+{
+    TempDir dir;
+    const auto project = dir / "early.gmr";
+    WriteFile(project, MovieXml(WithStart(StaticTextXml("Early", "early", 0, 0), -1) +
+                                StaticTextXml("Shown", "shown", 0, 50)));
+    const ProcessResult run = RunCli({"build", project.string()});
+    EXPECT_EQ(run.exitCode, 3) << run.err;
+    EXPECT_NE(run.err.find("Early: StartTime -1 is before the first frame (0); the object is left out of the movie"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(CountTexts(swf::DecodeMovieFile((dir / "early.swf").string())), 1);
+}
+
+struct Stopping {
+    const char* what;
+    std::string xml;
+    const char* message;  // after "<project>: "
+};
+
+class CliBuildStops : public ::testing::TestWithParam<Stopping> {};
+
+TEST_P(CliBuildStops, WithTheFileObjectAndElementNamed)
+{
+    TempDir dir;
+    const auto project = dir / "stop.gmr";
+    WriteFile(project, GetParam().xml);
+    const ProcessResult run = RunCli({"build", project.string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "glimmora-cli: " + project.string() + ": " + GetParam().message + "\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "stop.swf"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, CliBuildStops,
+    ::testing::Values(
+        Stopping{"colour", MovieXml(StaticTextXml("Title", "x", 0, 0, "NaN")),
+                 "Title: FontColor: 'NaN' is not a valid integer value"},
+        Stopping{"rate", MovieXml("", "<BgColor>0</BgColor><Width>10</Width><Height>10</Height><Rate></Rate>"),
+                 "Rate: '' is not a valid integer value"},
+        Stopping{"stage", MovieXml("", "<BgColor>0</BgColor><Width>100000</Width><Height>10</Height><Rate>1</Rate>"),
+                 "Width 100000 is not a movie size: a movie is 0 to 32767 pixels wide"}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST(CliBuildMessages, AFolderIsNotCalledMissing)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir / "folder.gmr");
+    const ProcessResult run = RunCli({"build", (dir / "folder.gmr").string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("it is a folder"), std::string::npos) << run.err;
+}
+
+TEST(CliBuildMessages, TheProjectItselfIsNeverTheOutput)
+{
+    TempDir dir;
+    const auto project = dir / "p.gmr";
+    const std::string xml = MovieXml(StaticTextXml("T", "t", 0, 0));
+    WriteFile(project, xml);
+    std::filesystem::create_symlink(project, dir / "link.swf");
+    for (const auto& output : {project, dir / "link.swf", dir / "." / "p.gmr"}) {
+        const ProcessResult run = RunCli({"build", project.string(), "-o", output.string()});
+        EXPECT_EQ(run.exitCode, 1) << output;
+        EXPECT_NE(run.err.find("is the project file itself"), std::string::npos) << run.err;
+        EXPECT_EQ(ReadFile(project), xml) << output;
+    }
+}
+
+}  // namespace
+}  // namespace glimmora::test

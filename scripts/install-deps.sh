@@ -9,6 +9,8 @@ packages=(
   qt6-qpa-plugins libgl-dev qt6-translations-l10n
   libpugixml-dev libfreetype-dev libfontconfig1-dev libjpeg62-turbo-dev zlib1g-dev
   libsndfile1-dev libsamplerate0-dev libmpg123-dev
+  libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libswresample-dev
+  libwebp-dev libimagequant-dev ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   chromium
@@ -35,4 +37,14 @@ if ((${#missing[@]})); then
     $SUDO apt-get update
     $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
   fi
+fi
+
+# The web player that exported web pages carry, pinned in web/package-lock.json;
+# installed here, never at run time, and copied into the program folder by the build.
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# npm ci runs again only when the lock file changed since it last ran.
+if ! cmp -s "$repo/web/package-lock.json" "$repo/web/node_modules/.installed-lock.json" 2>/dev/null \
+   || [[ ! -f "$repo/web/node_modules/@ruffle-rs/ruffle/ruffle.js" ]]; then
+  (cd "$repo/web" && npm ci --no-audit --no-fund --ignore-scripts)
+  cp "$repo/web/package-lock.json" "$repo/web/node_modules/.installed-lock.json"
 fi

@@ -178,7 +178,8 @@ TBackgroundForm* TMainForm::BackgroundForm() const { return bgForm_; }
 
 void TMainForm::SetPlayCommands(bool enabled) {
     for (const char* name : {"ControlPlay", "ControlPause", "ControlStop", "ControlForward",
-                             "ControlBackward", "ControlLoop", "FileClose", "ViewFullScreen", "CaptureWindow"})
+                             "ControlBackward", "ControlLoop", "FileClose", "ViewFullScreen", "CaptureWindow",
+                             "FileExportMovie"})
         Action(name)->setEnabled(enabled);
 }
 

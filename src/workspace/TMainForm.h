@@ -38,6 +38,9 @@ class TSoundForm;
 class TTextForm;
 class TVuzozUzev;
 class WorkingBase;
+namespace exporting {
+struct ExportSettings;
+}
 
 class TMainForm : public QMainWindow, public IMainWindowHooks {
     Q_OBJECT
@@ -119,6 +122,12 @@ public:
     void FileExeToSwf();
     void FileSetAsScreenSaver();
     void CaptureWindow();
+    // Export of the movie shown to a video, animated image or web page
+    // (TMainFormExport.cpp): the dialog, then ExportMovieTo.
+    void FileExportMovie();
+    // Exports the movie shown with a progress window; false when cancelled
+    // or failed (the error is shown).
+    bool ExportMovieTo(const exporting::ExportSettings& settings);
     QLabel& Image1() const { return *image1_; }
     // Our standalone player, copied at the head of projectors and screensavers.
     static std::filesystem::path PlayerProgram();

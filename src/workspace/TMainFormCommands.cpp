@@ -46,6 +46,7 @@ const CommandRow kCommands[] = {
     {"FileSave", "&Save", "Ctrl+S", false},
     {"FileSaveAs", "Save &As...", "", false},
     {"FileExportAsSwf", "&Export as SWF...", "", false},
+    {"FileExportMovie", "Export &Movie As...", "", false},
     {"FileSetAsScreenSaver", "Convert to ScreenSave&r", "", false},
     {"FileSwfToExe", "Convert S&WF to EXE...", "", false},
     {"FileExeToSwf", "Convert EXE to SW&F...", "", false},
@@ -166,7 +167,7 @@ void TMainForm::CreateMenus() {
         return created;
     };
     add(menu("FileMenu", "&File"), {"FileNew", "FileOpen", "FileClose", "|", "FileSave", "FileSaveAs",
-                                      "FileExportAsSwf", "|", "FileSetAsScreenSaver", "FileSwfToExe",
+                                      "FileExportAsSwf", "FileExportMovie", "|", "FileSetAsScreenSaver", "FileSwfToExe",
                                       "FileExeToSwf", "|", "FileExit"});
     add(menu("InsertMenu", "&Insert"), {"InsertText", "InsertPicture", "InsertSound"});
     add(menu("ControlMenu", "&Control"), {"ControlPlay", "ControlPause", "ControlStop", "|", "ControlForward",

@@ -41,6 +41,7 @@ void TMainForm::CreateToolActions() {
     on("FileExeToSwf", &TMainForm::FileExeToSwf);
     on("FileSetAsScreenSaver", &TMainForm::FileSetAsScreenSaver);
     on("CaptureWindow", &TMainForm::CaptureWindow);
+    on("FileExportMovie", &TMainForm::FileExportMovie);
 }
 
 void TMainForm::FileSwfToExe() {

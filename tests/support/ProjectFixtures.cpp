@@ -3,6 +3,7 @@
 #include "effects/picture/import/JpegEncoder.h"
 #include "effects/picture/import/RgbImage.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -22,6 +23,14 @@ std::string ReadFile(const std::filesystem::path& file)
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+std::vector<std::string> FileNames(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void WriteSolidJpeg(const std::filesystem::path& file, int width, int height, int r, int g, int b)

@@ -43,6 +43,8 @@ inline std::string StaticPictureXml(const std::string& name, int x, int y, int w
 
 void WriteFile(const std::filesystem::path& file, const std::string& bytes);
 std::string ReadFile(const std::filesystem::path& file);
+// The names of the files in `folder`, sorted.
+std::vector<std::string> FileNames(const std::filesystem::path& folder);
 
 // A width x height JPEG of one colour (quality 95).
 void WriteSolidJpeg(const std::filesystem::path& file, int width, int height, int r, int g, int b);

@@ -7,6 +7,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace glimmora::cli {
@@ -29,6 +30,12 @@ struct ParsedArgs {
     }
     bool Flag(const std::string& name) const { return flags.count(name) != 0; }
 };
+
+// A whole number of at most nine digits, or nothing.
+std::optional<int> ParseNumber(const std::string& text);
+// "A-B" or "WxH": two numbers around `separator`; throws UsageError saying
+// that `text` is not `what`.
+std::pair<int, int> ParsePair(const std::string& text, char separator, const std::string& what);
 
 // `valued` lists the options that take a value; `switches` those that do not.
 ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::set<std::string>& valued,

@@ -4,8 +4,7 @@
 
 #include "app/cli/CommandLine.h"
 #include "app/cli/ConsoleReporter.h"
-#include "app/cli/ProjectBuild.h"
-#include "document/ProjectFiles.h"
+#include "app/cli/MovieInput.h"
 #include "player/FrameCursor.h"
 #include "player/FrameRenderer.h"
 
@@ -24,23 +23,6 @@ namespace glimmora::cli {
 namespace {
 
 constexpr int kMaxSide = 16384;
-
-std::optional<int> ParseNumber(const std::string& text)
-{
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    return std::stoi(text);
-}
-
-// "A-B" or "WxH".
-std::pair<int, int> ParsePair(const std::string& text, char separator, const std::string& what)
-{
-    const size_t at = text.find(separator);
-    const auto a = at == std::string::npos ? std::nullopt : ParseNumber(text.substr(0, at));
-    const auto b = at == std::string::npos ? std::nullopt : ParseNumber(text.substr(at + 1));
-    if (!a || !b) throw UsageError("'" + text + "' is not " + what);
-    return {*a, *b};
-}
 
 std::string OutputName(const std::string& pattern, int frame)
 {
@@ -78,22 +60,8 @@ void RenderMovieFrames(std::shared_ptr<const swf::DecodedMovie> movie, int first
 // An SWF file as it is; a project is built first, with the editor's builder.
 swf::DecodedMovie LoadMovieOrProject(const std::filesystem::path& input)
 {
-    std::string extension = input.extension().string();
-    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
-    if (extension != ".gmr") return swf::DecodeMovieFile(input.string());
-
-    const auto movieFile = TempFolder() / ("glimmora-render-" + std::to_string(::getpid()) + ".swf");
     ConsoleReporter reporter;
-    try {
-        BuildProjectMovie(input, movieFile, reporter);
-        auto movie = swf::DecodeMovieFile(movieFile.string());
-        std::filesystem::remove(movieFile);
-        return movie;
-    } catch (...) {
-        std::error_code ec;
-        std::filesystem::remove(movieFile, ec);
-        throw;
-    }
+    return LoadMovieInput(input, reporter).movie;
 }
 
 int RunRenderCommand(const std::vector<std::string>& args)

@@ -3,6 +3,7 @@
 #include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
 #ifdef GLIMMORA_HAS_PLAYER
+#include "app/cli/ExportCommand.h"
 #include "app/cli/RenderCommand.h"
 #endif
 
@@ -30,6 +31,11 @@ void PrintUsage(std::ostream& out)
            "  glimmora-cli render PROJECT.gmr|MOVIE.swf --frame N -o OUT.png\n"
            "  glimmora-cli render PROJECT.gmr|MOVIE.swf --frames A-B -o OUT_%d.png\n"
            "      Draws frames (counted from 0) with the player's renderer.\n"
+           "  glimmora-cli export PROJECT.gmr|MOVIE.swf -o OUT.mp4|.webm|.gif|.webp|.apng|.png|.html\n"
+           "               [--size WxH | --scale S] [--frames A-B] [--quality Q] [--loop N]\n"
+           "      Exports a video, an animated image, a PNG sequence (%d in the name) or an\n"
+           "      offline web page. Frames count from 0; quality 1 to 100 (default 80);\n"
+           "      --loop N plays an animated image N times (0, the default: for ever).\n"
 #endif
         ;
 }
@@ -53,6 +59,7 @@ int main(int argc, char** argv)
         if (command == "exe-to-swf") return RunExeToSwfCommand(args);
 #ifdef GLIMMORA_HAS_PLAYER
         if (command == "render") return RunRenderCommand(args);
+        if (command == "export") return RunExportCommand(args);
 #endif
         throw UsageError("unknown command '" + command + "'");
     } catch (const UsageError& e) {

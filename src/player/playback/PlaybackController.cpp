@@ -1,5 +1,7 @@
 #include "player/playback/PlaybackController.h"
 
+#include "player/playback/FrameSounds.h"
+
 #include <algorithm>
 
 namespace glimmora::player {
@@ -127,24 +129,7 @@ void PlaybackController::EnterWhilePlaying(int frame)
 void PlaybackController::StartFrameSounds(int frame)
 {
     soundsPending_ = false;
-    if (!sound_ || frame < 0 || frame >= TotalFrames()) return;
-    for (const swf::SoundStart& start : movie_->frames[frame].sounds) {
-        sound_->StartSound(start.soundId, start.info);
-    }
-    // The sprites on the stage show the frame they have reached, and start
-    // its sounds with it.
-    for (const auto& [depth, item] : *list_) {
-        const auto character = movie_->dictionary.find(item.characterId);
-        if (character == movie_->dictionary.end() || !character->second) continue;
-        const auto* sprite = std::get_if<swf::Sprite>(character->second.get());
-        if (!sprite || sprite->frames.empty()) continue;
-        const int count = int(sprite->frames.size());
-        const int local = ((frame - item.placedAtFrame) % count + count) % count;
-        for (const swf::SoundStart& start : sprite->frames[size_t(local)].sounds) {
-            sound_->StartSound(start.soundId, start.info);
-        }
-    }
-    sound_->StreamFrame(frame);
+    if (sound_) player::StartFrameSounds(*movie_, *list_, frame, *sound_);
 }
 
 void PlaybackController::ChangePlaying(bool playing)

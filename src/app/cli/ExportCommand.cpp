@@ -1,0 +1,115 @@
+#ifdef GLIMMORA_HAS_PLAYER
+
+#include "app/cli/ExportCommand.h"
+
+#include "app/cli/CommandLine.h"
+#include "app/cli/Commands.h"
+#include "app/cli/ConsoleReporter.h"
+#include "app/cli/MovieInput.h"
+#include "app/cli/TerminalProgress.h"
+#include "export/ExportError.h"
+#include "export/MovieExporter.h"
+
+#include <charconv>
+#include <filesystem>
+#include <iostream>
+#include <unistd.h>
+
+namespace glimmora::cli {
+namespace {
+
+using exporting::ExportFormat;
+
+std::filesystem::path ProgramFolder()
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::current_path() : self.parent_path();
+}
+
+double ParseScale(const std::string& text)
+{
+    double scale = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), scale);
+    if (error != std::errc() || end != text.data() + text.size() || !(scale > 0) || scale > 64)
+        throw UsageError("'" + text + "' is not a scale between 0 and 64");
+    return scale;
+}
+
+int ParseBounded(const std::string& text, int low, int high, const std::string& what)
+{
+    const auto n = ParseNumber(text);
+    if (!n || *n < low || *n > high)
+        throw UsageError("'" + text + "' is not " + what + " (" + std::to_string(low) + " to " +
+                         std::to_string(high) + ")");
+    return *n;
+}
+
+exporting::ExportSettings ParseSettings(const ParsedArgs& parsed)
+{
+    exporting::ExportSettings settings;
+    const auto output = parsed.Option("-o");
+    if (!output || output->empty()) throw UsageError("export needs an output file (-o)");
+    settings.target = std::filesystem::absolute(*output);
+    const auto format = exporting::FormatForPath(settings.target);
+    if (!format) {
+        throw UsageError("'" + *output +
+                         "' has no export format; use .mp4, .webm, .gif, .webp, .apng, .png or .html");
+    }
+    settings.format = *format;
+
+    if (parsed.Option("--size") && parsed.Option("--scale")) throw UsageError("give --size or --scale, not both");
+    if (const auto size = parsed.Option("--size")) {
+        const auto [width, height] = ParsePair(*size, 'x', "a size WxH");
+        if (width < 1 || height < 1 || width > exporting::kMaxExportSide || height > exporting::kMaxExportSide)
+            throw UsageError("the size must be between 1x1 and 8192x8192");
+        settings.size = QSize(width, height);
+    }
+    if (const auto scale = parsed.Option("--scale")) settings.scale = ParseScale(*scale);
+    if (const auto range = parsed.Option("--frames")) {
+        const auto [first, last] = ParsePair(*range, '-', "a frame range A-B");
+        if (first > last) throw UsageError("the frame range " + *range + " is backwards");
+        settings.firstFrame = first;
+        settings.lastFrame = last;
+    }
+    if (const auto quality = parsed.Option("--quality"))
+        settings.quality = ParseBounded(*quality, 1, 100, "a quality");
+    if (const auto loop = parsed.Option("--loop")) {
+        if (!exporting::FormatInfo(settings.format).loops)
+            throw UsageError("--loop is for animated images (.gif, .webp, .apng, .png)");
+        settings.loopCount = ParseBounded(*loop, 0, 65535, "a loop count (0: for ever)");
+    }
+    return settings;
+}
+
+}  // namespace
+
+int RunExportCommand(const std::vector<std::string>& args)
+{
+    const ParsedArgs parsed =
+        ParseArgs(args, {"-o", "--size", "--scale", "--frames", "--quality", "--loop"});
+    if (parsed.positional.size() != 1) throw UsageError("export takes one project or movie");
+    const exporting::ExportSettings settings = ParseSettings(parsed);
+    const std::filesystem::path input = parsed.positional[0];
+
+    ConsoleReporter reporter;
+    MovieInput loaded = LoadMovieInput(input, reporter);
+    exporting::ExportMovie movie;
+    movie.movie = std::make_shared<const swf::DecodedMovie>(std::move(loaded.movie));
+    movie.swf = std::move(loaded.swf);
+    movie.name = input.stem().string();
+
+    TerminalProgress progress(std::cerr, ::isatty(STDERR_FILENO) != 0);
+    exporting::ExportMovieFile(movie, settings, &progress, exporting::WebPlayerFolder(ProgramFolder()));
+    progress.Finish();
+    if (reporter.count > 0) {
+        std::cout << "Exported with " << reporter.count << " problem(s) to " << settings.target.string() << '\n';
+        return kExitWrittenWithProblems;
+    }
+    std::cout << "Exported to " << settings.target.string() << '\n';
+    return 0;
+}
+
+}  // namespace glimmora::cli
+
+#endif  // GLIMMORA_HAS_PLAYER

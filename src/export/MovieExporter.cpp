@@ -1,0 +1,194 @@
+#include "export/MovieExporter.h"
+
+#include "export/AvMovieWriter.h"
+#include "export/ExportError.h"
+#include "export/GifPalette.h"
+#include "export/MovieFrames.h"
+#include "export/MoviePage.h"
+#include "export/StagedFile.h"
+#include "export/WebPWriter.h"
+#include "export/WebPlayer.h"
+
+#include <fstream>
+#include <list>
+
+namespace glimmora::exporting {
+namespace {
+
+// Steps through an export's work, asking the listener after each.
+class Steps {
+public:
+    Steps(ExportProgress* progress, int total) : progress_(progress), total_(std::max(1, total)) {}
+    void Done()
+    {
+        ++done_;
+        if (progress_ && !progress_->Step(std::min(done_, total_), total_)) throw ExportCancelled();
+    }
+    void Start()
+    {
+        if (progress_ && !progress_->Step(0, total_)) throw ExportCancelled();
+    }
+
+private:
+    ExportProgress* progress_;
+    int total_;
+    int done_ = 0;
+};
+
+// The sequence's file of `frame`: "%d" in the file name becomes its number.
+std::filesystem::path SequenceName(const std::filesystem::path& pattern, int frame)
+{
+    std::string name = pattern.filename().string();
+    name.replace(name.find("%d"), 2, std::to_string(frame));
+    return pattern.parent_path() / name;
+}
+
+void WriteVideo(const ExportMovie& movie, const ExportSettings& settings, const ExportPlan& plan, Steps& steps)
+{
+    MovieFrames frames(movie.movie, plan);
+    StagedFile file(settings.target);
+    AvMovieWriter writer(settings.format, file, plan, settings.quality, settings.loopCount, frames.HasSounds());
+    for (int i = 0; i < frames.FrameCount(); ++i) {
+        writer.AddFrame(frames.Image(i));
+        if (frames.HasSounds()) writer.AddSound(frames.NextSound());
+        steps.Done();
+    }
+    writer.Finish();
+    file.Commit();
+    steps.Done();
+}
+
+// Two passes: the palette from every frame, then the frames on it.
+void WriteGif(const ExportMovie& movie, const ExportSettings& settings, const ExportPlan& plan, Steps& steps)
+{
+    GifPalette palette(settings.quality);
+    {
+        MovieFrames frames(movie.movie, plan);
+        for (int i = 0; i < frames.FrameCount(); ++i) {
+            palette.Add(frames.Image(i));
+            steps.Done();
+        }
+    }
+    palette.Choose();
+    MovieFrames frames(movie.movie, plan);
+    StagedFile file(settings.target);
+    AvMovieWriter writer(ExportFormat::Gif, file, plan, settings.quality, settings.loopCount, false);
+    std::vector<uint8_t> indices;
+    for (int i = 0; i < frames.FrameCount(); ++i) {
+        palette.Map(frames.Image(i), indices);
+        writer.AddIndexedFrame(indices.data(), palette.Entries());
+        steps.Done();
+    }
+    writer.Finish();
+    file.Commit();
+    steps.Done();
+}
+
+void WriteWebP(const ExportMovie& movie, const ExportSettings& settings, const ExportPlan& plan, Steps& steps)
+{
+    MovieFrames frames(movie.movie, plan);
+    StagedFile file(settings.target);
+    WebPWriter writer(file, plan, settings.quality, settings.loopCount);
+    for (int i = 0; i < frames.FrameCount(); ++i) {
+        writer.AddFrame(frames.Image(i));
+        steps.Done();
+    }
+    writer.Finish();
+    file.Commit();
+    steps.Done();
+}
+
+// Every file is staged; all are renamed once all are written.
+void WritePngSequence(const ExportMovie& movie, const ExportSettings& settings, const ExportPlan& plan,
+                      Steps& steps)
+{
+    MovieFrames frames(movie.movie, plan);
+    std::list<StagedFile> files;
+    for (int i = 0; i < frames.FrameCount(); ++i) {
+        StagedFile& file = files.emplace_back(SequenceName(settings.target, plan.firstFrame + i));
+        if (!frames.Image(i).save(QString::fromStdString(file.Path().string()), "PNG"))
+            throw ExportError("Cannot write \"" + file.Target().string() + "\".");
+        steps.Done();
+    }
+    for (StagedFile& file : files) file.Commit();
+    steps.Done();
+}
+
+void WritePage(const ExportMovie& movie, const ExportSettings& settings, const ExportPlan& plan,
+               const std::filesystem::path& webPlayer, Steps& steps)
+{
+    if (movie.swf.empty()) throw ExportError("The web page needs the movie's SWF file.");
+    const WebPlayer player = LoadWebPlayer(webPlayer);
+    steps.Done();
+    MoviePageOptions options;
+    options.title = movie.name;
+    options.size = plan.size;
+    if (movie.movie->background) {
+        const swf::Rgba c = *movie.movie->background;
+        options.background = (uint32_t(c.r) << 16) | (uint32_t(c.g) << 8) | c.b;
+    }
+    const std::string page = MakeMoviePage(player, movie.swf, options);
+    steps.Done();
+    StagedFile file(settings.target);
+    {
+        std::ofstream out(file.Path(), std::ios::binary | std::ios::trunc);
+        out.write(page.data(), std::streamsize(page.size()));
+        out.close();
+        if (!out) throw ExportError("Cannot write \"" + settings.target.string() + "\": the disk refused the data.");
+    }
+    file.Commit();
+    steps.Done();
+}
+
+}  // namespace
+
+std::filesystem::path WebPlayerFolder(const std::filesystem::path& programFolder)
+{
+    return programFolder / "ruffle";
+}
+
+void ExportMovieFile(const ExportMovie& movie, const ExportSettings& settings, ExportProgress* progress,
+                     const std::filesystem::path& webPlayer)
+{
+    if (!movie.movie) throw ExportError("There is no movie to export.");
+    const ExportPlan plan = PlanExport(*movie.movie, settings);
+    const int frames = plan.FrameCount();
+    switch (settings.format) {
+    case ExportFormat::Mp4:
+    case ExportFormat::WebM:
+    case ExportFormat::Apng: {
+        Steps steps(progress, frames + 1);
+        steps.Start();
+        WriteVideo(movie, settings, plan, steps);
+        break;
+    }
+    case ExportFormat::Gif: {
+        Steps steps(progress, 2 * frames + 1);
+        steps.Start();
+        WriteGif(movie, settings, plan, steps);
+        break;
+    }
+    case ExportFormat::WebP: {
+        Steps steps(progress, frames + 1);
+        steps.Start();
+        WriteWebP(movie, settings, plan, steps);
+        break;
+    }
+    case ExportFormat::PngSequence: {
+        if (!HasFrameNumber(settings.target.filename().string()))
+            throw ExportError("The name \"" + settings.target.string() + "\" needs %d for the frame number.");
+        Steps steps(progress, frames + 1);
+        steps.Start();
+        WritePngSequence(movie, settings, plan, steps);
+        break;
+    }
+    case ExportFormat::Html: {
+        Steps steps(progress, 3);
+        steps.Start();
+        WritePage(movie, settings, plan, webPlayer, steps);
+        break;
+    }
+    }
+}
+
+}  // namespace glimmora::exporting

@@ -10,10 +10,11 @@ namespace glimmora {
 class IObjectListHook {
 public:
     virtual ~IObjectListHook() = default;
-    // Appends a node with this name at the end of the tree.
+    // Adds a node for the object of this name, which is already in the
+    // document, at the place the tree's order gives it.
     virtual void AppendNode(const std::string& name) = 0;
-    // Gives the tree the keyboard focus and selects its last node, which
-    // opens that object in its editor.
+    // Gives the tree the keyboard focus and selects the node added last,
+    // which opens that object in its editor.
     virtual void SelectLastNode() = 0;
     // The text of the selected node; nothing when no node is selected.
     virtual std::optional<std::string> SelectedName() const = 0;

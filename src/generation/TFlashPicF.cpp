@@ -12,7 +12,6 @@ namespace glimmora {
 void TFlashPicF::AddNew(int startFrame)
 {
     TFlashObj::AddNew(startFrame);
-    if (ObjectList) ObjectList->AppendNode(ObjName);
 
     const IXMLObj obj = BoundMovie(Document).Obj().Add();
     obj.SetObjName(ObjName);
@@ -28,7 +27,10 @@ void TFlashPicF::AddNew(int startFrame)
     pic.SetHeight(0);
     pic.SetEffectName("-- None --");
 
-    if (ObjectList) ObjectList->SelectLastNode();
+    if (ObjectList) {
+        ObjectList->AppendNode(ObjName);
+        ObjectList->SelectLastNode();
+    }
 }
 
 void TFlashPicF::Generate(int index)
@@ -111,7 +113,6 @@ void TFlashPicF::StoreFromEditor()
         pic.SetEffectName(EffectName);
         obj.SetStartTime(StartTime);
         obj.SetEndTime(EndTime);
-        obj.SetLayer(Layer);
     });
 }
 

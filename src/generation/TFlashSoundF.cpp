@@ -12,7 +12,6 @@ namespace glimmora {
 void TFlashSoundF::AddNew(int startFrame)
 {
     TFlashObj::AddNew(startFrame);
-    if (ObjectList) ObjectList->AppendNode(ObjName);
 
     const IXMLObj obj = BoundMovie(Document).Obj().Add();
     obj.SetObjName(ObjName);
@@ -22,7 +21,10 @@ void TFlashSoundF::AddNew(int startFrame)
     obj.SetObjTypeName("Sound");
     obj.ObjType().ObjSound().SetContent("");
 
-    if (ObjectList) ObjectList->SelectLastNode();
+    if (ObjectList) {
+        ObjectList->AppendNode(ObjName);
+        ObjectList->SelectLastNode();
+    }
 }
 
 void TFlashSoundF::Generate(int index)

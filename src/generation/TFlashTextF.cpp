@@ -30,7 +30,6 @@ std::optional<int> ParseFontSize(const std::string& text)
 void TFlashTextF::AddNew(int startFrame)
 {
     TFlashObj::AddNew(startFrame);
-    if (ObjectList) ObjectList->AppendNode(ObjName);
 
     const IXMLObj obj = BoundMovie(Document).Obj().Add();
     obj.SetObjName(ObjName);
@@ -55,7 +54,10 @@ void TFlashTextF::AddNew(int startFrame)
     text.SetExAlpha(0);
     text.SetExSpeed(9);
 
-    if (ObjectList) ObjectList->SelectLastNode();
+    if (ObjectList) {
+        ObjectList->AppendNode(ObjName);
+        ObjectList->SelectLastNode();
+    }
 }
 
 void TFlashTextF::Generate(int index)
@@ -140,7 +142,6 @@ void TFlashTextF::StoreFromEditor()
     const std::optional<std::string> selected = ObjectList ? ObjectList->SelectedName() : std::nullopt;
     StoreIntoSelected(BoundMovie(Document), selected, "Text", [this](const IXMLObj& obj) {
         const IXMLObjText text = obj.ObjType().ObjText();
-        obj.SetLayer(Layer);
         text.SetContent(EncodeUtf8(Content));
         text.SetFontName(FontName);
         text.SetFontSize(FontSize);

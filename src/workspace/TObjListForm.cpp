@@ -11,6 +11,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <system_error>
 
@@ -97,21 +99,27 @@ TObjListForm::TObjListForm(QWidget* owner, QWidget* panel, TVuzozUzev* builder)
 
 TObjListForm::~TObjListForm() = default;
 
+QTreeWidgetItem* TObjListForm::NewEntry(const std::string& name) {
+    auto* item = new QTreeWidgetItem({QString::fromStdString(name)});
+    item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled);
+    return item;
+}
+
 void TObjListForm::RefreshObjList() {
     movie_ = GetMovie(xmlDoc_);
     if (builder_) builder_->SetDocument(&movie_);
     filling_ = true;
     tree_->clear();
+    added_ = nullptr;
+    // By ascending Layer; objects of one Layer keep their document order, so
+    // that a refill never shuffles entries the user did not move.
     const IXMLObjList objects = movie_.Obj();
     std::vector<int> layers;  // Layer of each entry, top to bottom
     for (int i = 0; i < objects.Count(); ++i) {
         const IXMLObj obj = objects.Items(i);
         const int layer = obj.Layer();
-        int row = 0;
-        while (row < int(layers.size()) && layers[row] < layer) ++row;
-        auto* item = new QTreeWidgetItem({QString::fromStdString(obj.ObjName())});
-        item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled);
-        tree_->insertTopLevelItem(row, item);
+        const int row = int(std::upper_bound(layers.begin(), layers.end(), layer) - layers.begin());
+        tree_->insertTopLevelItem(row, NewEntry(obj.ObjName()));
         layers.insert(layers.begin() + row, layer);
     }
     tree_->setCurrentItem(nullptr);
@@ -164,6 +172,8 @@ void TObjListForm::DeleteObj() {
         tree_->setFocus();
         const int row = index == 0 ? 0 : index - 1;
         if (QTreeWidgetItem* item = tree_->topLevelItem(row)) tree_->setCurrentItem(item);
+        // The preview must not go on showing an object that is gone.
+        if (builder_) builder_->BuildMovie();
     } catch (const std::exception& error) {
         ShowErrorBox(this, error);
     }
@@ -198,7 +208,11 @@ void TObjListForm::DropOnto(QTreeWidgetItem* target) {
         tree_->setCurrentItem(item);
         filling_ = false;
         SetSelectedLayerToRow();
+        const std::string dragged = item->text(0).toStdString();
         RefreshObjList();
+        // The dragged object stays the one the editors store into.
+        const auto found = tree_->findItems(QString::fromStdString(dragged), Qt::MatchExactly);
+        if (!found.isEmpty()) tree_->setCurrentItem(found.front());
     } catch (const std::exception& error) {
         filling_ = false;
         ShowErrorBox(this, error);
@@ -265,15 +279,25 @@ void TObjListForm::ItemEdited(QTreeWidgetItem* item) {
 }
 
 void TObjListForm::AppendNode(const std::string& name) {
-    auto* item = new QTreeWidgetItem({QString::fromStdString(name)});
-    item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled);
-    tree_->addTopLevelItem(item);
+    // The object is the document's last: it goes below every entry whose
+    // Layer is not greater than its own, where a refill would put it.
+    const int index = FindByName(name);
+    const int layer = index >= 0 ? movie_.Obj().Items(index).Layer() : INT_MAX;
+    int row = tree_->topLevelItemCount();
+    while (row > 0) {
+        const int above = FindByName(tree_->topLevelItem(row - 1)->text(0).toStdString());
+        if (above < 0 || movie_.Obj().Items(above).Layer() <= layer) break;
+        --row;
+    }
+    added_ = NewEntry(name);
+    tree_->insertTopLevelItem(row, added_);
 }
 
 void TObjListForm::SelectLastNode() {
     tree_->setFocus();
-    const int count = tree_->topLevelItemCount();
-    if (count > 0) tree_->setCurrentItem(tree_->topLevelItem(count - 1));
+    QTreeWidgetItem* item = added_;
+    if (!item && tree_->topLevelItemCount() > 0) item = tree_->topLevelItem(tree_->topLevelItemCount() - 1);
+    if (item) tree_->setCurrentItem(item);
 }
 
 std::optional<std::string> TObjListForm::SelectedName() const {

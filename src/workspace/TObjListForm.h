@@ -63,6 +63,7 @@ protected:
 private:
     int FindSelected() const;  // document position of the selected entry's object, or -1
     int FindByName(const std::string& name) const;
+    static QTreeWidgetItem* NewEntry(const std::string& name);
     void SetSelectedLayerToRow();
     void ItemEdited(QTreeWidgetItem* item);
 
@@ -72,6 +73,7 @@ private:
     IXMLMovie movie_;
     QTreeWidget* tree_ = nullptr;
     QMenu* popup_ = nullptr;
+    QTreeWidgetItem* added_ = nullptr;  // the entry of the object added last, until the next refill
     std::string editedFrom_;  // the entry's text when an in-place edit began
     bool filling_ = false;
 };

@@ -30,7 +30,7 @@ TEST_F(MainWindowTest, SaveOpenRoundTripKeepsDocumentAndMovie) {
     ASSERT_TRUE(window->FileClose());
     window->OpenFile(QString::fromStdString((dir / "out" / "show.gmr").string()));
     ASSERT_NE(window->Builder(), nullptr);
-    EXPECT_EQ(ObjectListTexts(), (std::vector<std::string>{"Text_2", "Text_1"}));
+    EXPECT_EQ(ObjectListTexts(), (std::vector<std::string>{"Text_1", "Text_2"}));
     EXPECT_FALSE(window->Modified());
     window->Action("FileSave")->trigger();
     EXPECT_EQ(ReadFile(dir / "out" / "show.gmr"), document);

@@ -10,6 +10,8 @@
 #include "export/WebPlayer.h"
 
 #include <fstream>
+#include <functional>
+#include <future>
 #include <list>
 
 namespace glimmora::exporting {
@@ -35,6 +37,24 @@ private:
     int done_ = 0;
 };
 
+// Visits the frames in order, drawing the next one while `visit` encodes the
+// one before: the renderer and the encoder work side by side.
+void ForEachImage(MovieFrames& frames, const std::function<void(int, const QImage&)>& visit)
+{
+    std::future<QImage> next = std::async(std::launch::async, [&frames] { return frames.Image(0); });
+    for (int i = 0; i < frames.FrameCount(); ++i) {
+        const QImage image = next.get();
+        if (i + 1 < frames.FrameCount())
+            next = std::async(std::launch::async, [&frames, i] { return frames.Image(i + 1); });
+        try {
+            visit(i, image);
+        } catch (...) {
+            if (next.valid()) next.wait();  // the renderer must be done before it goes
+            throw;
+        }
+    }
+}
+
 // The sequence's file of `frame`: "%d" in the file name becomes its number.
 std::filesystem::path SequenceName(const std::filesystem::path& pattern, int frame)
 {
@@ -48,11 +68,11 @@ void WriteVideo(const ExportMovie& movie, const ExportSettings& settings, const 
     MovieFrames frames(movie.movie, plan);
     StagedFile file(settings.target);
     AvMovieWriter writer(settings.format, file, plan, settings.quality, settings.loopCount, frames.HasSounds());
-    for (int i = 0; i < frames.FrameCount(); ++i) {
-        writer.AddFrame(frames.Image(i));
+    ForEachImage(frames, [&](int, const QImage& image) {
+        writer.AddFrame(image);
         if (frames.HasSounds()) writer.AddSound(frames.NextSound());
         steps.Done();
-    }
+    });
     writer.Finish();
     file.Commit();
     steps.Done();
@@ -64,21 +84,21 @@ void WriteGif(const ExportMovie& movie, const ExportSettings& settings, const Ex
     GifPalette palette(settings.quality);
     {
         MovieFrames frames(movie.movie, plan);
-        for (int i = 0; i < frames.FrameCount(); ++i) {
-            palette.Add(frames.Image(i));
+        ForEachImage(frames, [&](int, const QImage& image) {
+            palette.Add(image);
             steps.Done();
-        }
+        });
     }
     palette.Choose();
     MovieFrames frames(movie.movie, plan);
     StagedFile file(settings.target);
     AvMovieWriter writer(ExportFormat::Gif, file, plan, settings.quality, settings.loopCount, false);
     std::vector<uint8_t> indices;
-    for (int i = 0; i < frames.FrameCount(); ++i) {
-        palette.Map(frames.Image(i), indices);
+    ForEachImage(frames, [&](int, const QImage& image) {
+        palette.Map(image, indices);
         writer.AddIndexedFrame(indices.data(), palette.Entries());
         steps.Done();
-    }
+    });
     writer.Finish();
     file.Commit();
     steps.Done();
@@ -89,10 +109,10 @@ void WriteWebP(const ExportMovie& movie, const ExportSettings& settings, const E
     MovieFrames frames(movie.movie, plan);
     StagedFile file(settings.target);
     WebPWriter writer(file, plan, settings.quality, settings.loopCount);
-    for (int i = 0; i < frames.FrameCount(); ++i) {
-        writer.AddFrame(frames.Image(i));
+    ForEachImage(frames, [&](int, const QImage& image) {
+        writer.AddFrame(image);
         steps.Done();
-    }
+    });
     writer.Finish();
     file.Commit();
     steps.Done();
@@ -104,12 +124,12 @@ void WritePngSequence(const ExportMovie& movie, const ExportSettings& settings, 
 {
     MovieFrames frames(movie.movie, plan);
     std::list<StagedFile> files;
-    for (int i = 0; i < frames.FrameCount(); ++i) {
+    ForEachImage(frames, [&](int i, const QImage& image) {
         StagedFile& file = files.emplace_back(SequenceName(settings.target, plan.firstFrame + i));
-        if (!frames.Image(i).save(QString::fromStdString(file.Path().string()), "PNG"))
+        if (!image.save(QString::fromStdString(file.Path().string()), "PNG"))
             throw ExportError("Cannot write \"" + file.Target().string() + "\".");
         steps.Done();
-    }
+    });
     for (StagedFile& file : files) file.Commit();
     steps.Done();
 }

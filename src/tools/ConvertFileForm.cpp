@@ -40,7 +40,8 @@ std::filesystem::path PathOf(const QLineEdit& edit)
 ConvertFileForm::ConvertFileForm(QWidget* owner, const Texts& texts)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      failure_(texts.failure)
+      failure_(texts.failure),
+      extension_(texts.extension)
 {
     setObjectName(texts.objectName);
     setWindowTitle(texts.caption);
@@ -54,19 +55,39 @@ ConvertFileForm::ConvertFileForm(QWidget* owner, const Texts& texts)
     AddLabel(this, "Label3", texts.targetLabel, QRect(16, 64, editLeft - 20, 17));
     target_ = AddEdit(this, texts.targetEdit, QRect(editLeft, 60, editWidth, 23));
 
+    const int buttonTop = texts.clientSize.height() - 31;
     ok_ = new QPushButton("OK", this);
     ok_->setObjectName("OK");
-    ok_->setGeometry((width - 75) / 2, texts.clientSize.height() - 31, 75, 25);
+    ok_->setGeometry(width / 2 - 80, buttonTop, 75, 25);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &ConvertFileForm::OKClick);
+    cancel_ = new QPushButton("Cancel", this);
+    cancel_->setObjectName("Cancel");
+    cancel_->setGeometry(width / 2 + 5, buttonTop, 75, 25);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool ConvertFileForm::MayWrite(const std::filesystem::path& source, const std::filesystem::path& target)
+{
+    const std::filesystem::path file =
+        target.empty() && !source.empty() ? std::filesystem::path(source).replace_extension(extension_) : target;
+    std::error_code error;
+    if (file.empty() || !std::filesystem::exists(file, error) || std::filesystem::equivalent(file, source, error))
+        return true;  // nothing to replace, or the conversion refuses it itself
+    const QString question =
+        QStringLiteral("The file \"%1\" already exists.\nDo you want to replace it?").arg(QString::fromStdString(file.string()));
+    return MessageBoxes::Ask(this, question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void ConvertFileForm::OKClick()
 {
+    const std::filesystem::path source = PathOf(*source_);
+    const std::filesystem::path target = PathOf(*target_);
+    if (!MayWrite(source, target)) return;
     bool converted = false;
     try {
         WaitCursor busy;
-        converted = Convert(PathOf(*source_), PathOf(*target_));
+        converted = Convert(source, target);
     } catch (const std::exception& error) {
         ShowErrorBox(this, error);
         return;

@@ -6,8 +6,8 @@ namespace glimmora {
 
 TExeToSwfForm::TExeToSwfForm(QWidget* owner)
     : ConvertFileForm(owner, {"ExeToSwfForm", "Convert Exe To Swf", QSize(342, 120), "Convert Exe To Swf:",
-                              "Source file(.exe):", "Taget file(.swf):", "SourceExe", "TargetSwf",
-                              "Unknown type of executable flash file!"})
+                              "Source file (.exe):", "Target file (.swf):", "SourceExe", "TargetSwf",
+                              "Unknown type of executable flash file!", ".swf"})
 {
 }
 

@@ -6,8 +6,8 @@ namespace glimmora {
 
 TSwfToExeForm::TSwfToExeForm(QWidget* owner, std::filesystem::path player)
     : ConvertFileForm(owner, {"SwfToExeForm", "Convert Swf To Exe", QSize(343, 122), "Convert Swf To Exe:",
-                              "Source file(.swf):", "Taget file(.exe):", "SourceSwf", "TargetExe",
-                              "Something error!"}),
+                              "Source file (.swf):", "Target file (.exe):", "SourceSwf", "TargetExe",
+                              "Something error!", ".exe"}),
       player_(std::move(player))
 {
 }

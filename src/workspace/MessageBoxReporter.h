@@ -4,6 +4,7 @@
 // may also give an editor a collecting reporter of its own.
 
 #include "objects/ErrorReporter.h"
+#include "widgets/ErrorBox.h"
 
 #include <exception>
 
@@ -35,7 +36,7 @@ void RunGuarded(IErrorReporter& reporter, Handler&& handler)
     try {
         handler();
     } catch (const std::exception& error) {
-        reporter.ShowError(error.what());
+        reporter.ShowError(ErrorText(error));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "settings/LanguageSwitch.h"
 #include "swf/encoder/EncoderService.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/PlaySlider.h"
 #include "workspace/PreviewAdapter.h"
 #include "workspace/TBackgroundForm.h"
@@ -127,6 +128,9 @@ void TMainForm::CreateLayout() {
     flash_->setObjectName("ShockwaveFlash");
     flash_->SetAudioEnabled(qEnvironmentVariableIsEmpty("GLIMMORA_NO_AUDIO"));
     flash_->installEventFilter(this);
+    // A movie the player refuses leaves the preview blank: say why.
+    connect(flash_, &TShockwaveFlash::movieError, this,
+            [this](const QString& message) { MessageBoxes::Error(this, message); });
     column->addWidget(flash_, 1);
     auto* panelSP = new QWidget(panelMain_);
     panelSP->setObjectName("PanelSP");

@@ -1,7 +1,10 @@
 #pragma once
-// The base path of this instance's unsaved project. Two running instances
-// never share one working copy: the first takes <temp>/Untitled and holds a
-// lock file beside it; another one falls back to <temp>/Untitled-<pid>.
+// The base path of this instance's unsaved project, in a folder of its own:
+// the working copy, the working movie and the pictures and sounds of an
+// untitled project (Pic_1.jpg, Sound_1.wav, test.wav) live there, so two
+// running instances never write each other's files. The first instance takes
+// <temp>/Glimmora-Untitled and holds a lock file beside it; another one falls
+// back to <temp>/Glimmora-Untitled-<pid>. The base is <folder>/Untitled.
 
 #include <QLockFile>
 
@@ -12,7 +15,8 @@ namespace glimmora {
 
 class WorkingBase {
 public:
-    // Takes a working base in `tempDir` and keeps it locked for this object's lifetime.
+    // Takes a working folder in `tempDir` (creating it) and keeps it locked
+    // for this object's lifetime.
     explicit WorkingBase(const std::filesystem::path& tempDir);
     ~WorkingBase();
 

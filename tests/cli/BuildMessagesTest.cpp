@@ -30,6 +30,17 @@ std::string SoundXml(const std::string& name)
            "<ObjType><ObjSound><Content>tune.wav</Content></ObjSound></ObjType></Obj>";
 }
 
+// A RIFF WAVE file of PCM silence.
+std::string Wave(uint32_t rate, uint16_t channels, uint16_t bits)
+{
+    const auto u16 = [](uint16_t v) { return std::string{char(v & 0xFF), char(v >> 8)}; };
+    const auto u32 = [&](uint32_t v) { return u16(uint16_t(v & 0xFFFF)) + u16(uint16_t(v >> 16)); };
+    const std::string data(400, '\0');
+    const uint16_t block = uint16_t(channels * bits / 8);
+    return "RIFF" + u32(uint32_t(36 + data.size())) + "WAVEfmt " + u32(16) + u16(1) + u16(channels) + u32(rate) +
+           u32(rate * block) + u16(block) + u16(bits) + "data" + u32(uint32_t(data.size())) + data;
+}
+
 std::string WithStart(std::string xml, int start)
 {
     return std::regex_replace(xml, std::regex("<StartTime>0</StartTime>"),
@@ -48,10 +59,13 @@ TEST(CliBuildMessages, OneLinePerProblemNamingTheProjectAndTheObject)
     TempDir dir;
     const auto project = dir / "show.gmr";
     WriteFile(dir / "Sound_2.wav", "ID3\x03 this is an MP3 file");
+    WriteFile(dir / "Sound_3.wav", Wave(48000, 1, 16));
+    WriteFile(dir / "Sound_4.wav", "");
     WriteFile(project, MovieXml(StaticPictureXml("Pic_1", 0, 0, 10, 10) + StaticPictureXml("Pic_2", 0, 0, 10, 10) +
                                 StaticTextXml("Long", std::string(130, 'a'), 0, 0) +
                                 StaticTextXml("Odd", "odd", 0, 0, "255", "Spin Around") + SoundXml("Sound_1") +
-                                SoundXml("Sound_2") + StaticTextXml("Shown", "shown", 0, 0)));
+                                SoundXml("Sound_2") + SoundXml("Sound_3") + SoundXml("Sound_4") +
+                                StaticTextXml("Shown", "shown", 0, 0)));
     const ProcessResult run = RunCli({"build", project.string()});
     EXPECT_EQ(run.exitCode, 3) << run.err;
 
@@ -65,9 +79,13 @@ TEST(CliBuildMessages, OneLinePerProblemNamingTheProjectAndTheObject)
         at + "Sound_1: The sound file is missing (" + folder + "Sound_1.wav)",
         at + "Sound_2: Please select a sound file with 16Bits mono format! (Sound file \"" + folder +
             "Sound_2.wav\" is an MP3 file, not a WAV file)",
+        at + "Sound_3: Please select a sound file with 16Bits mono format! (Sound file \"" + folder +
+            "Sound_3.wav\" has a sample rate of 48000 Hz; only 5512, 11025, 22050 and 44100 Hz can be used)",
+        at + "Sound_4: Please select a sound file with 16Bits mono format! (Sound file \"" + folder +
+            "Sound_4.wav\" is empty)",
     };
     EXPECT_EQ(Lines(run.err), expected);
-    EXPECT_NE(run.out.find("Movie written with 6 problem(s)"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Movie written with 8 problem(s)"), std::string::npos) << run.out;
     EXPECT_EQ(CountTexts(swf::DecodeMovieFile((dir / "show.swf").string())), 1) << "the shown text is in the movie";
 }
 

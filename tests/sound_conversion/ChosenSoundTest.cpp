@@ -1,7 +1,10 @@
 #include "effects/sound/conversion/ChosenSound.h"
 
 #include "SoundFixtures.h"
+#include "support/ProjectFixtures.h"
 #include "support/TempDir.h"
+
+#include "swf/encoder/WaveInspector.h"
 
 #include <gtest/gtest.h>
 
@@ -89,12 +92,27 @@ TEST_F(ChosenSoundTest, ANewChoiceReplacesTheObjectsEarlierSound)
     test::WriteSineWave(dir / "first.wav", Sine(11025, 1, 8));
     test::WriteSineWave(dir / "second.wav", Sine(48000, 2, 24));
     ASSERT_TRUE(Choose(dir / "first.wav").Converted());
-    ExpectObjectSound(8, 1.0);
+    ExpectObjectSound(16, 1.0);
 
     const SoundConversionResult result = Choose(dir / "second.wav");
     ASSERT_TRUE(result.Converted()) << result.message;
     EXPECT_EQ(result.content, (dir / "second.wav").string());
-    ExpectObjectSound(24, 1.0);
+    ExpectObjectSound(16, 1.0);
+}
+
+// The movie takes only 16-bit sounds: a choice of any sample size becomes
+// one that every later build can use.
+TEST_F(ChosenSoundTest, EverySampleSizeBecomesASoundTheMovieTakes)
+{
+    for (int bits : {8, 16, 24, 32}) {
+        SCOPED_TRACE(bits);
+        const auto source = dir / ("tone" + std::to_string(bits) + ".wav");
+        test::WriteSineWave(source, Sine(48000, 1, bits));
+        ASSERT_TRUE(Choose(source).Converted());
+        ExpectObjectSound(16, 1.0);
+        const std::string bytes = test::ReadFile(objectWave);
+        EXPECT_NO_THROW(swf::ParseWave(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), "Sound_1.wav"));
+    }
 }
 
 TEST_F(ChosenSoundTest, AnMp3IsDecodedAndRecordedAsTheTemporaryWave)

@@ -181,8 +181,8 @@ TEST_P(SoundChoice, BecomesTheObjectsMono22kWaveAndIsRecorded)
 
 INSTANTIATE_TEST_SUITE_P(Files, SoundChoice,
                          ::testing::Values(ChoiceCase{"stereo44k16bit", {44100, 2, SF_FORMAT_PCM_16, 2.0}, SF_FORMAT_PCM_16},
-                                           ChoiceCase{"mono8k8bit", {8000, 1, SF_FORMAT_PCM_U8, 1.0}, SF_FORMAT_PCM_U8},
-                                           ChoiceCase{"stereo48k8bit", {48000, 2, SF_FORMAT_PCM_U8, 1.0}, SF_FORMAT_PCM_U8},
+                                           ChoiceCase{"mono8k8bit", {8000, 1, SF_FORMAT_PCM_U8, 1.0}, SF_FORMAT_PCM_16},
+                                           ChoiceCase{"stereo48k8bit", {48000, 2, SF_FORMAT_PCM_U8, 1.0}, SF_FORMAT_PCM_16},
                                            ChoiceCase{"mono22k16bit", {22050, 1, SF_FORMAT_PCM_16, 1.0}, SF_FORMAT_PCM_16}),
                          [](const auto& info) { return std::string(info.param.what); });
 
@@ -267,7 +267,7 @@ TEST_F(SoundEditorTest, AnMp3RecordsTheDecodedTemporaryWave)
     ASSERT_TRUE(Choose(mp3)) << ::testing::PrintToString(MessageTexts());
 
     EXPECT_EQ(ContentEdit().text().toStdString(), TemporarySoundFile().string());
-    EXPECT_EQ(Recorded(), (temp / "test.wav").string());
+    EXPECT_EQ(Recorded(), (dir / "test.wav").string()) << "in the untitled project's own folder";
     const WaveInfo wave = Inspect(ObjectWave());
     EXPECT_EQ(wave.channels, 1);
     EXPECT_EQ(wave.rate, 22050);

@@ -6,6 +6,8 @@
 #include "support/ProjectFixtures.h"
 #include "support/TestPaths.h"
 #include "workspace/WorkingBase.h"
+#include "document/ProjectFiles.h"
+#include "effects/sound/conversion/ChosenSound.h"
 
 #include <QDeadlineTimer>
 #include <QProcess>
@@ -25,8 +27,8 @@ TEST_F(MainWindowTest, StartsWithAnUntitledBlankMovieAndCaptionsItsFrames) {
     ASSERT_GE(frames, 1);
     EXPECT_EQ(window->windowTitle().toStdString(),
               "Glimmora 3.5 - Untitled.gmr (1/" + std::to_string(frames) + " Frames)");
-    EXPECT_EQ(window->Builder()->WorkingProject, temp / "Untitled.gmr");
-    EXPECT_TRUE(std::filesystem::exists(temp / "Untitled.swf"));
+    EXPECT_EQ(window->Builder()->WorkingProject, temp / "Glimmora-Untitled" / "Untitled.gmr");
+    EXPECT_TRUE(std::filesystem::exists(temp / "Glimmora-Untitled" / "Untitled.swf"));
 }
 
 // The toolbar's buttons show pictures without captions; the hint names each.
@@ -80,7 +82,7 @@ TEST_P(CommandStateTest, GroupsFollowTheState) {
     if (state == "swf") {
         Start();
         const std::filesystem::path movie = dir / "shown.swf";
-        std::filesystem::copy_file(temp / "Untitled.swf", movie);
+        std::filesystem::copy_file(temp / "Glimmora-Untitled" / "Untitled.swf", movie);
         window.reset();
         Start(QString::fromStdString(movie.string()));
         EXPECT_EQ(window->Builder(), nullptr);
@@ -188,17 +190,23 @@ TEST_F(MainWindowTest, TheLastOpenFolderIsRememberedForTheNextStart) {
     EXPECT_EQ(stored.value("Common/LastOpenDir").toString().toStdString(), (dir / "projects").string());
 }
 
+// Each instance's untitled project has a folder of its own, for its working
+// copy and for its pictures and sounds.
 TEST_F(MainWindowTest, TwoInstancesNeverShareAWorkingBase) {
     WorkingBase first(temp);
     WorkingBase second(temp);
-    EXPECT_EQ(first.Base(), temp / "Untitled");
-    EXPECT_NE(second.Base(), first.Base());
-    EXPECT_EQ(second.Base().parent_path(), temp);
+    EXPECT_EQ(first.Base(), temp / "Glimmora-Untitled" / "Untitled");
+    EXPECT_NE(second.Base().parent_path(), first.Base().parent_path());
+    EXPECT_EQ(second.Base().parent_path().parent_path(), temp);
+    EXPECT_TRUE(std::filesystem::is_directory(second.Base().parent_path()));
 
-    Start();  // a third: its working copy is none of the other two
-    EXPECT_NE(window->UntitledBase(), first.Base());
-    EXPECT_NE(window->UntitledBase(), second.Base());
-    EXPECT_EQ(window->Builder()->WorkingProject.parent_path(), temp);
+    Start();  // a third: its working folder is none of the other two
+    const auto folder = window->UntitledBase().parent_path();
+    EXPECT_NE(folder, first.Base().parent_path());
+    EXPECT_NE(folder, second.Base().parent_path());
+    EXPECT_EQ(window->Builder()->WorkingProject.parent_path(), folder);
+    EXPECT_EQ(TemporarySoundFile(), folder / "test.wav") << "chosen sounds are converted there too";
+    EXPECT_EQ(PictureFileOf(window->Builder()->BasePath, "Pic_1"), folder / "Pic_1.jpg") << "and pictures go there";
 }
 
 TEST_F(MainWindowTest, ASecondRunningProgramGetsAWorkingCopyOfItsOwn) {
@@ -211,12 +219,13 @@ TEST_F(MainWindowTest, ASecondRunningProgramGetsAWorkingCopyOfItsOwn) {
     first.start(QString::fromStdString((std::filesystem::path(GLIMMORA_PROGRAM_DIR) / "glimmora").string()), {});
     ASSERT_TRUE(first.waitForStarted(10000));
     QDeadlineTimer deadline(20000);
-    while (!std::filesystem::exists(temp / "Untitled.swf") && !deadline.hasExpired()) QThread::msleep(20);
-    ASSERT_TRUE(std::filesystem::exists(temp / "Untitled.swf"));
+    const auto firstFolder = temp / "Glimmora-Untitled";
+    while (!std::filesystem::exists(firstFolder / "Untitled.swf") && !deadline.hasExpired()) QThread::msleep(20);
+    ASSERT_TRUE(std::filesystem::exists(firstFolder / "Untitled.swf"));
 
     Start();  // this process is the second program
-    EXPECT_NE(window->UntitledBase(), temp / "Untitled");
-    EXPECT_EQ(window->Builder()->WorkingProject.parent_path(), temp);
+    EXPECT_NE(window->UntitledBase().parent_path(), firstFolder);
+    EXPECT_EQ(window->Builder()->WorkingProject.parent_path(), window->UntitledBase().parent_path());
     EXPECT_TRUE(std::filesystem::exists(window->Builder()->WorkingMovie));
     first.kill();
     first.waitForFinished(5000);
@@ -225,7 +234,7 @@ TEST_F(MainWindowTest, ASecondRunningProgramGetsAWorkingCopyOfItsOwn) {
 TEST_F(MainWindowTest, AWorkingBaseIsFreeAgainOnceReleased) {
     { WorkingBase first(temp); }
     WorkingBase again(temp);
-    EXPECT_EQ(again.Base(), temp / "Untitled");
+    EXPECT_EQ(again.Base(), temp / "Glimmora-Untitled" / "Untitled");
 }
 
 TEST_F(MainWindowTest, AboutNamesProductVersionAndMemory) {

@@ -96,7 +96,7 @@ TEST_F(OutputToolsTest, TheSwfToExeDialogShowsItsNamesAndConverts) {
         EXPECT_EQ(form.windowTitle(), "Convert Swf To Exe");
         EXPECT_EQ(form.size(), QSize(343, 122));
         const std::pair<const char*, const char*> labels[] = {
-            {"Label1", "Convert Swf To Exe:"}, {"Label2", "Source file(.swf):"}, {"Label3", "Taget file(.exe):"}};
+            {"Label1", "Convert Swf To Exe:"}, {"Label2", "Source file (.swf):"}, {"Label3", "Target file (.exe):"}};
         for (const auto& [name, text] : labels) {
             auto* label = form.findChild<QLabel*>(name);
             ASSERT_NE(label, nullptr) << name;
@@ -108,7 +108,9 @@ TEST_F(OutputToolsTest, TheSwfToExeDialogShowsItsNamesAndConverts) {
         auto* ok = form.findChild<QPushButton*>("OK");
         ASSERT_NE(ok, nullptr);
         EXPECT_EQ(ok->text(), "OK");
-        EXPECT_EQ(form.findChildren<QPushButton*>().size(), 1) << "no Cancel";
+        auto* cancel = form.findChild<QPushButton*>("Cancel");
+        ASSERT_NE(cancel, nullptr);
+        EXPECT_EQ(cancel->text(), "Cancel");
         ok->click();
         EXPECT_FALSE(form.isVisible()) << "OK closes the dialog";
     });
@@ -146,7 +148,7 @@ TEST_F(OutputToolsTest, TheExeToSwfDialogTakesTheMovieBackOrSaysItIsNoProjector)
             EXPECT_EQ(form.objectName(), "ExeToSwfForm");
             EXPECT_EQ(form.windowTitle(), "Convert Exe To Swf");
             EXPECT_EQ(form.size(), QSize(342, 120));
-            EXPECT_EQ(form.findChild<QLabel*>("Label3")->text(), "Taget file(.swf):");
+            EXPECT_EQ(form.findChild<QLabel*>("Label3")->text(), "Target file (.swf):");
             EXPECT_EQ(form.TargetSwf().text().toStdString(), fs::path(c.source).replace_extension(".swf").string());
             if (c.targetText) form.TargetSwf().setText(c.targetText);
             form.OK().click();
@@ -157,6 +159,63 @@ TEST_F(OutputToolsTest, TheExeToSwfDialogTakesTheMovieBackOrSaysItIsNoProjector)
     }
     fs::current_path(cwd);
     EXPECT_EQ(filters, std::vector<QString>(std::size(cases), "EXE file (*.exe)"));
+}
+
+// The projector of the open project proposes the project's own movie as the
+// target: replacing it takes the user's word, and Cancel converts nothing.
+TEST_F(OutputToolsTest, AnExistingTargetIsReplacedOnlyWhenTheUserSaysSo) {
+    StartProject();
+    const fs::path projector = dir / "show.exe";
+    WriteFile(projector, playerBytes + "FWS-inside" + kMarker + U32LE(10));
+    const fs::path movie = dir / "show.swf";
+    struct Case {
+        const char* name;
+        QMessageBox::StandardButton answer;  // NoButton: Cancel is clicked instead of OK
+        bool replaced;
+        bool stillOpen;
+    };
+    const Case cases[] = {
+        {"no", QMessageBox::No, false, true},
+        {"cancel", QMessageBox::NoButton, false, false},
+        {"yes", QMessageBox::Yes, true, false},
+    };
+    for (const Case& c : cases) {
+        WriteFile(movie, "the project's own movie");
+        boxes.clear();
+        answers = {c.answer};
+        files.push_back(QString::fromStdString(projector.string()));
+        bool stillOpen = false;
+        WithDialog<TExeToSwfForm>("FileExeToSwf", [&](TExeToSwfForm& form) {
+            EXPECT_EQ(form.TargetSwf().text().toStdString(), movie.string());
+            if (c.answer == QMessageBox::NoButton) form.Cancel().click();
+            else form.OK().click();
+            stillOpen = form.isVisible();
+        });
+        EXPECT_EQ(Bytes(movie), c.replaced ? "FWS-inside" : "the project's own movie") << c.name;
+        EXPECT_EQ(stillOpen, c.stillOpen) << c.name;
+        if (c.answer != QMessageBox::NoButton) {
+            ASSERT_GE(boxes.size(), 1u) << c.name;
+            EXPECT_EQ(boxes[0].kind, MessageBoxes::Kind::Question) << c.name;
+            EXPECT_TRUE(boxes[0].text.contains(QString::fromStdString(movie.string()))) << boxes[0].text.toStdString();
+        } else {
+            EXPECT_TRUE(boxes.empty()) << c.name;
+        }
+    }
+
+    // The other dialog asks the same, also for the name it makes of an empty target.
+    WriteFile(movie, "FWS-movie");
+    WriteFile(dir / "show-copy.exe", "an older projector");
+    fs::copy_file(movie, dir / "show-copy.swf");
+    boxes.clear();
+    answers = {QMessageBox::No};
+    files.push_back(QString::fromStdString((dir / "show-copy.swf").string()));
+    WithDialog<TSwfToExeForm>("FileSwfToExe", [&](TSwfToExeForm& form) {
+        form.TargetExe().setText("");
+        form.OK().click();
+    });
+    EXPECT_EQ(Bytes(dir / "show-copy.exe"), "an older projector");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].kind, MessageBoxes::Kind::Question);
 }
 
 TEST_F(OutputToolsTest, ProjectorFailuresAreReportedAndAnErrorKeepsTheDialogOpen) {

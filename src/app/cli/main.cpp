@@ -9,6 +9,7 @@
 
 #include <exception>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,9 @@ int main(int argc, char** argv)
         std::cerr << "glimmora-cli: " << e.what() << "\n\n";
         PrintUsage(std::cerr);
         return 2;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "glimmora-cli: there is not enough memory for this\n";
+        return 1;
     } catch (const std::exception& e) {
         std::cerr << "glimmora-cli: " << e.what() << '\n';
         return 1;

@@ -122,11 +122,8 @@ LaunchPlan DecideLaunch(const std::vector<std::string>& args, const std::string&
 
 std::vector<uint8_t> ReadPlannedMovie(const LaunchPlan& plan)
 {
-    if (plan.embedded) return ReadFileRange(plan.moviePath, plan.offset, plan.length);
-    std::error_code error;
-    const uint64_t size = std::filesystem::file_size(plan.moviePath, error);
-    if (error) throw std::runtime_error("Cannot open " + plan.moviePath);
-    return ReadFileRange(plan.moviePath, 0, size);
+    if (plan.embedded) return ReadMovieRange(plan.moviePath, plan.offset, plan.length);
+    return ReadMovieFile(plan.moviePath);
 }
 
 }  // namespace glimmora::player

@@ -13,6 +13,7 @@
 #include <QPainter>
 
 #include <exception>
+#include <new>
 
 namespace glimmora {
 
@@ -47,13 +48,11 @@ void TShockwaveFlash::SetMovie(const QString& movie)
     }
     std::vector<uint8_t> bytes;
     try {
-        uint64_t size = 0;
-        player::ReadFileTail(movie.toStdString(), 0, size);
-        bytes = player::ReadFileRange(movie.toStdString(), 0, size);
+        bytes = player::ReadMovieFile(movie.toStdString());
     } catch (const std::exception& error) {
         Unload();
         update();
-        emit movieError(QStringLiteral("%1: %2").arg(movie, QString::fromUtf8(error.what())));
+        emit movieError(QString::fromUtf8(error.what()));  // names the file
         return;
     }
     Load(std::move(bytes), movie);
@@ -70,6 +69,10 @@ bool TShockwaveFlash::Load(std::vector<uint8_t> bytes, const QString& name)
     std::shared_ptr<swf::DecodedMovie> decoded;
     try {
         decoded = std::make_shared<swf::DecodedMovie>(swf::DecodeMovie(bytes.data(), bytes.size()));
+    } catch (const std::bad_alloc&) {
+        update();
+        emit movieError(QStringLiteral("%1: there is not enough memory to show the movie").arg(name));
+        return false;
     } catch (const std::exception& error) {
         update();
         emit movieError(QStringLiteral("%1: %2").arg(name, QString::fromUtf8(error.what())));

@@ -6,6 +6,7 @@
 #include "swf/reader/TimelineReading.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 namespace glimmora::swf {
@@ -61,6 +62,12 @@ DecodedMovie DecodeMovie(const uint8_t* data, size_t size, const DecodeLimits& l
 }
 
 DecodedMovie DecodeMovieFile(const std::string& path, const DecodeLimits& limits) {
+    // A folder opens as a stream too; say what it is rather than its "size".
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) throw DecodeError("cannot open \"" + path + "\": no such file");
+    if (std::filesystem::is_directory(status)) throw DecodeError("\"" + path + "\" is a folder, not a movie");
+    if (!std::filesystem::is_regular_file(status)) throw DecodeError("\"" + path + "\" is not a regular file");
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file) throw DecodeError("cannot open \"" + path + "\"");
     std::streamoff length = file.tellg();

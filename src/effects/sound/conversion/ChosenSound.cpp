@@ -5,6 +5,7 @@
 #include "effects/sound/conversion/SoundDecoding.h"
 #include "effects/sound/conversion/SoundError.h"
 #include "effects/sound/conversion/WaveFile.h"
+#include "objects/TGlobalVars.h"
 
 #include <algorithm>
 #include <cctype>
@@ -44,9 +45,9 @@ SoundConversionResult Convert(std::string sourceName, const std::filesystem::pat
     if (wave.FormatTag() != kWaveFormatPcm)
         return Outcome(SoundConversionStatus::NotPcm, kSoundConversionError);
 
-    // Samples of an odd size (12 bits, say) are kept in their whole bytes.
-    const int bits = (wave.Format().bitsPerSample + 7) / 8 * 8;
-    const WaveFormatRecord target = BuildPcmFormat(bits, 1, kObjectSoundRate);
+    // Whatever the source's sample size, the object's sound is 16-bit: the
+    // only size the movie takes.
+    const WaveFormatRecord target = BuildPcmFormat(16, 1, kObjectSoundRate);
     wave.SetSelectionEnd(std::int64_t(wave.DataSize()) - 1);
     wave.OnProgress = progress;
     if (wave.ConvertToFile(temporary, target) == ConversionOutcome::Cancelled)
@@ -60,7 +61,10 @@ SoundConversionResult Convert(std::string sourceName, const std::filesystem::pat
 
 std::filesystem::path TemporarySoundFile()
 {
-    return TempFolder() / "test.wav";
+    // In this editor's own working folder, where another running editor
+    // never converts its sounds.
+    const std::string& untitled = GlobalVars().UntitledBase;
+    return (untitled.empty() ? TempFolder() : FolderOfBase(untitled)) / "test.wav";
 }
 
 SoundConversionResult ConvertChosenSound(const std::string& source, const std::filesystem::path& objectWaveFile,

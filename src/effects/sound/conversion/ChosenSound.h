@@ -1,7 +1,7 @@
 #pragma once
 // The conversion of a sound file the user chose: an MP3 is decoded first, the
-// PCM wave becomes mono, 22050 samples per second with the source's sample
-// size, and the result replaces the sound object's wave file.
+// PCM wave becomes 16-bit mono at 22050 samples per second (whatever its own
+// sample size), and the result replaces the sound object's wave file.
 
 #include "effects/sound/conversion/WaveProgress.h"
 
@@ -27,7 +27,8 @@ struct SoundConversionResult {
     bool Converted() const { return status == SoundConversionStatus::Converted; }
 };
 
-// TempFolder() / "test.wav": where every chosen sound is converted.
+// "test.wav" in the folder of this editor's untitled base (TempFolder() when
+// there is none): where every chosen sound is converted.
 std::filesystem::path TemporarySoundFile();
 
 // Converts `source` into the temporary sound file and moves it over

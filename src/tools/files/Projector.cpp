@@ -2,7 +2,7 @@
 
 #include "player/playback/ExecutableTrailer.h"
 #include "tools/files/PlayerWithMovie.h"
-#include "tools/files/ReplacingFile.h"
+#include "files/ReplacingFile.h"
 #include "tools/files/SourceFile.h"
 
 #include <cerrno>
@@ -36,7 +36,7 @@ bool ExeToSwf(const std::filesystem::path& source, const std::filesystem::path& 
     if (trailer.kind != player::TrailerResult::Kind::Found) return false;
 
     std::error_code error;
-    ReplacingFile out(swf, false, error);
+    files::ReplacingFile out(swf, false, error);
     if (!out.IsOpen()) {
         throw std::system_error(error, "Cannot create \"" + swf.string() + "\"");
     }

@@ -2,12 +2,13 @@
 
 #include "effects/picture/import/PictureError.h"
 
-#include <atomic>
+#include "files/ReplacingFile.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <string_view>
 #include <system_error>
-#include <random>
 
 namespace glimmora {
 
@@ -38,28 +39,10 @@ std::vector<std::uint8_t> ReadPictureFile(const std::filesystem::path& file)
 
 void WritePictureReplacing(const std::filesystem::path& target, const std::vector<std::uint8_t>& bytes)
 {
-    // A name no other writer picks: a random tag per process and a counter.
-    static const unsigned tag = std::random_device{}();
-    static std::atomic<unsigned> counter{0};
-    std::filesystem::path temp = target;
-    temp += ".part" + std::to_string(tag) + "-" + std::to_string(counter++);
-
-    std::error_code ec;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out) out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        if (out) out.close();
-        if (!out) {
-            const std::string reason = std::strerror(errno);
-            std::filesystem::remove(temp, ec);
-            throw PictureError("Cannot write the picture " + Quoted(target) + ": " + reason);
-        }
-    }
-    std::filesystem::rename(temp, target, ec);
-    if (ec) {
-        const std::string reason = ec.message();
-        std::filesystem::remove(temp, ec);
-        throw PictureError("Cannot write the picture " + Quoted(target) + ": " + reason);
+    try {
+        files::ReplaceFileContents(target, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    } catch (const std::system_error& error) {
+        throw PictureError("Cannot write the picture " + Quoted(target) + ": " + error.code().message());
     }
 }
 

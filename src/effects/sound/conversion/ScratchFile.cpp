@@ -2,42 +2,26 @@
 
 #include "effects/sound/conversion/SoundError.h"
 
-#include <random>
 #include <system_error>
 
 namespace glimmora {
 
-namespace {
-
-std::filesystem::path ScratchNameBeside(const std::filesystem::path& destination)
-{
-    static std::mt19937_64 random{std::random_device{}()};
-    std::filesystem::path name = destination;
-    name += ".converting-" + std::to_string(random() % 1000000000ull);
-    return name;
-}
-
-}  // namespace
-
 ScratchFile::ScratchFile(const std::filesystem::path& destination)
-    : destination_(destination), path_(ScratchNameBeside(destination))
 {
-}
-
-ScratchFile::~ScratchFile()
-{
-    if (committed_) return;
-    std::error_code ec;
-    std::filesystem::remove(path_, ec);
+    try {
+        staged_.emplace(destination);
+    } catch (const std::system_error& error) {
+        throw SoundError("Cannot write \"" + destination.string() + "\": " + error.code().message());
+    }
 }
 
 void ScratchFile::Commit()
 {
-    std::error_code ec;
-    std::filesystem::rename(path_, destination_, ec);
-    if (ec)
-        throw SoundError("Cannot replace \"" + destination_.string() + "\": " + ec.message());
-    committed_ = true;
+    try {
+        staged_->Commit();
+    } catch (const std::system_error& error) {
+        throw SoundError("Cannot replace \"" + staged_->Target().string() + "\": " + error.code().message());
+    }
 }
 
 void MoveReplacing(const std::filesystem::path& from, const std::filesystem::path& to)

@@ -4,25 +4,26 @@
 // destination is thus either its old content or the complete new one, and may
 // even be the file the scratch was made from.
 
+#include "files/StagedFile.h"
+
 #include <filesystem>
+#include <optional>
 
 namespace glimmora {
 
 class ScratchFile {
 public:
+    // Throws SoundError when the destination's folder takes no new file.
     explicit ScratchFile(const std::filesystem::path& destination);
-    ~ScratchFile();
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;
 
-    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& Path() const { return staged_->Path(); }
     // Renames the scratch over the destination; throws SoundError on failure.
     void Commit();
 
 private:
-    std::filesystem::path destination_;
-    std::filesystem::path path_;
-    bool committed_ = false;
+    std::optional<files::StagedFile> staged_;
 };
 
 // Moves `from` to `to`, replacing `to`; across file systems by copying beside

@@ -1,16 +1,14 @@
-#include "tools/files/ReplacingFile.h"
+#include "files/ReplacingFile.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
-#include <random>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
-namespace glimmora::tools {
+namespace glimmora::files {
 
 namespace {
 
@@ -21,43 +19,28 @@ std::system_error FileError(int code, const std::string& what, const std::filesy
     return std::system_error(code, std::generic_category(), what + " \"" + file.string() + "\"");
 }
 
-// "<target name>.<8 hex digits>.part" in the target's folder.
-std::filesystem::path TemporaryName(const std::filesystem::path& target, std::mt19937& random)
-{
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, ".%08x.part", unsigned(random()));
-    std::filesystem::path name = target;
-    name += suffix;
-    return name;
-}
-
 }  // namespace
 
 ReplacingFile::ReplacingFile(std::filesystem::path target, bool executable, std::error_code& error)
     : target_(std::move(target))
 {
     error.clear();
-    std::mt19937 random{std::random_device{}()};
-    // The kernel takes the umask off the mode, as for any new file.
-    const mode_t mode = executable ? 0777 : 0666;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary_ = TemporaryName(target_, random);
-        fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd_ >= 0) return;
-        if (errno != EEXIST) break;
+    try {
+        staged_.emplace(target_, executable);
+    } catch (const std::system_error& e) {
+        error = e.code();
+        return;
     }
-    error = std::error_code(errno, std::generic_category());
-    temporary_.clear();
+    fd_ = ::open(staged_->Path().c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd_ < 0) {
+        error = std::error_code(errno, std::generic_category());
+        staged_.reset();
+    }
 }
 
-ReplacingFile::~ReplacingFile() { Discard(); }
-
-void ReplacingFile::Discard()
+ReplacingFile::~ReplacingFile()
 {
     if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
-    if (!temporary_.empty()) ::unlink(temporary_.c_str());
-    temporary_.clear();
 }
 
 void ReplacingFile::Write(std::span<const uint8_t> bytes)
@@ -93,8 +76,20 @@ void ReplacingFile::Commit()
     const int closed = ::close(fd_);
     fd_ = -1;
     if (closed != 0) throw FileError(errno, "Cannot write", target_);
-    if (::rename(temporary_.c_str(), target_.c_str()) != 0) throw FileError(errno, "Cannot replace", target_);
-    temporary_.clear();
+    staged_->Commit();
 }
 
-}  // namespace glimmora::tools
+void ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(target, error)) throw FileError(EISDIR, "Cannot write", target);
+    ReplacingFile file(target, false, error);
+    if (!file.IsOpen()) throw std::system_error(error, "Cannot write \"" + target.string() + "\"");
+    file.Write(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+    // Keep the access rights of the file being replaced.
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0) ::chmod(file.TemporaryPath().c_str(), old.st_mode & 07777);
+    file.Commit();
+}
+
+}  // namespace glimmora::files

@@ -1,16 +1,19 @@
 #pragma once
-// A new file written beside its target under a temporary name and renamed
-// over the target once complete: a failure never leaves a half-written target
-// nor destroys an existing one.
+// A file written through a StagedFile by its descriptor: appended bytes, or
+// bytes copied from a stream, flushed to disk and renamed over the target.
+
+#include "files/StagedFile.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <istream>
+#include <optional>
 #include <span>
+#include <string_view>
 #include <system_error>
 
-namespace glimmora::tools {
+namespace glimmora::files {
 
 class ReplacingFile {
 public:
@@ -25,6 +28,7 @@ public:
 
     bool IsOpen() const { return fd_ >= 0; }
     const std::filesystem::path& Target() const { return target_; }
+    const std::filesystem::path& TemporaryPath() const { return staged_->Path(); }
 
     // Appends; throws std::system_error naming the target.
     void Write(std::span<const uint8_t> bytes);
@@ -37,11 +41,14 @@ public:
     void Commit();
 
 private:
-    void Discard();
-
     std::filesystem::path target_;
-    std::filesystem::path temporary_;
+    std::optional<StagedFile> staged_;
     int fd_ = -1;
 };
 
-}  // namespace glimmora::tools
+// Replaces `target` with `bytes` through a ReplacingFile, keeping the access
+// rights of the file it replaces. Throws std::system_error naming the target
+// (EISDIR for a folder).
+void ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes);
+
+}  // namespace glimmora::files

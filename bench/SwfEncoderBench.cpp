@@ -8,6 +8,8 @@
 
 #include "swf/encoder/EncoderMovie.h"
 #include "swf/encoder/EncoderService.h"
+#include "swf/encoder/ShowableMovie.h"
+#include "swf/reader/RecordCount.h"
 
 #include <benchmark/benchmark.h>
 
@@ -111,6 +113,19 @@ void BM_EncoderBusyMovieEncodeOnly(benchmark::State& state)
     for (auto _ : state) benchmark::DoNotOptimize(busy.movie.EncodeMovie().size());
 }
 BENCHMARK(BM_EncoderBusyMovieEncodeOnly)->Unit(benchmark::kMillisecond);
+
+// The check that every written movie passes, that the player will take it:
+// a walk over its tags counting the records the reader would decode. Its
+// peer is the encoding above.
+void BM_EncoderBusyMovieShowableCheck(benchmark::State& state)
+{
+    BusyEncoderMovie busy;
+    busy.Build();
+    const std::vector<uint8_t> bytes = busy.movie.EncodeMovie();
+    for (auto _ : state) swf::RequireShowable(bytes);
+    state.counters["records"] = double(swf::CountDecodedRecords(bytes.data(), bytes.size()));
+}
+BENCHMARK(BM_EncoderBusyMovieShowableCheck)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace glimmora::bench

@@ -53,6 +53,14 @@ TEST_F(CliProjector, FailuresSayWhyWithTheirExitCodes)
         {"no projector", {"exe-to-swf", (dir / "plain.exe").string()}, 1, "Unknown type of executable flash file!"},
         {"missing projector", {"exe-to-swf", (dir / "none.exe").string()}, 1, (dir / "none.exe").string()},
         {"missing player", {"swf-to-exe", movie.string(), "--player", (dir / "nope").string()}, 1, "is missing"},
+        {"a device as player", {"swf-to-exe", movie.string(), "-o", (dir / "zero.exe").string(), "--player", "/dev/zero"},
+         1, "is not the Glimmora player program"},
+        {"another program as player",
+         {"swf-to-exe", movie.string(), "-o", (dir / "sh.exe").string(), "--player", "/bin/sh"}, 1,
+         "is not the Glimmora player program"},
+        {"the command-line tool as player",
+         {"swf-to-exe", movie.string(), "-o", (dir / "cli.exe").string(), "--player", ProgramPath("glimmora-cli").string()},
+         1, "is not the Glimmora player program"},
         {"missing movie", {"swf-to-exe", (dir / "none.swf").string(), "--player", player.string()}, 1,
          (dir / "none.swf").string()},
         {"target is the source", {"exe-to-swf", movie.string()}, 1, "source file itself"},
@@ -67,6 +75,7 @@ TEST_F(CliProjector, FailuresSayWhyWithTheirExitCodes)
     }
     EXPECT_FALSE(fs::exists(dir / "plain.swf"));
     EXPECT_FALSE(fs::exists(dir / "none.exe"));
+    for (const char* made : {"zero.exe", "sh.exe", "cli.exe"}) EXPECT_FALSE(fs::exists(dir / made)) << made;
     EXPECT_EQ(ReadBytes(movie), swf);
 }
 

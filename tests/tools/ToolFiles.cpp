@@ -1,5 +1,7 @@
 #include "ToolFiles.h"
 
+#include "tools/files/PlayerProgram.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -43,8 +45,9 @@ Bytes PlayerLike(size_t length)
 {
     Bytes bytes(length);
     for (size_t i = 0; i < length; ++i) bytes[i] = uint8_t(255 - i % 251);
-    const char elf[] = {0x7f, 'E', 'L', 'F'};
-    std::copy_n(elf, std::min<size_t>(4, length), bytes.begin());
+    // An ELF file with the player's mark, as the tools require of a player.
+    const std::string head = "\x7f" "ELF" + tools::PlayerMark();
+    std::copy_n(head.begin(), std::min(head.size(), length), bytes.begin());
     return bytes;
 }
 

@@ -21,7 +21,8 @@ Bytes Join(std::initializer_list<Bytes> parts);
 Bytes U32LE(uint32_t value);
 // `length` bytes that start like an SWF and then count up.
 Bytes SwfLike(size_t length);
-// A stand-in for the player program: `length` bytes of another pattern.
+// A stand-in for the player program: `length` bytes of another pattern,
+// beginning as an ELF file with the player's mark.
 Bytes PlayerLike(size_t length);
 
 const Bytes kMarker = {0x56, 0x34, 0x12, 0xFA};

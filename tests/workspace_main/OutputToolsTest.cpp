@@ -8,6 +8,7 @@
 #include "tools/TCaptureForm.h"
 #include "tools/TExeToSwfForm.h"
 #include "tools/TSwfToExeForm.h"
+#include "tools/files/PlayerProgram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,7 +82,7 @@ protected:
 
     fs::path program = dir / "program";
     std::vector<QString> filters;
-    const std::string playerBytes = std::string("\x7f" "ELF stand-in player ", 20) + std::string(300, 'p');
+    const std::string playerBytes = "\x7f" "ELF" + tools::PlayerMark() + " stand-in player " + std::string(300, 'p');
 };
 
 // ---- Projector dialogs -----------------------------------------------------

@@ -26,6 +26,10 @@ namespace {
 
 constexpr const char* kTitle = "Glimmora Player";
 
+// The mark by which the tools know this program as the player they may put
+// at the head of a projector or screensaver (tools/files/PlayerProgram).
+[[gnu::used]] const char kPlayerMark[] = "glimmora-player:projector-head-v1";
+
 // Without a screen (the offscreen and minimal platforms) nobody could close a
 // message box: the message then goes to the error stream only.
 bool HasScreen()

@@ -1,7 +1,8 @@
 #include "tools/files/PlayerWithMovie.h"
 
 #include "player/playback/ExecutableTrailer.h"
-#include "tools/files/ReplacingFile.h"
+#include "files/ReplacingFile.h"
+#include "tools/files/PlayerProgram.h"
 #include "tools/files/SourceFile.h"
 
 #include <cstdint>
@@ -19,6 +20,11 @@ bool WritePlayerWithMovie(const std::filesystem::path& source, const std::filesy
     bool playerOpened = false;
     SourceFile playerFile(player, playerOpened);
     if (!playerOpened) return false;
+    if (!IsPlayerProgram(player)) {
+        throw std::invalid_argument("\"" + player.string() +
+                                    "\" is not the Glimmora player program, which a projector or screensaver "
+                                    "must carry to play its movie.");
+    }
     SourceFile movie(source);
     const uint64_t maxMovieLength = layout == CarriedMovie::Projector
                                         ? UINT32_MAX
@@ -30,7 +36,7 @@ bool WritePlayerWithMovie(const std::filesystem::path& source, const std::filesy
     }
 
     std::error_code error;
-    ReplacingFile out(target, true, error);
+    files::ReplacingFile out(target, true, error);
     if (!out.IsOpen()) return false;
     out.CopyFrom(playerFile.stream, playerFile.size, playerFile.path);
     out.CopyFrom(movie.stream, movie.size, movie.path);

@@ -17,8 +17,9 @@ enum class CarriedMovie {
 // file is complete.
 // False when the player cannot be read or no file can be created in the
 // target's folder (the copy of the player fails). Throws, naming the file,
-// when the target names the source or the player, the source cannot be read
-// or is empty or too large, or writing fails part-way.
+// when the target names the source or the player, the player is not our
+// player program, the source cannot be read or is empty or too large, or
+// writing fails part-way.
 bool WritePlayerWithMovie(const std::filesystem::path& source, const std::filesystem::path& target,
                           const std::filesystem::path& player, CarriedMovie layout);
 

@@ -7,6 +7,7 @@
 #include "objects/TGlobalVars.h"
 #include "swf/reader/DecodedMovie.h"
 
+#include <algorithm>
 #include <cctype>
 #include <stdexcept>
 
@@ -109,7 +110,15 @@ void TVuzozUzev::StoreMovieProperties()
     movie.SetLoop(loop ? "True" : "False");
 }
 
-void TVuzozUzev::BuildMovie(const std::filesystem::path& target)
+void TVuzozUzev::BuildMovie(const std::filesystem::path& target) { Build(target, std::nullopt); }
+
+void TVuzozUzev::BuildMovieShowing(const TFlashObj& edited)
+{
+    // An object whose end is not after its start still shows on its start frame.
+    Build({}, Frames{edited.StartTime, std::max(edited.EndTime, edited.StartTime + 1)});
+}
+
+void TVuzozUzev::Build(const std::filesystem::path& target, std::optional<Frames> shown)
 {
     const IXMLMovie movie = BoundMovie(Document);
     swfMovie& swf = *holders_.movie;
@@ -138,6 +147,7 @@ void TVuzozUzev::BuildMovie(const std::filesystem::path& target)
     }
     if (hooks_.mainWindow) hooks_.mainWindow->LoadPreview(written.string(), std::move(bytes));
     if (preview) {
+        if (shown && (frame < shown->first || frame >= shown->end)) frame = shown->first;
         preview->SetFrameNum(frame);
         if (globals.WasPlaying && hooks_.mainWindow) hooks_.mainWindow->PlayPreview(globals.LoopPlayback);
     }

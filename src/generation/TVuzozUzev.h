@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace glimmora {
@@ -37,6 +38,12 @@ public:
     // `target` (the working movie when empty) and the preview reload. Any
     // error before WriteMovie ends the build and nothing is written.
     void BuildMovie(const std::filesystem::path& target = {});
+    // After a change made in an editor to the object `edited` holds: builds
+    // the working movie as BuildMovie does, and when the frame the preview
+    // returns to does not show the object (its frames run from StartTime up
+    // to EndTime), the preview goes to the object's start frame instead, so
+    // that the user sees what was changed.
+    void BuildMovieShowing(const TFlashObj& edited);
     // Generates every document object in document order.
     void ProcessSwf();
 
@@ -54,6 +61,12 @@ public:
     SwfHolders& Holders() { return holders_; }
 
 private:
+    struct Frames {
+        int first;
+        int end;  // one past the last
+    };
+    void Build(const std::filesystem::path& target, std::optional<Frames> shown);
+
     IErrorReporter& errors_;
     IRandomSource& random_;
     BuilderHooks hooks_;

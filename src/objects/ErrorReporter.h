@@ -17,6 +17,7 @@ struct ObjectProblem {
 class IErrorReporter {
 public:
     virtual ~IErrorReporter() = default;
+    // An error message with an OK button.
     virtual void ShowError(const std::string& message) = 0;
 
     // An object left out of the movie, or shown only in part; the build goes
@@ -27,6 +28,9 @@ public:
     // more, an effect name the program does not know). The editor says so
     // beside the field, so by default nothing is shown.
     virtual void NoteNotShown(const ObjectProblem& /*problem*/) {}
+    // An error message whose box offers OK and Cancel; the answer changes
+    // nothing. Where no box is shown, an error message like any other.
+    virtual void ShowErrorOfferingCancel(const std::string& message) { ShowError(message); }
 };
 
 }  // namespace glimmora

@@ -10,6 +10,9 @@ PlaySlider::PlaySlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
     setObjectName("SliderPlay");
     setRange(0, 9999);
     setCursor(Qt::PointingHandCursor);
+    connect(this, &QSlider::valueChanged, this, [this](int value) {
+        if (held_) emit scrubbed(value);
+    });
 }
 
 void PlaySlider::paintEvent(QPaintEvent* event) {
@@ -21,6 +24,7 @@ void PlaySlider::paintEvent(QPaintEvent* event) {
 
 void PlaySlider::mousePressEvent(QMouseEvent* event) {
     emit pressed();
+    held_ = event->button() == Qt::LeftButton;
     if (event->button() == Qt::LeftButton && maximum() > minimum()) {
         setValue(QStyle::sliderValueFromPosition(minimum(), maximum(),
                                                  int(event->position().x()), width()));
@@ -30,6 +34,7 @@ void PlaySlider::mousePressEvent(QMouseEvent* event) {
 
 void PlaySlider::mouseReleaseEvent(QMouseEvent* event) {
     QSlider::mouseReleaseEvent(event);
+    held_ = false;
     emit released();
 }
 

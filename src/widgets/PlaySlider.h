@@ -13,11 +13,17 @@ public:
 signals:
     void pressed();
     void released();
+    // The value changed while the mouse button holds the slider: a press
+    // on the track or a drag.
+    void scrubbed(int value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool held_ = false;
 };
 
 }  // namespace glimmora

@@ -14,22 +14,42 @@ SpinEdit::SpinEdit(QWidget* parent, int minimum, int maximum, int value) : QSpin
     setAccelerated(true);
     setKeyboardTracking(true);  // every typed digit is a change
     QSpinBox::setValue(std::clamp(value, minimum, maximum));
+    reported_ = Value();
+    // The line edit reports what is typed, a number beyond the range too (the
+    // spin box itself says nothing then); the spin box reports the values
+    // set, which it writes into the line edit silently.
+    connect(lineEdit(), &QLineEdit::textChanged, this, &SpinEdit::TextChanged);
+    connect(this, &QSpinBox::valueChanged, this, &SpinEdit::TextChanged);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { typing_ = true; });
 }
 
 int SpinEdit::Value() const
 {
-    if (cleanText().trimmed().isEmpty()) return minimum();
-    return value();
+    const QString text = cleanText().trimmed();
+    if (text.isEmpty()) return minimum();
+    bool ok = false;
+    const int typed = locale().toInt(text, &ok);
+    return ok ? typed : value();
 }
 
 void SpinEdit::SetValue(int value)
 {
-    QSpinBox::setValue(std::clamp(value, minimum(), maximum()));
+    const int bounded = std::clamp(value, minimum(), maximum());
+    if (typing_ && std::clamp(Value(), minimum(), maximum()) == bounded) return;
+    QSpinBox::setValue(bounded);
 }
 
 void SpinEdit::SetMaxTypedLength(int characters)
 {
     lineEdit()->setMaxLength(characters > 0 ? characters : 32767);
+}
+
+void SpinEdit::TextChanged()
+{
+    const int now = Value();
+    if (now == reported_) return;
+    reported_ = now;
+    emit Changed(now);
 }
 
 QValidator::State SpinEdit::validate(QString& text, int& pos) const
@@ -59,15 +79,17 @@ void SpinEdit::keyPressEvent(QKeyEvent* event)
         QSpinBox::keyPressEvent(event);
         return;
     }
-    // The base class reports the value as changed on Enter even when it is
-    // not; only a real change is a change here.
-    bool ok = false;
-    const int typed = locale().toInt(cleanText(), &ok);
-    {
-        const QSignalBlocker silence(ok && typed == value() ? this : nullptr);
-        QSpinBox::keyPressEvent(event);
-    }
+    // Enter ends the typing and brings a typed number into the range (a
+    // change when it was beyond it).
+    typing_ = false;
+    QSpinBox::keyPressEvent(event);
     emit EnterPressed();
+}
+
+void SpinEdit::focusOutEvent(QFocusEvent* event)
+{
+    typing_ = false;  // before the number is brought into the range
+    QSpinBox::focusOutEvent(event);
 }
 
 }  // namespace glimmora

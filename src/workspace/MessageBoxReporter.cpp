@@ -7,6 +7,12 @@ namespace glimmora {
 void MessageBoxReporter::ShowError(const std::string& message)
 {
     MessageBoxes::Show(parent_, {MessageBoxes::Kind::Error, QString(), QString::fromStdString(message),
+                                 QMessageBox::Ok});
+}
+
+void MessageBoxReporter::ShowErrorOfferingCancel(const std::string& message)
+{
+    MessageBoxes::Show(parent_, {MessageBoxes::Kind::Error, QString(), QString::fromStdString(message),
                                  QMessageBox::Ok | QMessageBox::Cancel});
 }
 
@@ -14,7 +20,7 @@ void MessageBoxReporter::ShowObjectProblem(const ObjectProblem& problem)
 {
     const std::string details = problem.reason.empty() ? problem.object : problem.object + ": " + problem.reason;
     MessageBoxes::Show(parent_, {MessageBoxes::Kind::Error, QString(), QString::fromStdString(problem.message),
-                                 QMessageBox::Ok | QMessageBox::Cancel, QString::fromStdString(details)});
+                                 QMessageBox::Ok, QString::fromStdString(details)});
 }
 
 IErrorReporter& DefaultEditorReporter()

@@ -15,11 +15,13 @@ namespace glimmora {
 class MessageBoxReporter : public IErrorReporter {
 public:
     explicit MessageBoxReporter(QWidget* parent = nullptr) : parent_(parent) {}
-    // An error box (error icon, OK and Cancel; the answer does not matter).
+    // An error box: error icon and an OK button.
     void ShowError(const std::string& message) override;
     // The same box with the program's message, and the object and the reason
     // below it.
     void ShowObjectProblem(const ObjectProblem& problem) override;
+    // An error box with OK and Cancel; the answer does not matter.
+    void ShowErrorOfferingCancel(const std::string& message) override;
 
 private:
     QWidget* parent_;

@@ -11,12 +11,6 @@
 
 namespace glimmora {
 
-namespace {
-
-constexpr int kLightGreen = 15464427;
-
-}  // namespace
-
 TBackgroundForm::TBackgroundForm(QWidget* owner, QWidget* panel, TVuzozUzev* builder, TGlobalVars& globals)
     : TChildForm(owner, panel), builder_(builder), globals_(globals)
 {
@@ -24,10 +18,6 @@ TBackgroundForm::TBackgroundForm(QWidget* owner, QWidget* panel, TVuzozUzev* bui
     setWindowTitle("Movie Background  Properties");
     SetDockedLeft(3);
     setWindowFlag(Qt::WindowStaysOnTopHint, !panel);
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, ColorOfValue(kLightGreen));
-    setPalette(background);
 
     auto* layout = new QFormLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -41,7 +31,7 @@ TBackgroundForm::TBackgroundForm(QWidget* owner, QWidget* panel, TVuzozUzev* bui
         field->setObjectName(name);
         field->setToolTip(hint);
         layout->addRow(label, field);
-        connect(field, &QSpinBox::valueChanged, this, [this] { EditWidthChange(); });
+        connect(field, &SpinEdit::Changed, this, [this] { EditWidthChange(); });
         connect(field, &SpinEdit::EnterPressed, this, [this] { RunGuarded(Reporter(), [this] { StoreAndBuild(); }); });
         return field;
     };

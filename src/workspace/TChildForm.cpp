@@ -1,5 +1,7 @@
 #include "workspace/TChildForm.h"
 
+#include "widgets/ColorButton.h"
+
 #include <QApplication>
 #include <QLayout>
 #include <QMouseEvent>
@@ -8,22 +10,45 @@
 namespace glimmora {
 
 TChildForm::TChildForm(QWidget* owner)
-    : QWidget(owner, Qt::Tool), owner_(owner) {}
+    : QWidget(owner, Qt::Tool), owner_(owner) {
+    PaintBackground();
+}
 
 TChildForm::TChildForm(QWidget* owner, QWidget* panel)
     : QWidget(panel), owner_(owner) {
+    PaintBackground();
     DockInto(panel);
+}
+
+void TChildForm::PaintBackground() {
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, ColorOfValue(BackgroundColor));
+    setPalette(background);
+}
+
+void TChildForm::FitPanel() {
+    if (!panel_ || panel_->layout()) return;
+    resize(DockedWidth, panel_->height());
+}
+
+bool TChildForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panel_ && event->type() == QEvent::Resize) FitPanel();
+    return QWidget::eventFilter(watched, event);
 }
 
 TChildForm::~TChildForm() = default;
 
 void TChildForm::DockInto(QWidget* panel) {
     const bool wasVisible = isVisible();
+    if (panel_) panel_->removeEventFilter(this);
     panel_ = panel;
     if (panel) {
         setParent(panel, Qt::Widget);  // child window: no border, no border icons
         setGeometry(0, 0, DockedWidth, DockedHeight);
         if (panel->layout()) panel->layout()->addWidget(this);
+        FitPanel();
+        panel->installEventFilter(this);
     } else {
         setParent(owner_, Qt::Tool);
     }

@@ -11,7 +11,11 @@ namespace glimmora {
 
 // Base of the tool windows that dock on the right of the main window.
 // With only an owner it is an ordinary free window; with an owner and a
-// panel it sits inside the panel as a borderless child, 180 x 400 at (0, 0).
+// panel it sits inside the panel as a borderless child at (0, 0), 180 wide
+// and as high as the panel (it follows the panel's height, so that a list
+// in it scrolls instead of running past the panel's bottom). Every tool
+// window paints its own light green background, so that one docked above
+// another covers it.
 //
 // A window given dock sites can be dragged by its background (a press on no
 // control, then a move of at least the platform's drag distance): a docked
@@ -39,7 +43,9 @@ public:
     QWidget* DockSiteAt(const QPoint& global) const;
 
     static constexpr int DockedWidth = 180;
-    static constexpr int DockedHeight = 400;
+    static constexpr int DockedHeight = 400;  // out of a panel, while dragged
+    // The tool windows' background colour value.
+    static constexpr int BackgroundColor = 15464427;
     // The strip along the top of a dockable window, drawn with its caption,
     // that it is dragged by where its controls leave no background.
     static constexpr int GripHeight = 12;
@@ -48,6 +54,7 @@ protected:
     // A docked window that is shown moves to this left position in its panel.
     void SetDockedLeft(int left) { dockedLeft_ = left; }
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -55,6 +62,9 @@ protected:
 
 private:
     enum class Drag { None, Pressed, Moving };
+
+    void PaintBackground();
+    void FitPanel();  // a docked window's size in a panel without a layout
 
     QWidget* owner_ = nullptr;
     QWidget* panel_ = nullptr;

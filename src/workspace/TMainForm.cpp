@@ -18,6 +18,7 @@
 
 #include "document/ProjectFiles.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -77,6 +78,9 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
     CreateLayout();
     previewAdapter_ = std::make_unique<PreviewAdapter>(*flash_);
     flash_->SetLoop(true);
+    // Pause shows whether the movie stands still, whoever stopped it.
+    QAction* pause = Action("ControlPause");
+    connect(flash_, &TShockwaveFlash::playingChanged, pause, [pause](bool playing) { pause->setChecked(!playing); });
 
     timerTitle_ = new QTimer(this);
     connect(timerTitle_, &QTimer::timeout, this, [this] { UpdateTitle(); });
@@ -145,6 +149,8 @@ void TMainForm::CreateLayout() {
         flash_->SetPlaying(false);
         timerPlay_->stop();
     });
+    // Frames show while the slider is dragged, not only where it is let go.
+    connect(slider_, &PlaySlider::scrubbed, this, [this](int frame) { flash_->SetFrameNum(frame); });
     connect(slider_, &PlaySlider::released, this, [this] {
         flash_->SetFrameNum(slider_->value());
         timerPlay_->start(100);
@@ -304,8 +310,9 @@ void TMainForm::SetLoopChecked(bool checked) { Action("ControlLoop")->setChecked
 void TMainForm::UpdateTitle() {
     const QString movie = flash_->Movie();
     if (movie.isEmpty() || movie == TShockwaveFlash::kNoMovie) return;
+    // "*" after the name while the project differs from the one last saved.
     const QString name = builder_
-        ? QString::fromStdString(ProjectFileOf(builder_->BasePath).filename().string())
+        ? QString::fromStdString(ProjectFileOf(builder_->BasePath).filename().string()) + (Modified() ? "*" : "")
         : QFileInfo(movie).fileName();
     setWindowTitle(QString("%1 - %2 (%3/%4 Frames)")
                        .arg(ApplicationTitle(), name)

@@ -55,7 +55,7 @@ const CommandRow kCommands[] = {
     {"InsertPicture", "Insert &Picture", "", true},
     {"InsertSound", "Insert &Sound", "", true},
     {"ControlPlay", "&Play", "", false},
-    {"ControlPause", "P&ause", "", false},
+    {"ControlPause", "P&ause", "", true},
     {"ControlStop", "&Go To End", "", false},
     {"ControlForward", "&Forward", "Ctrl+B", false},
     {"ControlBackward", "&Backward", "Ctrl+Z", false},
@@ -358,7 +358,10 @@ void TMainForm::FileExit() {
 }
 
 void TMainForm::InsertText() {
-    if (builder_) builder_->TextAdapter->AddNew(flash_->CurrentFrame());
+    if (!builder_) return;
+    builder_->TextAdapter->AddNew(flash_->CurrentFrame());
+    // The new text is selected and its editor open: the user types at once.
+    if (textForm_ && textForm_->isVisible()) textForm_->FocusContent();
 }
 
 void TMainForm::InsertPicture() {
@@ -375,8 +378,12 @@ void TMainForm::ControlPlay() {
 }
 
 void TMainForm::ControlPause() {
-    GlobalVars().WasPlaying = !GlobalVars().WasPlaying;
-    flash_->SetPlaying(GlobalVars().WasPlaying);
+    // A toggle: it stops the movie where it stands, and pressed again plays
+    // on from there. It stays checked while the movie stands still.
+    const bool play = !flash_->Playing();
+    GlobalVars().WasPlaying = play;
+    flash_->SetPlaying(play);
+    Action("ControlPause")->setChecked(!play);
 }
 
 void TMainForm::ControlStop() {

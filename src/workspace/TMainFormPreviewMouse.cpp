@@ -59,6 +59,7 @@ void TMainForm::PreviewMouse(QEvent* event) {
                 textForm_->SetPositionY(textForm_->PositionY() + dy);
             }
             builder_->TextAdapter->StoreFromEditor();
+            builder_->BuildMovieShowing(*builder_->TextAdapter);
         } else if (kind == "Pic" && picForm_) {
             {
                 LoadingFlagGuard guard(globals.LoadingPicEditor);
@@ -66,10 +67,8 @@ void TMainForm::PreviewMouse(QEvent* event) {
                 picForm_->SetEditPositionY(picForm_->EditPositionY() + dy);
             }
             builder_->PicAdapter->StoreFromEditor();
-        } else {
-            return;
+            builder_->BuildMovieShowing(*builder_->PicAdapter);
         }
-        builder_->BuildMovie();
     } catch (...) {
         // a failed move leaves the object where it was
         moving_ = false;

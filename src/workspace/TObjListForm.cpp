@@ -50,10 +50,6 @@ TObjListForm::TObjListForm(QWidget* owner, QWidget* panel, TVuzozUzev* builder)
     : TChildForm(owner, panel), builder_(builder) {
     setObjectName("ObjListForm");
     setWindowTitle("Movie Library");
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xEB, 0xF7, 0xEB));  // colour value 15464427
-    setPalette(pal);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -297,7 +293,9 @@ void TObjListForm::SelectLastNode() {
     tree_->setFocus();
     QTreeWidgetItem* item = added_;
     if (!item && tree_->topLevelItemCount() > 0) item = tree_->topLevelItem(tree_->topLevelItemCount() - 1);
-    if (item) tree_->setCurrentItem(item);
+    if (!item) return;
+    tree_->setCurrentItem(item);
+    tree_->scrollToItem(item);  // a new object is never out of sight
 }
 
 std::optional<std::string> TObjListForm::SelectedName() const {

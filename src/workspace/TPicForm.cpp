@@ -3,7 +3,6 @@
 #include "effects/picture/PicEffectTable.h"
 #include "generation/TVuzozUzev.h"
 #include "settings/IniLang.h"
-#include "widgets/ColorButton.h"
 #include "widgets/FormLabels.h"
 #include "widgets/SpinEdit.h"
 #include "workspace/ChosenFileFolder.h"
@@ -23,12 +22,6 @@
 
 namespace glimmora {
 
-namespace {
-
-constexpr int kLightGreen = 15464427;
-
-}  // namespace
-
 const char* TPicForm::PictureFilter()
 {
     return "All (*.jpg *.jpeg *.bmp);;JPEG Image File (*.jpg *.jpeg);;Bitmaps (*.bmp)";
@@ -40,10 +33,6 @@ TPicForm::TPicForm(QWidget* owner, QWidget* panel, TVuzozUzev* builder, TGlobalV
     setObjectName("PicForm");
     setWindowTitle("Picture Properties");
     SetDockedLeft(3);
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, ColorOfValue(kLightGreen));
-    setPalette(background);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
@@ -80,7 +69,7 @@ void TPicForm::BuildControls()
         auto* field = new SpinEdit(this, minimum, maximum, value);
         field->setObjectName(name);
         layout->addRow(label, field);
-        connect(field, &QSpinBox::valueChanged, this, [this] { EditPositionXChange(); });
+        connect(field, &SpinEdit::Changed, this, [this] { EditPositionXChange(); });
         connect(field, &SpinEdit::EnterPressed, this, [this] { EditPositionXKeyDown(); });
         return field;
     };
@@ -126,7 +115,7 @@ void TPicForm::EditPositionXKeyDown()
     RunGuarded(Reporter(), [this] {
         if (!builder_) return;
         builder_->PicAdapter->StoreFromEditor();
-        builder_->BuildMovie();
+        builder_->BuildMovieShowing(*builder_->PicAdapter);
     });
 }
 
@@ -136,7 +125,7 @@ void TPicForm::Timer1Timer()
     RunGuarded(Reporter(), [this] {
         if (!builder_) return;
         builder_->PicAdapter->StoreFromEditor();
-        builder_->BuildMovie();
+        builder_->BuildMovieShowing(*builder_->PicAdapter);
     });
 }
 
@@ -148,7 +137,7 @@ void TPicForm::EffectNameChange()
         builder_->PicAdapter->StoreFromEditor();
         SetEditEnd(EditBegin() + 24);
         builder_->PicAdapter->StoreFromEditor();
-        builder_->BuildMovie();
+        builder_->BuildMovieShowing(*builder_->PicAdapter);
     });
 }
 

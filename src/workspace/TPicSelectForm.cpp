@@ -39,7 +39,7 @@ bool TPicSelectForm::ImportPicture(TVuzozUzev& builder, IPicEditor& editor, IErr
     editor.SetEditWidth(width);
     editor.SetEditHeight(height);
     adapter.StoreFromEditor();
-    builder.BuildMovie();
+    builder.BuildMovieShowing(adapter);
     return true;
 }
 

@@ -49,8 +49,16 @@ TTextExForm::TTextExForm(QWidget* owner, TGlobalVars& globals) : TChildForm(owne
         layout->addWidget(sliders_[i], i, 1);
         layout->addWidget(spins_[i], i, 2);
 
-        // Not guarded: the slider follows its spin edit.
-        connect(spins_[i], &QSpinBox::valueChanged, sliders_[i], [this, i](int value) { sliders_[i]->setValue(value); });
+        // Not guarded: the slider follows its spin edit, and its change stores.
+        connect(spins_[i], &SpinEdit::Changed, this, [this, i](int value) {
+            if (sliders_[i]->value() != value) {
+                sliders_[i]->setValue(value);
+                return;
+            }
+            // A typed number brought into the range where the slider stands
+            // already: the slider reports no change, the value is stored all the same.
+            if (!spins_[i]->Typing()) SliderChange(i, value);
+        });
         connect(sliders_[i], &QSlider::valueChanged, this, [this, i](int position) { SliderChange(i, position); });
     }
 }

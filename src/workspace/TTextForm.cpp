@@ -18,22 +18,12 @@
 
 namespace glimmora {
 
-namespace {
-
-constexpr int kLightGreen = 15464427;  // the tool windows' background colour value
-
-}  // namespace
-
 TTextForm::TTextForm(QWidget* owner, QWidget* panel, TVuzozUzev* builder, TGlobalVars& globals)
     : TChildForm(owner, panel), builder_(builder), globals_(globals)
 {
     setObjectName("TextForm");
     setWindowTitle("Text Properties");
     SetDockedLeft(3);
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, ColorOfValue(kLightGreen));
-    setPalette(background);
 
     exForm_ = new TTextExForm(owner, globals_);
     exForm_->OnValueChanged = [this] { RunGuarded(Reporter(), [this] { StoreAndBuild(); }); };
@@ -112,8 +102,12 @@ void TTextForm::BuildControls()
 
     connect(content_, &QLineEdit::textChanged, this, [this] { FieldChange(); });
     for (SpinEdit* field : {positionX_, positionY_, editBegin_})
-        connect(field, &QSpinBox::valueChanged, this, [this] { FieldChange(); });
-    connect(editEnd_, &QSpinBox::valueChanged, this, [this] { EditEndChange(); });
+        connect(field, &SpinEdit::Changed, this, [this] { FieldChange(); });
+    connect(editEnd_, &SpinEdit::Changed, this, [this] { EditEndChange(); });
+    // An end typed before the start is snapped once the field is left.
+    connect(editEnd_, &QAbstractSpinBox::editingFinished, this, [this] {
+        if (EditEnd() < EditBegin()) EditEndChange();
+    });
     connect(fontName_, &QComboBox::currentIndexChanged, this, [this] { FontChange(); });
     connect(fontSize_, &QComboBox::currentIndexChanged, this, [this] { FontChange(); });
     connect(fontColor_, &ColorButton::Changed, this, [this] { FontChange(); });
@@ -136,7 +130,7 @@ void TTextForm::StoreAndBuild()
 {
     if (!builder_) return;
     builder_->TextAdapter->StoreFromEditor();
-    builder_->BuildMovie();
+    builder_->BuildMovieShowing(*builder_->TextAdapter);
 }
 
 void TTextForm::FieldChange()
@@ -152,7 +146,11 @@ void TTextForm::EditEndChange()
 {
     if (Loading()) return;
     RunGuarded(Reporter(), [this] {
-        if (EditEnd() < EditBegin()) SetEditEnd(EditBegin());
+        if (EditEnd() < EditBegin()) {
+            // "1" on the way to "120": the number is not complete yet.
+            if (editEnd_->Typing()) return;
+            SetEditEnd(EditBegin());
+        }
         exForm_->SetExSpeed(EditEnd() - EditBegin());
         StoreAndBuild();
     });
@@ -199,6 +197,12 @@ void TTextForm::Image1Click()
     exForm_->move(origin.x() + 5, origin.y() + image1_->y() + 48);
     exForm_->show();
     exForm_->raise();
+}
+
+void TTextForm::FocusContent()
+{
+    content_->setFocus(Qt::OtherFocusReason);
+    content_->selectAll();
 }
 
 std::string TTextForm::Content() const { return content_->text().toStdString(); }

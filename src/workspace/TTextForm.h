@@ -59,6 +59,9 @@ public:
 
     // Image1's click: shows the effect window beside the editor.
     void Image1Click();
+    // Gives the text field the keyboard focus with its content selected, so
+    // that typing replaces it.
+    void FocusContent();
 
 private:
     void BuildControls();

@@ -205,6 +205,37 @@ INSTANTIATE_TEST_SUITE_P(Cases, PreviewAroundBuild,
                                            PreviewCase{true, false, {"PlayPreview(false)"}},
                                            PreviewCase{false, true, {}}));
 
+struct EditedObjectCase {
+    const char* name;
+    int remembered;  // the frame the preview stood on
+    int start, end;  // the edited object's StartTime and EndTime
+    int shown;       // the frame the preview shows after the build
+};
+
+class PreviewAfterAnEdit : public BuilderTest, public ::testing::WithParamInterface<EditedObjectCase> {};
+
+TEST_P(PreviewAfterAnEdit, ShowsAFrameOfTheEditedObject)
+{
+    TVuzozUzev& b = Builder(MovieXml(TextObjXml({})));
+    preview.frame = GetParam().remembered;
+    TFlashTextF edited;
+    edited.StartTime = GetParam().start;
+    edited.EndTime = GetParam().end;
+    b.BuildMovieShowing(edited);
+    EXPECT_EQ(preview.log, std::vector<std::string>{"SetFrameNum(" + std::to_string(GetParam().shown) + ")"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PreviewAfterAnEdit,
+    ::testing::Values(EditedObjectCase{"rememberedFrameShowsIt", 14, 10, 19, 14},
+                      EditedObjectCase{"onItsStartFrame", 10, 10, 19, 10},
+                      EditedObjectCase{"onItsLastFrame", 18, 10, 19, 18},
+                      EditedObjectCase{"atTheEndOfTheMovieAfterIt", 72, 10, 19, 10},
+                      EditedObjectCase{"onItsEndFrameWhereItIsGone", 19, 10, 19, 10},
+                      EditedObjectCase{"beforeIt", 3, 10, 19, 10},
+                      EditedObjectCase{"noLongerThanItsStart", 40, 30, 30, 30}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(BuilderTest, FailedWriteLeavesThePreviewAlone)
 {
     service.Log().failing = {"WriteMovie"};

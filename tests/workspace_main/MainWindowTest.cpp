@@ -68,6 +68,25 @@ TEST_F(MainWindowTest, GoToEndShowsTheLastFrameInTheCaption) {
               "Glimmora 3.5 - long.gmr (" + std::to_string(frames) + "/" + std::to_string(frames) + " Frames)");
 }
 
+TEST_F(MainWindowTest, CaptionMarksTheProjectWhileItDiffersFromTheSavedOne) {
+    Start(QString::fromStdString(WriteProject("a/marked.gmr", TextsProject({{"T", 0}})).string()));
+    const auto caption = [this] {
+        window->UpdateTitle();
+        return window->windowTitle().toStdString();
+    };
+    EXPECT_EQ(caption().find("*"), std::string::npos);
+
+    window->Action("InsertText")->trigger();
+    EXPECT_NE(caption().find("Glimmora 3.5 - marked.gmr* ("), std::string::npos) << caption();
+
+    window->Action("FileSave")->trigger();
+    EXPECT_EQ(caption().find("*"), std::string::npos) << caption();
+
+    // Closed: no project is named any more.
+    window->Action("FileClose")->trigger();
+    EXPECT_EQ(caption(), "Glimmora 3.5");
+}
+
 struct StateCase {
     const char* state;
     bool play;

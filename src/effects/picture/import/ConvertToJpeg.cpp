@@ -56,7 +56,7 @@ bool ConvertToJpeg(const std::string& source, const std::string& target, int& wi
 
     const RgbImage image = Decode(sourcePath, kind);
     if (image.width > kMaxStoredPictureWidth || image.height > kMaxStoredPictureHeight) {
-        reporter.ShowError(kTooLarge);
+        reporter.ShowErrorOfferingCancel(kTooLarge);
         return false;
     }
     // The source is read whole before the target is replaced, so a source

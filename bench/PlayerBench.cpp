@@ -5,7 +5,6 @@
 
 #include "BusyMovieBytes.h"
 
-#include "player/FrameCursor.h"
 #include "player/playback/PlaybackController.h"
 #include "swf/reader/DecodedMovie.h"
 

@@ -10,8 +10,8 @@
 #include "document/XmlDocument.h"
 #include "generation/TVuzozUzev.h"
 #include "objects/RandomSource.h"
-#include "player/FrameCursor.h"
 #include "player/FrameRenderer.h"
+#include "player/timeline/StageCursor.h"
 #include "swf/encoder/EncoderService.h"
 #include "swf/reader/DecodedMovie.h"
 
@@ -60,13 +60,13 @@ BusyPreview& Busy()
 void BM_RenderBusyFrame800x600(benchmark::State& state)
 {
     auto decoded = std::make_shared<const swf::DecodedMovie>(swf::DecodeMovieFile(Busy().builder.WorkingMovie.string()));
-    player::FrameCursor cursor(decoded);
+    player::StageCursor cursor(decoded);
     player::FrameRenderer renderer(decoded);
     const int frame = int(state.range(0));
-    const swf::DisplayList list = cursor.Seek(frame);
-    renderer.Render(list, frame, QSize(800, 600));  // warm the caches, as a playing preview has them
-    for (auto _ : state) benchmark::DoNotOptimize(renderer.Render(list, frame, QSize(800, 600)));
-    state.counters["objects"] = double(list.size());
+    const player::Stage stage = cursor.Seek(frame);
+    renderer.Render(stage, QSize(800, 600));  // warm the caches, as a playing preview has them
+    for (auto _ : state) benchmark::DoNotOptimize(renderer.Render(stage, QSize(800, 600)));
+    state.counters["objects"] = double(stage.Root().children.size());
     state.counters["frames_per_second"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
 // Wall time: the frame is drawn on a pool thread while the caller waits.
@@ -85,14 +85,15 @@ BENCHMARK(BM_RenderBusyFrameAllThreads800x600)
 void BM_RenderBusyFrameAllNew800x600(benchmark::State& state)
 {
     auto decoded = std::make_shared<const swf::DecodedMovie>(swf::DecodeMovieFile(Busy().builder.WorkingMovie.string()));
-    player::FrameCursor cursor(decoded);
+    player::StageCursor cursor(decoded);
     player::FrameRenderer renderer(decoded);
     const int frame = int(state.range(0));
-    const swf::DisplayList list = cursor.Seek(frame);
-    renderer.Render(list, frame, QSize(800, 600));  // decoded bitmaps and glyphs
+    const player::Stage stage = cursor.Seek(frame);
+    const player::Stage empty(&decoded->frames);
+    renderer.Render(stage, QSize(800, 600));  // decoded bitmaps and glyphs
     for (auto _ : state) {
-        benchmark::DoNotOptimize(renderer.Render({}, frame, QSize(800, 600)));
-        benchmark::DoNotOptimize(renderer.Render(list, frame, QSize(800, 600)));
+        benchmark::DoNotOptimize(renderer.Render(empty, QSize(800, 600)));
+        benchmark::DoNotOptimize(renderer.Render(stage, QSize(800, 600)));
     }
 }
 BENCHMARK(BM_RenderBusyFrameAllNew800x600)
@@ -103,16 +104,16 @@ BENCHMARK(BM_RenderBusyFrameAllNew800x600)
 void BM_PlayBusyFrames800x600(benchmark::State& state)
 {
     auto decoded = std::make_shared<const swf::DecodedMovie>(swf::DecodeMovieFile(Busy().builder.WorkingMovie.string()));
-    player::FrameCursor cursor(decoded);
+    player::StageCursor cursor(decoded);
     player::FrameRenderer renderer(decoded);
     const int first = int(state.range(0));
     constexpr int kFrames = 120;
-    std::vector<swf::DisplayList> lists;
-    for (int frame = first; frame < first + kFrames; ++frame) lists.push_back(cursor.Seek(frame));
-    for (int i = 0; i < kFrames; ++i) renderer.Render(lists[size_t(i)], first + i, QSize(800, 600));  // decoded bitmaps
+    std::vector<player::Stage> stages;
+    for (int frame = first; frame < first + kFrames; ++frame) stages.push_back(cursor.Seek(frame));
+    for (int i = 0; i < kFrames; ++i) renderer.Render(stages[size_t(i)], QSize(800, 600));  // decoded bitmaps
     int next = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(renderer.Render(lists[size_t(next)], first + next, QSize(800, 600)));
+        benchmark::DoNotOptimize(renderer.Render(stages[size_t(next)], QSize(800, 600)));
         next = (next + 1) % kFrames;
     }
     state.counters["frames_per_second"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
@@ -129,9 +130,9 @@ void BM_EditToPreview(benchmark::State& state)
         busy.builder.BuildMovie();
         auto decoded =
             std::make_shared<const swf::DecodedMovie>(swf::DecodeMovieFile(busy.builder.WorkingMovie.string()));
-        player::FrameCursor cursor(decoded);
+        player::StageCursor cursor(decoded);
         player::FrameRenderer renderer(decoded);
-        benchmark::DoNotOptimize(renderer.Render(cursor.Seek(0), 0, QSize(800, 600)));
+        benchmark::DoNotOptimize(renderer.Render(cursor.Seek(0), QSize(800, 600)));
     }
 }
 BENCHMARK(BM_EditToPreview)->Unit(benchmark::kMillisecond);

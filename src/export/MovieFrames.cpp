@@ -18,7 +18,7 @@ MovieFrames::MovieFrames(std::shared_ptr<const swf::DecodedMovie> movie, const E
 QImage MovieFrames::Image(int index)
 {
     const int frame = plan_.firstFrame + index;
-    return renderer_.Render(cursor_.Seek(frame), frame, plan_.size);
+    return renderer_.Render(cursor_.Seek(frame), plan_.size);
 }
 
 int64_t MovieFrames::SamplesBefore(int index) const
@@ -30,7 +30,7 @@ std::vector<int16_t> MovieFrames::NextSound()
 {
     const int index = nextSoundFrame_++;
     const int frame = plan_.firstFrame + index;
-    player::StartFrameSounds(*movie_, soundCursor_.Seek(frame), frame, mixer_);
+    player::StartFrameSounds(soundCursor_.Seek(frame), frame, mixer_);
     const int64_t count = SamplesBefore(index + 1) - SamplesBefore(index);
     std::vector<int16_t> samples(size_t(count) * kChannels);
     mixer_.Mix(samples.data(), size_t(count));

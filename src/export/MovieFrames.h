@@ -9,9 +9,9 @@
 // frame's first sample and no error builds up over a long movie.
 
 #include "export/ExportSettings.h"
-#include "player/FrameCursor.h"
 #include "player/FrameRenderer.h"
 #include "player/playback/SoundMixer.h"
+#include "player/timeline/StageCursor.h"
 #include "swf/reader/DecodedMovie.h"
 
 #include <QImage>
@@ -47,9 +47,9 @@ public:
 private:
     std::shared_ptr<const swf::DecodedMovie> movie_;
     ExportPlan plan_;
-    player::FrameCursor cursor_;
+    player::StageCursor cursor_;
     player::FrameRenderer renderer_;
-    player::FrameCursor soundCursor_;
+    player::StageCursor soundCursor_;
     player::SoundMixer mixer_;
     int nextSoundFrame_ = 0;
 };

@@ -111,22 +111,4 @@ const QPainterPath& CharacterCache::Glyph(uint16_t fontId, uint32_t index)
     return index < it->second.size() ? it->second[index] : emptyPath_;
 }
 
-const swf::DisplayList* CharacterCache::SpriteFrame(uint16_t spriteId, int localFrame)
-{
-    const auto* sprite = std::get_if<swf::Sprite>(Find(spriteId));
-    if (!sprite || localFrame < 0 || size_t(localFrame) >= sprite->frames.size()) {
-        return nullptr;
-    }
-    std::vector<swf::DisplayList>& lists = spriteFrames_[spriteId];
-    while (lists.size() <= size_t(localFrame)) {
-        swf::DisplayList next = lists.empty() ? swf::DisplayList() : lists.back();
-        const int frame = int(lists.size());
-        for (const swf::DisplayOp& op : sprite->frames[frame].ops) {
-            swf::ApplyDisplayOp(next, op, frame);
-        }
-        lists.push_back(std::move(next));
-    }
-    return &lists[localFrame];
-}
-
 }  // namespace glimmora::player

@@ -1,7 +1,7 @@
 #pragma once
 // What the renderer derives from a movie's characters, computed once per
 // character: converted shapes, decoded bitmaps (and their colour-transformed
-// copies), glyph outlines, and the display lists of sprite frames.
+// copies) and glyph outlines.
 
 #include "player/ShapeConverter.h"
 #include "swf/reader/DecodedMovie.h"
@@ -34,8 +34,6 @@ public:
     const QImage& EdgePadded(const QImage& image, int pad);
     // The glyph outline in font units (empty for a bad index or font).
     const QPainterPath& Glyph(uint16_t fontId, uint32_t index);
-    // A sprite's display list at its local frame (from 0), or null.
-    const swf::DisplayList* SpriteFrame(uint16_t spriteId, int localFrame);
 
 private:
     using CxKey = std::tuple<uint16_t, int16_t, int16_t, int16_t, int16_t, int16_t, int16_t,
@@ -47,7 +45,6 @@ private:
     std::map<CxKey, QImage> tintedBitmaps_;
     std::map<std::pair<qint64, int>, QImage> paddedBitmaps_;
     std::map<uint16_t, std::vector<QPainterPath>> glyphs_;
-    std::map<uint16_t, std::vector<swf::DisplayList>> spriteFrames_;
     QImage nullImage_;
     QPainterPath emptyPath_;
 };

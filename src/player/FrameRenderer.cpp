@@ -79,7 +79,7 @@ QTransform FrameRenderer::StageTransform(const swf::Rect& stage, const QRectF& t
     return QTransform(scale, 0, 0, scale, dx, dy);
 }
 
-QImage FrameRenderer::Render(const swf::DisplayList& list, int frame, const QSize& size)
+QImage FrameRenderer::Render(const Stage& stage, const QSize& size)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull()) {
@@ -87,13 +87,12 @@ QImage FrameRenderer::Render(const swf::DisplayList& list, int frame, const QSiz
     }
     RunOnOnePoolThread([&] {
         QPainter painter(&image);
-        Paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), list, frame);
+        Paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), stage);
     });
     return image;
 }
 
-void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const swf::DisplayList& list,
-                          int frame)
+void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const Stage& stage)
 {
     const swf::DecodedMovie& movie = cache_.Movie();
     const swf::Rgba background = movie.background.value_or(swf::Rgba{255, 255, 255, 255});
@@ -103,11 +102,11 @@ void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const swf::Di
     painter.fillRect(target, ToQColor(background));
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
-    const swf::Rect& stage = movie.header.frameSize;
-    const QTransform toTarget = StageTransform(stage, target);
+    const swf::Rect& frame = movie.header.frameSize;
+    const QTransform toTarget = StageTransform(frame, target);
     stageOnDevice_ = (toTarget * painter.worldTransform())
-                         .mapRect(QRectF(stage.xMin, stage.yMin, double(stage.xMax) - stage.xMin,
-                                         double(stage.yMax) - stage.yMin));
+                         .mapRect(QRectF(frame.xMin, frame.yMin, double(frame.xMax) - frame.xMin,
+                                         double(frame.yMax) - frame.yMin));
     const QTransform deviceBase = toTarget * painter.worldTransform();
     visibleOnDevice_ = stageOnDevice_.toAlignedRect();
     const QPaintDevice* device = painter.device();
@@ -120,7 +119,9 @@ void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const swf::Di
     masks_.clear();
     budget_ = kMaxObjectsPerFrame;
     ApplyClip(painter);
-    DrawList(painter, list, frame, deviceBase, swf::ColorTransform{}, 0);
+    stage_ = &stage;
+    DrawList(painter, stage.Root().children, deviceBase, swf::ColorTransform{}, 0);
+    stage_ = nullptr;
     layers_.EndFrame();
     painter.restore();
 }
@@ -136,8 +137,8 @@ void FrameRenderer::ApplyClip(QPainter& painter)
     painter.setWorldTransform(world);
 }
 
-void FrameRenderer::DrawList(QPainter& painter, const swf::DisplayList& list, int frame,
-                             const QTransform& transform, const swf::ColorTransform& cx, int level)
+void FrameRenderer::DrawList(QPainter& painter, const DepthList& list, const QTransform& transform,
+                             const swf::ColorTransform& cx, int level)
 {
     if (level > kMaxNesting) {
         return;
@@ -161,30 +162,27 @@ void FrameRenderer::DrawList(QPainter& painter, const swf::DisplayList& list, in
         const QTransform itemTransform = ToQTransform(item.matrix) * transform;
         if (item.clipDepth > 0) {
             if (item.clipDepth > depth) {
-                masks_.push_back({level, item.clipDepth, Geometry(item, frame, itemTransform, level)});
+                masks_.push_back({level, item.clipDepth, Geometry(item, itemTransform, level)});
                 ApplyClip(painter);
             }
             continue;
         }
-        DrawItem(painter, item, frame, itemTransform, ComposeColorTransforms(cx, item.colorTransform),
-                 level);
+        if (!item.visible) {
+            continue;
+        }
+        DrawItem(painter, item, itemTransform, ComposeColorTransforms(cx, item.colorTransform), level);
     }
     endMasks([](const Mask&) { return false; });
 }
 
-int FrameRenderer::SpriteLocalFrame(const swf::DisplayItem& item, int frame) const
+const DepthList* FrameRenderer::SpriteChildren(const DisplayObject& item) const
 {
-    const auto* sprite = std::get_if<swf::Sprite>(cache_.Find(item.characterId));
-    const int count = sprite ? int(sprite->frames.size()) : 0;
-    if (count == 0) {
-        return -1;
-    }
-    const int elapsed = (frame - item.placedAtFrame) % count;
-    return elapsed < 0 ? elapsed + count : elapsed;
+    const Timeline* timeline = item.timeline != 0 && stage_ ? stage_->Find(item.timeline) : nullptr;
+    return timeline ? &timeline->children : nullptr;
 }
 
-void FrameRenderer::DrawItem(QPainter& painter, const swf::DisplayItem& item, int frame,
-                             const QTransform& transform, const swf::ColorTransform& cx, int level)
+void FrameRenderer::DrawItem(QPainter& painter, const DisplayObject& item, const QTransform& transform,
+                             const swf::ColorTransform& cx, int level)
 {
     const swf::Character* character = cache_.Find(item.characterId);
     if (!character) {
@@ -192,11 +190,8 @@ void FrameRenderer::DrawItem(QPainter& painter, const swf::DisplayItem& item, in
     }
     if (std::holds_alternative<swf::Shape>(*character) || std::holds_alternative<swf::Text>(*character)) {
         DrawStatic(painter, item.characterId, *character, transform, cx);
-    } else if (std::holds_alternative<swf::Sprite>(*character)) {
-        const int local = SpriteLocalFrame(item, frame);
-        if (const swf::DisplayList* inner = cache_.SpriteFrame(item.characterId, local)) {
-            DrawList(painter, *inner, local, transform, cx, level + 1);
-        }
+    } else if (const DepthList* inner = SpriteChildren(item)) {
+        DrawList(painter, *inner, transform, cx, level + 1);
     }
 }
 
@@ -262,8 +257,7 @@ void FrameRenderer::DrawStep(QPainter& painter, const LayerKey& key, const QRect
     draw(painter);
 }
 
-QPainterPath FrameRenderer::Geometry(const swf::DisplayItem& item, int frame,
-                                     const QTransform& transform, int level)
+QPainterPath FrameRenderer::Geometry(const DisplayObject& item, const QTransform& transform, int level)
 {
     const swf::Character* character = cache_.Find(item.characterId);
     if (!character || level > kMaxNesting) {
@@ -276,8 +270,7 @@ QPainterPath FrameRenderer::Geometry(const swf::DisplayItem& item, int frame,
         return transform.map(TextGeometry(cache_, *text));
     }
     QPainterPath all;
-    const int local = SpriteLocalFrame(item, frame);
-    if (const swf::DisplayList* inner = cache_.SpriteFrame(item.characterId, local)) {
+    if (const DepthList* inner = SpriteChildren(item)) {
         for (const auto& [depth, child] : *inner) {
             if (budget_ == 0) {
                 break;
@@ -285,7 +278,7 @@ QPainterPath FrameRenderer::Geometry(const swf::DisplayItem& item, int frame,
             --budget_;
             if (child.clipDepth == 0) {
                 all = all.united(
-                    Geometry(child, local, ToQTransform(child.matrix) * transform, level + 1));
+                    Geometry(child, ToQTransform(child.matrix) * transform, level + 1));
             }
         }
     }

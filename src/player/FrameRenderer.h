@@ -1,7 +1,7 @@
 #pragma once
-// Draws a display list with QPainter: the background, then every object in
-// ascending depth with its composed matrix and colour transform, clip layers
-// as clip paths, and sprites with their own display list at their local frame.
+// Draws a stage with QPainter: the background, then every object of the main
+// timeline in ascending depth with its composed matrix and colour transform,
+// clip layers as clip paths, and each sprite with its own timeline's objects.
 // The stage is scaled into the target keeping its aspect ratio, centred; the
 // bars beside it show the background colour.
 
@@ -9,6 +9,7 @@
 #include "player/FillPainter.h"
 #include "player/LayerCache.h"
 #include "player/TextPainter.h"
+#include "player/timeline/Stage.h"
 #include "swf/reader/DecodedMovie.h"
 
 #include <QImage>
@@ -29,12 +30,11 @@ class FrameRenderer {
 public:
     explicit FrameRenderer(std::shared_ptr<const swf::DecodedMovie> movie);
 
-    // `list` is the main timeline's display list at `frame` (from 0).
-    void Paint(QPainter& painter, const QRectF& target, const swf::DisplayList& list, int frame);
+    void Paint(QPainter& painter, const QRectF& target, const Stage& stage);
     // The frame as a premultiplied image, drawn on one thread of Qt's global
     // pool (there the raster engine does not split each fill across threads),
     // or on the calling thread when no pool thread is free.
-    QImage Render(const swf::DisplayList& list, int frame, const QSize& size);
+    QImage Render(const Stage& stage, const QSize& size);
 
     // Maps stage twips into `target`, scaled uniformly and centred.
     static QTransform StageTransform(const swf::Rect& stage, const QRectF& target);
@@ -49,10 +49,10 @@ private:
         QPainterPath deviceShape;
     };
 
-    void DrawList(QPainter& painter, const swf::DisplayList& list, int frame,
-                  const QTransform& transform, const swf::ColorTransform& cx, int level);
-    void DrawItem(QPainter& painter, const swf::DisplayItem& item, int frame,
-                  const QTransform& transform, const swf::ColorTransform& cx, int level);
+    void DrawList(QPainter& painter, const DepthList& list, const QTransform& transform,
+                  const swf::ColorTransform& cx, int level);
+    void DrawItem(QPainter& painter, const DisplayObject& item, const QTransform& transform,
+                  const swf::ColorTransform& cx, int level);
     // A shape or a text, step by step (fill, line or glyph): each step is
     // culled when it cannot show, else drawn through its layer or directly.
     void DrawStatic(QPainter& painter, uint16_t id, const swf::Character& character,
@@ -60,15 +60,16 @@ private:
     void DrawStep(QPainter& painter, const LayerKey& key, const QRectF& bounds,
                   const QTransform& transform, const std::function<void(QPainter&)>& draw,
                   bool layerable = true);
-    QPainterPath Geometry(const swf::DisplayItem& item, int frame, const QTransform& transform,
-                          int level);
+    QPainterPath Geometry(const DisplayObject& item, const QTransform& transform, int level);
     void ApplyClip(QPainter& painter);
-    int SpriteLocalFrame(const swf::DisplayItem& item, int frame) const;
+    // The display list of a sprite instance's timeline, or null.
+    const DepthList* SpriteChildren(const DisplayObject& item) const;
 
     CharacterCache cache_;
     std::map<uint16_t, std::vector<PlacedGlyph>> texts_;
     FillPainter fills_;
     LayerCache layers_;
+    const Stage* stage_ = nullptr;  // while painting
     QRectF stageOnDevice_;
     QRect visibleOnDevice_;  // the device pixels the stage clip lets through
     std::vector<Mask> masks_;

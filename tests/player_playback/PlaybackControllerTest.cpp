@@ -5,6 +5,8 @@
 #include "MovieFixtures.h"
 
 #include "player/playback/PlaybackController.h"
+#include "support/FrameScripts.h"
+#include "support/SameDisplayList.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +75,7 @@ TEST(PlaybackTiming, AStallDoesNotRaceThroughTheMovie)
 TEST(PlaybackControl, AStopActionEndsPlaybackOnItsFrameAndPlayGoesOn)
 {
     auto movie = CountingMovie(20);
-    movie->frames[5].stop = true;
+    movie->frames[5].scripts.push_back(StopScript());
     Fixture f(movie);
     f.controller.Play();
     f.time.AdvanceBy(2'000'000);
@@ -168,25 +170,6 @@ TEST(PlaybackControl, AnEmptyOrOneFrameMovieStandsStill)
 
 // ---- Seeking --------------------------------------------------------------
 
-bool SameList(const swf::DisplayList& a, const swf::DisplayList& b, std::string& why)
-{
-    if (a.size() != b.size()) {
-        why = "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size());
-        return false;
-    }
-    for (auto ia = a.begin(), ib = b.begin(); ia != a.end(); ++ia, ++ib) {
-        const swf::DisplayItem& x = ia->second;
-        const swf::DisplayItem& y = ib->second;
-        if (ia->first != ib->first || x.characterId != y.characterId || !(x.matrix == y.matrix) ||
-            !(x.colorTransform == y.colorTransform) || x.ratio != y.ratio || x.clipDepth != y.clipDepth ||
-            x.name != y.name || x.placedAtFrame != y.placedAtFrame) {
-            why = "depth " + std::to_string(ia->first);
-            return false;
-        }
-    }
-    return true;
-}
-
 // Three hundred frames of places, moves, replacements and removals over a
 // handful of depths, so that seeks cross many snapshots.
 std::shared_ptr<swf::DecodedMovie> BusyTimeline()
@@ -217,9 +200,8 @@ TEST(PlaybackSeeking, EverySeekShowsExactlyTheDisplayListOfItsFrame)
     Fixture f(BusyTimeline());
     for (int target : {299, 0, 299, 150, 149, 151, 10, 298, 1, 200, 200, 37}) {
         f.controller.GotoFrame(target);
-        std::string why;
-        EXPECT_TRUE(SameList(f.controller.DisplayList(), f.movie->DisplayListAt(target), why))
-            << "frame " << target << ": " << why;
+        EXPECT_TRUE(SameDisplayList(f.controller.DisplayList(), f.movie->DisplayListAt(target)))
+            << "frame " << target;
     }
     // And frame by frame while playing through the end and round again.
     f.controller.GotoFrame(290);
@@ -227,9 +209,8 @@ TEST(PlaybackSeeking, EverySeekShowsExactlyTheDisplayListOfItsFrame)
     for (int k = 1; k <= 20; ++k) {
         f.time.AdvanceBy(1'000'000 / 12 + 1);
         f.controller.Tick();
-        std::string why;
-        ASSERT_TRUE(SameList(f.controller.DisplayList(), f.movie->DisplayListAt(f.controller.Frame()), why))
-            << "frame " << f.controller.Frame() << ": " << why;
+        ASSERT_TRUE(SameDisplayList(f.controller.DisplayList(), f.movie->DisplayListAt(f.controller.Frame())))
+            << "frame " << f.controller.Frame();
     }
     EXPECT_LT(f.controller.Frame(), 20) << "wrapped round";
 }

@@ -11,6 +11,7 @@
 #include "player/playback/SoundDecoding.h"
 #include "player/playback/SoundMixer.h"
 #include "player/playback/SoundStream.h"
+#include "support/FrameScripts.h"
 #include "support/ProcessRunner.h"
 #include "support/TempDir.h"
 
@@ -146,7 +147,7 @@ TEST(SoundStream, StopPausesTheStreamAndPlayGoesOnWithoutQueueingAgain)
 TEST(SoundStream, AStopActionPausesTheStreamOfItsFrame)
 {
     auto movie = SixFrameStream();
-    movie->frames[1].stop = true;
+    movie->frames[1].scripts.push_back(StopScript());
     StreamFixture f(movie);
     f.controller.Play();
     f.Frames(3);

@@ -1,7 +1,9 @@
-// The display list as drawn: clip layers, sprites at their local frame, and
+// The display list as drawn: clip layers, sprites at their own frame, and
 // the stage fitted into the target with its aspect ratio kept.
 
 #include "RenderFixture.h"
+
+#include "support/FrameScripts.h"
 
 namespace glimmora::test {
 namespace {
@@ -28,7 +30,7 @@ TEST(ClipLayers, MaskClipsOnlyTheDepthsItCovers)
     }
 }
 
-TEST(Sprites, DrawTheirLocalFrame)
+TEST(Sprites, DrawTheirOwnFrame)
 {
     // The sprite moves its square 20 px right on each of its three frames.
     swf::Sprite sprite;
@@ -46,25 +48,77 @@ TEST(Sprites, DrawTheirLocalFrame)
     spriteOp(1, swf::DisplayOp::Kind::Modify, 20);
     spriteOp(2, swf::DisplayOp::Kind::Modify, 40);
 
-    MovieFixture fixture(100, 40, kWhite, 8);
+    MovieFixture fixture(100, 60, kWhite, 8);
     fixture.Define(1, RectShape(0, 0, 10, 10, Solid(kRed)));
     fixture.Define(5, sprite);
+    fixture.Define(6, sprite);
     fixture.Place(1, 1, 5, Translate(10, 10));
-    // Replacing counts as a new placement: the sprite restarts at frame 5.
-    fixture.Op(5, swf::DisplayOp::Kind::Replace, 1).characterId = 5;
+    fixture.Place(1, 2, 5, Translate(10, 30));
+    // Replaced by another sprite, an instance starts anew at frame 5; by
+    // the same sprite, it plays on.
+    fixture.Op(5, swf::DisplayOp::Kind::Replace, 1).characterId = 6;
+    fixture.Op(5, swf::DisplayOp::Kind::Replace, 2).characterId = 5;
 
     struct Case {
-        int mainFrame, localFrame;
+        int mainFrame, replaced, kept;
     };
-    for (const Case& c : {Case{1, 0}, Case{2, 1}, Case{3, 2}, Case{4, 0}, Case{5, 0}, Case{6, 1},
-                          Case{7, 2}}) {
+    for (const Case& c : {Case{1, 0, 0}, Case{2, 1, 1}, Case{3, 2, 2}, Case{4, 0, 0}, Case{5, 0, 1},
+                          Case{6, 1, 2}, Case{7, 2, 0}}) {
         SCOPED_TRACE("main frame " + std::to_string(c.mainFrame));
         const QImage image = fixture.Render(c.mainFrame);
         for (int local = 0; local < 3; ++local) {
-            EXPECT_PIXEL(image, 15 + 20 * local, 15, Q(local == c.localFrame ? kRed : kWhite));
+            EXPECT_PIXEL(image, 15 + 20 * local, 15, Q(local == c.replaced ? kRed : kWhite));
+            EXPECT_PIXEL(image, 15 + 20 * local, 35, Q(local == c.kept ? kRed : kWhite));
         }
     }
     EXPECT_PIXEL(fixture.Render(0), 15, 15, Q(kWhite));
+}
+
+// A sprite whose square moves 20 px right on each of its three frames; with
+// `stopAtEnd`, its last frame stops it.
+swf::Sprite Mover(bool stopAtEnd = false)
+{
+    swf::Sprite sprite;
+    sprite.frameCount = 3;
+    sprite.frames.resize(3);
+    for (int frame = 0; frame < 3; ++frame) {
+        swf::DisplayOp op;
+        op.kind = frame == 0 ? swf::DisplayOp::Kind::Place : swf::DisplayOp::Kind::Modify;
+        op.depth = 1;
+        if (frame == 0) op.characterId = 1;
+        op.matrix = Translate(20 * frame, 0);
+        sprite.frames[size_t(frame)].ops.push_back(op);
+    }
+    if (stopAtEnd) sprite.frames[2].scripts.push_back(StopScript());
+    return sprite;
+}
+
+TEST(Sprites, AClipInsideAOneFrameClipPlaysAndAStopHoldsIt)
+{
+    for (bool stopAtEnd : {false, true}) {
+        SCOPED_TRACE(stopAtEnd ? "stops at its end" : "loops");
+        // Sprite 10 has one frame, which holds the mover.
+        swf::Sprite holder;
+        holder.frameCount = 1;
+        holder.frames.resize(1);
+        swf::DisplayOp inner;
+        inner.depth = 1;
+        inner.characterId = 20;
+        holder.frames[0].ops.push_back(inner);
+
+        MovieFixture fixture(100, 40, kWhite, 8);
+        fixture.Define(1, RectShape(0, 0, 10, 10, Solid(kRed)));
+        fixture.Define(20, Mover(stopAtEnd));
+        fixture.Define(10, holder);
+        fixture.Place(0, 1, 10, Translate(10, 10));
+        for (int frame = 0; frame < 8; ++frame) {
+            const int local = stopAtEnd ? std::min(frame, 2) : frame % 3;
+            const QImage image = fixture.Render(frame);
+            for (int x = 0; x < 3; ++x) {
+                EXPECT_PIXEL(image, 15 + 20 * x, 15, Q(x == local ? kRed : kWhite)) << "main frame " << frame;
+            }
+        }
+    }
 }
 
 TEST(Sprites, ColourTransformsCompose)
@@ -85,7 +139,7 @@ TEST(Sprites, ColourTransformsCompose)
     swf::ColorTransform toBlue;
     toBlue.multR = toBlue.multG = 0;  // the parent keeps only blue
     fixture.Place(0, 1, 5, Translate(10, 10)).colorTransform = toBlue;
-    fixture.movie->background = swf::Rgba{0, 0, 0, 255};
+    fixture.Movie()->background = swf::Rgba{0, 0, 0, 255};
     const QImage image = fixture.Render();
     EXPECT_PIXEL(image, 20, 20, QColor(0, 0, 128));
 }

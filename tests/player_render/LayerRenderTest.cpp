@@ -4,9 +4,9 @@
 
 #include "RenderFixture.h"
 
-#include "player/FrameCursor.h"
 #include "player/FrameRenderer.h"
 #include "player/LayerCache.h"
+#include "player/timeline/StageCursor.h"
 
 #include <QSemaphore>
 #include <QThread>
@@ -23,10 +23,10 @@ using Type = swf::FillStyle::Type;
 
 // One renderer showing frames in turn, as a playing preview does.
 struct Playback {
-    explicit Playback(const MovieFixture& fixture) : cursor(fixture.movie), renderer(fixture.movie) {}
-    QImage Show(int frame) { return renderer.Render(cursor.Seek(frame), frame, size); }
+    explicit Playback(const MovieFixture& fixture) : cursor(fixture.Movie()), renderer(fixture.Movie()) {}
+    QImage Show(int frame) { return renderer.Render(cursor.Seek(frame), size); }
 
-    player::FrameCursor cursor;
+    player::StageCursor cursor;
     player::FrameRenderer renderer;
     QSize size{120, 120};
 };
@@ -392,8 +392,8 @@ TEST(LayeredObjects, PaintersThatCannotTakeLayersDrawDirectly)
     MovieFixture fixture(120, 120);
     fixture.Define(1, RectShape(10, 10, 50, 50, Solid(kRed)));
     fixture.Place(0, 1, 1, Rotation(10, 1, 20.5, 5.25));
-    player::FrameCursor cursor(fixture.movie);
-    const swf::DisplayList& list = cursor.Seek(0);
+    player::StageCursor cursor(fixture.Movie());
+    const player::Stage& stage = cursor.Seek(0);
     struct Case {
         const char* name;
         double opacity;
@@ -403,14 +403,14 @@ TEST(LayeredObjects, PaintersThatCannotTakeLayersDrawDirectly)
     for (const Case& c : {Case{"plain", 1, 1, true}, Case{"half opacity", 0.5, 1, false},
                           Case{"two device pixels per pixel", 1, 2, false}}) {
         SCOPED_TRACE(c.name);
-        player::FrameRenderer renderer(fixture.movie);
+        player::FrameRenderer renderer(fixture.Movie());
         QImage first;
         for (int i = 0; i < 3; ++i) {
             QImage image(QSize(120, 120) * c.pixelRatio, QImage::Format_ARGB32_Premultiplied);
             image.setDevicePixelRatio(c.pixelRatio);
             QPainter painter(&image);
             painter.setOpacity(c.opacity);
-            renderer.Paint(painter, QRectF(0, 0, 120, 120), list, 0);
+            renderer.Paint(painter, QRectF(0, 0, 120, 120), stage);
             painter.end();
             if (i == 0) {
                 first = image;

@@ -1,7 +1,7 @@
 #include "RenderFixture.h"
 
-#include "player/FrameCursor.h"
 #include "player/FrameRenderer.h"
+#include "player/timeline/StageCursor.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -85,20 +85,20 @@ swf::Shape RectShape(double left, double top, double width, double height, swf::
 }
 
 MovieFixture::MovieFixture(int widthPx, int heightPx, swf::Rgba background, int frames)
-    : movie(std::make_shared<swf::DecodedMovie>())
+    : movie_(std::make_shared<swf::DecodedMovie>()), pending_(size_t(frames))
 {
-    movie->header.signature = "FWS";
-    movie->header.version = 8;
-    movie->header.frameSize = {0, Px(widthPx), 0, Px(heightPx)};
-    movie->header.frameRate = 12 << 8;
-    movie->header.frameCount = uint16_t(frames);
-    movie->background = background;
-    movie->frames.resize(size_t(frames));
+    movie_->header.signature = "FWS";
+    movie_->header.version = 8;
+    movie_->header.frameSize = {0, Px(widthPx), 0, Px(heightPx)};
+    movie_->header.frameRate = 12 << 8;
+    movie_->header.frameCount = uint16_t(frames);
+    movie_->background = background;
+    movie_->frames.resize(size_t(frames));
 }
 
 void MovieFixture::Define(uint16_t id, swf::Character character)
 {
-    movie->dictionary[id] = std::make_shared<const swf::Character>(std::move(character));
+    movie_->dictionary[id] = std::make_shared<const swf::Character>(std::move(character));
 }
 
 swf::DisplayOp& MovieFixture::Op(int frame, swf::DisplayOp::Kind kind, uint16_t depth)
@@ -106,7 +106,7 @@ swf::DisplayOp& MovieFixture::Op(int frame, swf::DisplayOp::Kind kind, uint16_t 
     swf::DisplayOp op;
     op.kind = kind;
     op.depth = depth;
-    return movie->frames.at(size_t(frame)).ops.emplace_back(std::move(op));
+    return pending_.at(size_t(frame)).emplace_back(std::move(op));
 }
 
 swf::DisplayOp& MovieFixture::Place(int frame, uint16_t depth, uint16_t id, swf::Matrix matrix)
@@ -117,14 +117,24 @@ swf::DisplayOp& MovieFixture::Place(int frame, uint16_t depth, uint16_t id, swf:
     return op;
 }
 
+std::shared_ptr<swf::DecodedMovie> MovieFixture::Movie() const
+{
+    for (size_t frame = 0; frame < pending_.size(); ++frame) {
+        for (const swf::DisplayOp& op : pending_[frame]) movie_->frames[frame].ops.push_back(op);
+        pending_[frame].clear();
+    }
+    return movie_;
+}
+
 QImage MovieFixture::Render(int frame, QSize size) const
 {
+    const auto movie = Movie();
     if (size.isEmpty()) {
         size = QSize(movie->header.WidthPixels(), movie->header.HeightPixels());
     }
-    player::FrameCursor cursor(movie);
+    player::StageCursor cursor(movie);
     player::FrameRenderer renderer(movie);
-    return renderer.Render(cursor.Seek(frame), frame, size);
+    return renderer.Render(cursor.Seek(frame), size);
 }
 
 QColor Pixel(const QImage& image, int x, int y)

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QSize>
 
+#include <deque>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -41,13 +43,19 @@ struct MovieFixture {
                           int frames = 1);
 
     void Define(uint16_t id, swf::Character character);
+    // An operation to fill in; it joins its frame when the movie is next used.
     swf::DisplayOp& Op(int frame, swf::DisplayOp::Kind kind, uint16_t depth);
     swf::DisplayOp& Place(int frame, uint16_t depth, uint16_t id, swf::Matrix matrix = {});
 
-    // Through the frame cursor and the frame renderer, at the stage size by default.
+    // The movie, with every operation added so far in its frames.
+    std::shared_ptr<swf::DecodedMovie> Movie() const;
+
+    // Through the stage cursor and the frame renderer, at the stage size by default.
     QImage Render(int frame = 0, QSize size = {}) const;
 
-    std::shared_ptr<swf::DecodedMovie> movie;
+private:
+    std::shared_ptr<swf::DecodedMovie> movie_;
+    mutable std::vector<std::deque<swf::DisplayOp>> pending_;  // by frame
 };
 
 // The straight (unpremultiplied) colour of a pixel.

@@ -4,8 +4,8 @@
 #include "RenderFixture.h"
 
 #include "effects/picture/import/JpegEncoder.h"
-#include "player/FrameCursor.h"
 #include "player/FrameRenderer.h"
+#include "player/timeline/StageCursor.h"
 #include "support/ProcessRunner.h"
 #include "support/SwfCheck.h"
 #include "support/TempDir.h"
@@ -68,9 +68,9 @@ TEST(RuffleAgreement, StillTextAndPictureLookTheSame)
                               .convertToFormat(QImage::Format_RGB32);
 
     auto movie = std::make_shared<const swf::DecodedMovie>(swf::DecodeMovieFile(swf.string()));
-    player::FrameCursor cursor(movie);
+    player::StageCursor cursor(movie);
     player::FrameRenderer renderer(movie);
-    const QImage ours = renderer.Render(cursor.Seek(kFrame), kFrame, QSize(320, 240)).convertToFormat(QImage::Format_RGB32);
+    const QImage ours = renderer.Render(cursor.Seek(kFrame), QSize(320, 240)).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(ours.size(), theirs.size());
 
     // Anti-aliasing differs along edges; filled areas must agree.

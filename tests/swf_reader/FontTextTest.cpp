@@ -1,5 +1,5 @@
 #include "swf/reader/DecodedMovie.h"
-#include "SwfBytes.h"
+#include "support/SwfBytes.h"
 
 #include <gtest/gtest.h>
 

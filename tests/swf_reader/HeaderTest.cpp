@@ -1,6 +1,6 @@
 #include "swf/reader/DecodedMovie.h"
 #include "support/TempDir.h"
-#include "SwfBytes.h"
+#include "support/SwfBytes.h"
 
 #include <gtest/gtest.h>
 

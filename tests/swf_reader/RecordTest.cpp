@@ -1,6 +1,6 @@
 #include "swf/reader/BitReader.h"
 #include "swf/reader/RecordReading.h"
-#include "SwfBytes.h"
+#include "support/SwfBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "swf/reader/DecodedMovie.h"
-#include "SwfBytes.h"
+#include "support/SwfBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -104,26 +104,32 @@ TEST(SpriteTest, ANestedTagRunningPastTheSpriteIsAnError) {
     EXPECT_THROW(Decode(test::Movie({bad, test::ShowFrame()})), DecodeError);
 }
 
-TEST(ActionTest, OnlyAPlainStopIsRecorded) {
+TEST(ActionTest, ScriptsAreReadIntoTheirFramesUpToTheEndOrTheFirstBrokenAction) {
+    using Code = ActionCode;
     struct Case {
         const char* name;
         ByteVector actions;
-        bool stop;
+        std::vector<Code> codes;
     };
     const Case cases[] = {
-        {"stop", {0x07, 0x00}, true},
-        {"stop without end", {0x07}, true},
-        {"two stops", {0x07, 0x07, 0x00}, true},
-        {"play", {0x06, 0x00}, false},
-        {"stop then goto", {0x07, 0x81, 0x02, 0x00, 0x05, 0x00, 0x00}, false},
-        {"empty", {0x00}, false},
-        {"nothing", {}, false},
+        {"stop", {0x07, 0x00}, {Code::Stop}},
+        {"stop without end", {0x07}, {Code::Stop}},
+        {"two stops", {0x07, 0x07, 0x00}, {Code::Stop, Code::Stop}},
+        {"stop then goto", {0x07, 0x81, 0x02, 0x00, 0x05, 0x00, 0x00}, {Code::Stop, Code::GotoFrame}},
+        {"nothing after the end", {0x06, 0x00, 0x07}, {Code::Play}},
+        {"a goto whose operand runs past the data", {0x06, 0x81, 0x02, 0x00, 0x05}, {Code::Play}},
+        {"empty", {0x00}, {}},
+        {"nothing", {}, {}},
     };
     for (const Case& c : cases) {
         DecodedMovie movie = Decode(test::Movie({test::ShowFrame(), test::Tag(12, c.actions), test::ShowFrame()}, 2));
         ASSERT_EQ(movie.FrameCount(), 2) << c.name;
-        EXPECT_FALSE(movie.frames[0].stop) << c.name;
-        EXPECT_EQ(movie.frames[1].stop, c.stop) << c.name;
+        EXPECT_TRUE(movie.frames[0].scripts.empty()) << c.name;
+        std::vector<Code> codes;
+        for (const FrameScript& script : movie.frames[1].scripts) {
+            for (const Action& action : script.program->actions) codes.push_back(action.code);
+        }
+        EXPECT_EQ(codes, c.codes) << c.name;
     }
 }
 

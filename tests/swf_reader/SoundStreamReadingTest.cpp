@@ -4,7 +4,7 @@
 // Damaged fields are decode errors that name their tag, never crashes.
 
 #include "swf/reader/DecodedMovie.h"
-#include "SwfBytes.h"
+#include "support/SwfBytes.h"
 
 #include <gtest/gtest.h>
 

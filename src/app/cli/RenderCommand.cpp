@@ -5,8 +5,9 @@
 #include "app/cli/CommandLine.h"
 #include "app/cli/ConsoleReporter.h"
 #include "app/cli/MovieInput.h"
-#include "player/FrameCursor.h"
 #include "player/FrameRenderer.h"
+#include "player/timeline/StageCursor.h"
+#include "player/timeline/TimelineRunner.h"
 
 #include "files/ReplacingFile.h"
 #include "tools/files/SourceFile.h"
@@ -70,29 +71,39 @@ void WritePng(const QImage& image, const std::string& name)
 
 }  // namespace
 
-std::vector<std::string> RenderMovieFrames(std::shared_ptr<const swf::DecodedMovie> movie, int first, int last,
-                                           const std::string& pattern, int width, int height)
+std::vector<std::string> RenderMovie(std::shared_ptr<const swf::DecodedMovie> movie, const RenderRange& range,
+                                     const std::string& pattern, int width, int height)
 {
     const int frames = movie->FrameCount();
+    const bool ticks = range.unit == RenderRange::Unit::Ticks;
     if (frames == 0) throw std::runtime_error("the movie has no frames to draw");
-    if (first < 0 || last >= frames || first > last) {
+    if (!ticks && (range.first < 0 || range.last >= frames || range.first > range.last)) {
         throw std::runtime_error("the movie has " + std::to_string(frames) + (frames == 1 ? " frame" : " frames") +
                                  " (0 to " + std::to_string(frames - 1) + "); frame " +
-                                 std::to_string(first < 0 ? first : last) + " does not exist");
+                                 std::to_string(range.first < 0 ? range.first : range.last) + " does not exist");
     }
     std::vector<std::string> names;
-    for (int frame = first; frame <= last; ++frame) names.push_back(OutputName(pattern, frame));
+    for (int number = range.first; number <= range.last; ++number) names.push_back(OutputName(pattern, number));
     for (const std::string& name : names) RequireWritableTarget(name);
     if (width <= 0 || height <= 0) {
         width = std::clamp(movie->header.WidthPixels(), 1, kMaxSide);
         height = std::clamp(movie->header.HeightPixels(), 1, kMaxSide);
     }
-    player::FrameCursor cursor(movie);
     player::FrameRenderer renderer(movie);
-    for (int frame = first; frame <= last; ++frame) {
-        const QImage image = renderer.Render(cursor.Seek(frame), frame, QSize(width, height));
-        WritePng(image, names[size_t(frame - first)]);
+    auto write = [&](const player::Stage& stage, int number) {
+        WritePng(renderer.Render(stage, QSize(width, height)), names[size_t(number - range.first)]);
+    };
+    if (ticks) {
+        const player::TimelineRunner runner(movie);
+        player::Stage stage = runner.Start(player::RunMode::Play);
+        for (int tick = 0; tick <= range.last; ++tick) {
+            if (tick > 0) runner.Tick(stage, player::RunMode::Play);
+            if (tick >= range.first) write(stage, tick);
+        }
+        return names;
     }
+    player::StageCursor cursor(movie);
+    for (int frame = range.first; frame <= range.last; ++frame) write(cursor.Seek(frame), frame);
     return names;
 }
 
@@ -105,23 +116,34 @@ swf::DecodedMovie LoadMovieOrProject(const std::filesystem::path& input)
 
 int RunRenderCommand(const std::vector<std::string>& args)
 {
-    const ParsedArgs parsed = ParseArgs(args, {"--frame", "--frames", "-o", "--size"});
+    const ParsedArgs parsed = ParseArgs(args, {"--frame", "--frames", "--ticks", "-o", "--size"});
     if (parsed.positional.size() != 1) throw UsageError("render takes one movie");
     const auto output = parsed.Option("-o");
     if (!output || output->empty()) throw UsageError("render needs an output file (-o)");
 
-    int first = 0, last = 0;
+    const int choices = int(parsed.Option("--frame").has_value()) + int(parsed.Option("--frames").has_value()) +
+                        int(parsed.Option("--ticks").has_value());
+    if (choices != 1) throw UsageError("render needs one of --frame N, --frames A-B or --ticks N");
+    RenderRange range;
     if (const auto frame = parsed.Option("--frame")) {
         const auto n = ParseNumber(*frame);
         if (!n) throw UsageError("'" + *frame + "' is not a frame number");
-        first = last = *n;
-    } else if (const auto range = parsed.Option("--frames")) {
-        std::tie(first, last) = ParsePair(*range, '-', "a frame range A-B");
-        if (first > last) throw UsageError("the frame range " + *range + " is backwards");
-        if (first != last && output->find("%d") == std::string::npos)
-            throw UsageError("a frame range needs %d in the output name");
+        range.first = range.last = *n;
     } else {
-        throw UsageError("render needs --frame N or --frames A-B");
+        const bool ticks = parsed.Option("--ticks").has_value();
+        const std::string text = *parsed.Option(ticks ? "--ticks" : "--frames");
+        const char* what = ticks ? "a tick count N or range A-B" : "a frame range A-B";
+        if (ticks && text.find('-') == std::string::npos) {
+            const auto n = ParseNumber(text);
+            if (!n) throw UsageError("'" + text + "' is not " + what);
+            range.first = range.last = *n;
+        } else {
+            std::tie(range.first, range.last) = ParsePair(text, '-', what);
+        }
+        if (range.first > range.last) throw UsageError("the range " + text + " is backwards");
+        if (range.first != range.last && output->find("%d") == std::string::npos)
+            throw UsageError("a range needs %d in the output name");
+        if (ticks) range.unit = RenderRange::Unit::Ticks;
     }
     int width = 0, height = 0;
     if (const auto size = parsed.Option("--size")) {
@@ -129,14 +151,17 @@ int RunRenderCommand(const std::vector<std::string>& args)
         if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
             throw UsageError("the size must be between 1x1 and 16384x16384");
     }
-    for (int frame : {first, last}) tools::RefuseToOverwrite(OutputName(*output, frame), parsed.positional[0], "source");
+    for (int number : {range.first, range.last}) {
+        tools::RefuseToOverwrite(OutputName(*output, number), parsed.positional[0], "source");
+    }
     auto movie = std::make_shared<const swf::DecodedMovie>(LoadMovieOrProject(parsed.positional[0]));
-    const std::vector<std::string> written = RenderMovieFrames(std::move(movie), first, last, *output, width, height);
+    const std::vector<std::string> written = RenderMovie(std::move(movie), range, *output, width, height);
+    const char* unit = range.unit == RenderRange::Unit::Ticks ? "Tick" : "Frame";
     if (written.size() == 1)
-        std::cout << "Frame " << first << " written to " << written.front() << '\n';
+        std::cout << unit << ' ' << range.first << " written to " << written.front() << '\n';
     else
-        std::cout << "Frames " << first << " to " << last << " written to " << written.front() << " ... "
-                  << written.back() << '\n';
+        std::cout << unit << "s " << range.first << " to " << range.last << " written to " << written.front()
+                  << " ... " << written.back() << '\n';
     return 0;
 }
 

@@ -1,7 +1,12 @@
 #pragma once
 // `glimmora-cli render MOVIE.swf --frame N -o OUT.png`
 // `glimmora-cli render MOVIE.swf --frames A-B -o OUT_%d.png`
-// Frames count from 0. Optional `--size WxH` (default: the movie's own size).
+// `glimmora-cli render MOVIE.swf --ticks N -o OUT.png` (or `--ticks A-B`)
+// Frames count from 0 and are those of the main timeline, as a seek shows
+// them. Ticks play the movie: it starts, and the player advances N times as
+// playback does (scripts run, every sprite moves on, a stopped main timeline
+// stays put), looping at the end. Optional `--size WxH` (default: the movie's
+// own size).
 
 #include "swf/reader/DecodedMovie.h"
 
@@ -15,13 +20,21 @@ namespace glimmora::cli {
 // and std::runtime_error when the movie cannot be read or a file not written.
 int RunRenderCommand(const std::vector<std::string>& args);
 
-// Writes frames first..last of a decoded movie as PNG files named by
-// `pattern` ("%d" becomes the frame number). A size of 0x0 means the movie's
-// own size. Each file is written beside its name and renamed over it; a name
-// that is a folder, a pipe or a device is refused before anything is drawn.
-// Returns the names written. Throws std::runtime_error on a missing frame or
-// a failed write, with the reason.
-std::vector<std::string> RenderMovieFrames(std::shared_ptr<const swf::DecodedMovie> movie, int first, int last,
-                       const std::string& pattern, int width = 0, int height = 0);
+// What to draw: main-timeline frames first..last, or the stages after
+// first..last ticks of playing.
+struct RenderRange {
+    enum class Unit { Frames, Ticks };
+    Unit unit = Unit::Frames;
+    int first = 0, last = 0;
+};
+
+// Writes the stages of `range` as PNG files named by `pattern` ("%d" becomes
+// the frame or tick number). A size of 0x0 means the movie's own size. Each
+// file is written beside its name and renamed over it; a name that is a
+// folder, a pipe or a device is refused before anything is drawn. Returns
+// the names written. Throws std::runtime_error on a missing frame or a
+// failed write, with the reason.
+std::vector<std::string> RenderMovie(std::shared_ptr<const swf::DecodedMovie> movie, const RenderRange& range,
+                                     const std::string& pattern, int width = 0, int height = 0);
 
 }  // namespace glimmora::cli

@@ -31,7 +31,9 @@ void PrintUsage(std::ostream& out)
 #ifdef GLIMMORA_HAS_PLAYER
            "  glimmora-cli render PROJECT.gmr|MOVIE.swf --frame N -o OUT.png\n"
            "  glimmora-cli render PROJECT.gmr|MOVIE.swf --frames A-B -o OUT_%d.png\n"
-           "      Draws frames (counted from 0) with the player's renderer.\n"
+           "  glimmora-cli render PROJECT.gmr|MOVIE.swf --ticks N -o OUT.png\n"
+           "      Draws frames (counted from 0) with the player's renderer; --ticks plays\n"
+           "      the movie N steps from its start (scripts run, sprites move on) first.\n"
            "  glimmora-cli export PROJECT.gmr|MOVIE.swf -o OUT.mp4|.webm|.gif|.webp|.apng|.png|.html\n"
            "               [--size WxH | --scale S] [--frames A-B] [--quality Q] [--loop N]\n"
            "      Exports a video, an animated image, a PNG sequence (%d in the name) or an\n"

@@ -13,10 +13,13 @@ PlaybackController::PlaybackController(std::shared_ptr<const swf::DecodedMovie> 
       clock_(clock),
       timer_(timer),
       sound_(sound),
+      runner_(movie_),
       cursor_(movie_),
-      schedule_(movie_->header.frameRate)
+      schedule_(movie_->header.frameRate),
+      stage_(cursor_.Seek(0))
 {
-    list_ = &cursor_.Seek(0);
+    // A loaded movie stands on its first frame until played.
+    stage_.Mutable(Stage::kRoot)->playing = false;
     if (sound_) sound_->PauseStream(true);
 }
 
@@ -25,23 +28,30 @@ PlaybackController::~PlaybackController()
     timer_.Stop();
 }
 
+int PlaybackController::Frame() const
+{
+    return std::max(stage_.Root().frame, 0);
+}
+
 void PlaybackController::Play()
 {
     const int count = TotalFrames();
     if (count == 0) return;
-    if (!loop_ && frame_ == count - 1 && count > 1) {
+    if (!loop_ && Frame() == count - 1 && count > 1) {
         Seek(0);
         NotifyFrame();
     }
-    if (playing_) return;
-    if (soundsPending_) StartFrameSounds(frame_);
+    if (Playing() && running_) return;
+    if (soundsPending_) StartPendingSounds();
     schedule_.Restart(clock_.NowMicros());
-    ChangePlaying(true);
+    SetMainPlaying(true);
+    Run(true);
 }
 
 void PlaybackController::Stop()
 {
-    ChangePlaying(false);
+    SetMainPlaying(false);
+    Run(false);
 }
 
 void PlaybackController::SetPlaying(bool playing)
@@ -56,8 +66,8 @@ void PlaybackController::SetPlaying(bool playing)
 void PlaybackController::Back()
 {
     Stop();
-    if (frame_ > 0) {
-        Seek(frame_ - 1);
+    if (Frame() > 0) {
+        Seek(Frame() - 1);
         NotifyFrame();
     }
 }
@@ -65,8 +75,8 @@ void PlaybackController::Back()
 void PlaybackController::Forward()
 {
     Stop();
-    if (frame_ + 1 < TotalFrames()) {
-        Seek(frame_ + 1);
+    if (Frame() + 1 < TotalFrames()) {
+        Seek(Frame() + 1);
         NotifyFrame();
     }
 }
@@ -76,68 +86,78 @@ void PlaybackController::GotoFrame(int frame)
     const int count = TotalFrames();
     if (count == 0) return;
     frame = std::clamp(frame, 0, count - 1);
-    if (frame == frame_) {  // the same frame: sound stops, nothing new starts
+    if (frame == Frame()) {  // the same frame: sound stops, nothing new starts
         if (sound_) sound_->StopAllSounds();
         return;
     }
     Seek(frame);
-    if (playing_) {
+    if (Playing()) {
         schedule_.Restart(clock_.NowMicros());
-        EnterWhilePlaying(frame);
+        StartPendingSounds();
+        // Played into, the frame's own stop holds the main timeline there.
+        if (stage_.mainStopAsked) SetMainPlaying(false);
     }
     NotifyFrame();
 }
 
 void PlaybackController::Tick()
 {
-    if (!playing_) return;
-    const int count = TotalFrames();
+    if (!running_) return;
     int due = schedule_.TakeDue(clock_.NowMicros());
-    bool moved = false;
-    while (due-- > 0 && playing_) {
-        if (count <= 1) break;  // a one-frame timeline stands still
-        if (frame_ + 1 < count) {
-            frame_ += 1;
-            list_ = &cursor_.Seek(frame_);
-        } else if (loop_) {
-            frame_ = 0;
-            list_ = &cursor_.Seek(0);
-        } else {
-            ChangePlaying(false);
-            break;
+    bool stepped = false, moved = false;
+    while (due-- > 0 && running_) {
+        const int before = Frame();
+        const bool wasPlaying = Playing();
+        runner_.Tick(stage_, RunMode::Play, loop_);
+        stepped = true;
+        moved = moved || Frame() != before || stage_.mainEntered;
+        soundsPending_ = false;
+        if (sound_) {
+            if (stage_.mainEntered) {
+                StartFrameSounds(stage_, Frame(), *sound_);
+            } else {
+                for (const swf::SoundStart& start : stage_.sounds) sound_->StartSound(start.soundId, start.info);
+            }
         }
-        moved = true;
-        EnterWhilePlaying(frame_);
+        if (Playing() != wasPlaying) {
+            if (sound_) sound_->PauseStream(!Playing());
+            if (onPlayingChanged) onPlayingChanged(Playing());
+        }
+        // Nothing plays any more: nothing can change until played again.
+        if (!AnythingPlays()) Run(false);
     }
     if (moved) NotifyFrame();
+    if (stepped && onStageChanged) onStageChanged();
 }
 
 void PlaybackController::Seek(int frame)
 {
     if (sound_) sound_->StopAllSounds();
-    frame_ = frame;
-    list_ = &cursor_.Seek(frame);
+    const bool playing = Playing();
+    stage_ = cursor_.Seek(frame);
+    if (stage_.Root().playing != playing) stage_.Mutable(Stage::kRoot)->playing = playing;
     soundsPending_ = true;
 }
 
-void PlaybackController::EnterWhilePlaying(int frame)
-{
-    StartFrameSounds(frame);
-    if (movie_->frames[frame].stop) ChangePlaying(false);
-}
-
-void PlaybackController::StartFrameSounds(int frame)
+void PlaybackController::StartPendingSounds()
 {
     soundsPending_ = false;
-    if (sound_) player::StartFrameSounds(*movie_, *list_, frame, *sound_);
+    if (sound_) StartFrameSounds(stage_, Frame(), *sound_);
 }
 
-void PlaybackController::ChangePlaying(bool playing)
+void PlaybackController::SetMainPlaying(bool playing)
 {
-    if (playing == playing_) return;
-    playing_ = playing;
+    if (playing == Playing()) return;
+    stage_.Mutable(Stage::kRoot)->playing = playing;
     if (sound_) sound_->PauseStream(!playing);
-    if (playing) {
+    if (onPlayingChanged) onPlayingChanged(playing);
+}
+
+void PlaybackController::Run(bool running)
+{
+    if (running == running_) return;
+    running_ = running;
+    if (running) {
         // Waking four times per frame shows each frame at most a quarter
         // period late; the schedule itself decides which frames are due.
         const int64_t wake = std::max<int64_t>(1000, schedule_.IntervalMicros() / 4);
@@ -145,12 +165,16 @@ void PlaybackController::ChangePlaying(bool playing)
     } else {
         timer_.Stop();
     }
-    if (onPlayingChanged) onPlayingChanged(playing);
+}
+
+bool PlaybackController::AnythingPlays() const
+{
+    return stage_.AnyPlaying();
 }
 
 void PlaybackController::NotifyFrame()
 {
-    if (onFrameChanged) onFrameChanged(frame_);
+    if (onFrameChanged) onFrameChanged(Frame());
 }
 
 }  // namespace glimmora::player

@@ -1,23 +1,28 @@
 #pragma once
-// Plays a decoded movie's main timeline: advances frames at the movie's rate
-// from a steady clock, honours stop actions, loops or stops at the end,
-// steps and seeks, and sends each shown frame's sound starts to a sound
-// channel. Frames are counted from 0.
+// Plays a decoded movie: steps its timelines at the movie's rate from a
+// steady clock (TimelineRunner: every sprite instance with its own play head,
+// frame scripts run), loops or stops at the end, steps and seeks, and sends
+// the sounds of the frames entered to a sound channel. Frames are counted
+// from 0 and are those of the main timeline.
 //
-// Sounds: a frame entered while playing starts its sounds and queues its
-// streaming-sound block at once; a frame reached by a seek while stopped
-// does both when playback begins on it. Every seek (GotoFrame, Back,
-// Forward, Play from the end) stops all sound, the stream included; looping
-// back to the first frame does not. The stream pauses whenever the timeline
-// stops and goes on when it plays again. The sprites on the stage start the
-// sounds of the frames they reach, a sprite's frame following the main
-// timeline's from the frame it was placed in (sprites inside sprites, and
-// the streams of sprites, stay silent).
+// Playing is the main timeline's play head moving. A script that stops the
+// main timeline leaves the sprites on the stage playing on; Stop (the user's
+// pause) holds everything. A seek (GotoFrame, Back, Forward) shows the stage
+// of that frame as StageCursor makes it, the same however it is reached.
+//
+// Sounds: a frame entered while playing starts its sounds (and those of the
+// sprite frames entered with it) and queues its streaming-sound block at
+// once; a frame reached by a seek while stopped does both when playback
+// begins on it. Every seek (GotoFrame, Back, Forward, Play from the end)
+// stops all sound, the stream included; looping back to the first frame
+// does not. The stream pauses whenever the main timeline stops and goes on
+// when it plays again (the streams of sprites stay silent).
 
-#include "player/FrameCursor.h"
 #include "player/playback/FrameSchedule.h"
 #include "player/playback/PlaybackClock.h"
 #include "player/playback/SoundChannel.h"
+#include "player/timeline/StageCursor.h"
+#include "player/timeline/TimelineRunner.h"
 #include "swf/reader/DecodedMovie.h"
 
 #include <functional>
@@ -35,16 +40,15 @@ public:
     PlaybackController& operator=(const PlaybackController&) = delete;
 
     int TotalFrames() const { return movie_->FrameCount(); }
-    int Frame() const { return frame_; }
-    bool Playing() const { return playing_; }
+    int Frame() const;
+    bool Playing() const { return stage_.Root().playing; }
     bool Loop() const { return loop_; }
     void SetLoop(bool loop) { loop_ = loop; }
 
     // Starts playing from the current frame; from the first frame when
     // stopped at the end of a movie that does not loop.
     void Play();
-    // Stops the timeline; event sounds already started play on, the
-    // stream pauses.
+    // Holds the movie; event sounds already started play on, the stream pauses.
     void Stop();
     void SetPlaying(bool playing);
     // One frame back or on, without wrapping; both stop playback.
@@ -53,32 +57,37 @@ public:
     // Shows `frame`, clamped into the movie; playback state is kept.
     void GotoFrame(int frame);
 
-    const swf::DisplayList& DisplayList() const { return *list_; }
+    // What is shown: the main timeline and every sprite instance on it.
+    const Stage& CurrentStage() const { return stage_; }
+    // The main timeline's display list.
+    const DepthList& DisplayList() const { return stage_.Root().children; }
     const swf::DecodedMovie& Movie() const { return *movie_; }
 
-    // Advances by the frames due now; the timer calls it, tests may too.
+    // Advances by the frame periods due now; the timer calls it, tests may too.
     void Tick();
 
     std::function<void(int frame)> onFrameChanged;
     std::function<void(bool playing)> onPlayingChanged;
+    // Anything on the stage changed (a sprite moved on while the frame stayed).
+    std::function<void()> onStageChanged;
 
 private:
     void Seek(int frame);
-    // Shows `frame` as part of playback: its sounds start and its stop action runs.
-    void EnterWhilePlaying(int frame);
-    void StartFrameSounds(int frame);
-    void ChangePlaying(bool playing);
+    void StartPendingSounds();
+    void SetMainPlaying(bool playing);
+    void Run(bool running);
+    bool AnythingPlays() const;
     void NotifyFrame();
 
     std::shared_ptr<const swf::DecodedMovie> movie_;
     PlaybackClock& clock_;
     PlaybackTimer& timer_;
     SoundChannel* sound_;
-    FrameCursor cursor_;
+    TimelineRunner runner_;
+    StageCursor cursor_;
     FrameSchedule schedule_;
-    const swf::DisplayList* list_ = nullptr;
-    int frame_ = 0;
-    bool playing_ = false;
+    Stage stage_;
+    bool running_ = false;       // the timer steps the stage
     bool loop_ = true;
     bool soundsPending_ = true;  // the current frame's sounds are still to start
 };

@@ -97,6 +97,7 @@ bool TShockwaveFlash::Load(std::vector<uint8_t> bytes, const QString& name)
         emit frameChanged(frame);
     };
     controller_->onPlayingChanged = [this](bool playing) { emit playingChanged(playing); };
+    controller_->onStageChanged = [this] { update(); };
     movie_ = name;
     updateGeometry();
     update();
@@ -234,8 +235,7 @@ void TShockwaveFlash::paintEvent(QPaintEvent*)
     // The frame is drawn off-screen at the device's resolution, where the
     // renderer keeps Qt's fills on one thread and its layers apply, then copied.
     const qreal ratio = devicePixelRatioF();
-    QImage frame = renderer_->Render(controller_->DisplayList(), controller_->Frame(),
-                                     (QSizeF(size()) * ratio).toSize());
+    QImage frame = renderer_->Render(controller_->CurrentStage(), (QSizeF(size()) * ratio).toSize());
     frame.setDevicePixelRatio(ratio);
     painter.drawImage(QPointF(0, 0), frame);
 }

@@ -4,6 +4,8 @@
 // The display list of any frame is the replay of the operations up to it.
 
 #include "swf/format/Records.h"
+#include "swf/reader/ActionProgram.h"
+#include "swf/reader/DisplayOpList.h"
 
 #include <cstdint>
 #include <map>
@@ -30,8 +32,9 @@ struct Header {
     uint16_t frameRate = 0;    // 8.8 fixed point, as stored
     uint16_t frameCount = 0;   // as declared
     double FramesPerSecond() const { return frameRate / 256.0; }
-    int WidthPixels() const { return frameSize.xMax / 20; }
-    int HeightPixels() const { return frameSize.yMax / 20; }
+    // The stage's size; its rectangle need not start at 0 (the origin then moves).
+    int WidthPixels() const { return int((int64_t(frameSize.xMax) - frameSize.xMin) / 20); }
+    int HeightPixels() const { return int((int64_t(frameSize.yMax) - frameSize.yMin) / 20); }
 };
 
 // ---- Characters -----------------------------------------------------------
@@ -135,7 +138,6 @@ struct Sound {
     std::vector<uint8_t> data;
 };
 
-struct DisplayOp;
 struct SoundStart {
     uint16_t soundId = 0;
     SoundInfo info;
@@ -154,7 +156,7 @@ struct SoundStreamHead {
 };
 
 struct FrameRecord {
-    std::vector<DisplayOp> ops;
+    DisplayOpList ops;
     std::vector<SoundStart> sounds;
     // A stream head read in this frame; it holds for this frame's blocks and
     // the later ones, up to the next head.
@@ -162,7 +164,8 @@ struct FrameRecord {
     // The SoundStreamBlock bodies of this frame, in file order (usually one).
     std::vector<std::vector<uint8_t>> streamBlocks;
     std::string label;
-    bool stop = false;  // a plain stop action in this frame
+    // The DoAction scripts of this frame, in file order.
+    std::vector<FrameScript> scripts;
 };
 
 struct Sprite {
@@ -173,18 +176,6 @@ struct Sprite {
 using Character = std::variant<Shape, Bitmap, Font, Text, Sound, Sprite>;
 
 // ---- Display list ---------------------------------------------------------
-
-struct DisplayOp {
-    enum class Kind : uint8_t { Place, Modify, Replace, Remove };
-    Kind kind = Kind::Place;
-    uint16_t depth = 0;
-    std::optional<uint16_t> characterId;
-    std::optional<Matrix> matrix;
-    std::optional<ColorTransform> colorTransform;
-    std::optional<uint16_t> ratio;
-    std::optional<std::string> name;
-    std::optional<uint16_t> clipDepth;
-};
 
 struct DisplayItem {
     uint16_t characterId = 0;

@@ -1,5 +1,6 @@
 #include "swf/reader/TimelineReading.h"
 
+#include "swf/reader/ActionReading.h"
 #include "swf/reader/DisplayTagReading.h"
 #include "swf/reader/RecordReading.h"
 #include "swf/reader/SoundReading.h"
@@ -50,26 +51,18 @@ bool ReadControlTag(uint16_t code, BitReader& body, FrameRecord& frame, DecodeCo
         // A second label in one frame does not replace the first.
         if (frame.label.empty()) frame.label = ReadSwfString(body, ctx.version);
         return true;
-    case TagCode::DoAction:
-        if (IsPlainStop(body)) frame.stop = true;
+    case TagCode::DoAction: {
+        auto program = std::make_shared<ActionProgram>(ReadActions(body, ctx.version));
+        ctx.CountRecords(program->actions.size());
+        if (!program->actions.empty()) frame.scripts.push_back({uint32_t(frame.ops.size()), std::move(program)});
         return true;
+    }
     default:
         return false;
     }
 }
 
 }  // namespace
-
-bool IsPlainStop(BitReader& in) {
-    bool sawStop = false;
-    while (!in.AtEnd()) {
-        uint8_t code = in.U8();
-        if (code == 0) break;
-        if (code != 0x07) return false;
-        sawStop = true;
-    }
-    return sawStop;
-}
 
 std::vector<FrameRecord> ReadTimeline(BitReader& in, DecodeContext& ctx, bool requireEnd,
                                       const OtherTagHandler& other) {
@@ -89,6 +82,7 @@ std::vector<FrameRecord> ReadTimeline(BitReader& in, DecodeContext& ctx, bool re
         if (tag.code == uint16_t(TagCode::End)) break;
         if (tag.code == uint16_t(TagCode::ShowFrame)) {
             ctx.CountRecords();
+            current.ops.shrink_to_fit();
             frames.push_back(std::move(current));
             current = FrameRecord{};
             continue;

@@ -19,7 +19,4 @@ using OtherTagHandler = std::function<void(const TagHeader&, BitReader& body)>;
 std::vector<FrameRecord> ReadTimeline(BitReader& in, DecodeContext& ctx, bool requireEnd,
                                       const OtherTagHandler& other);
 
-// Whether a DoAction body is nothing but Stop actions.
-bool IsPlainStop(BitReader& in);
-
 }  // namespace glimmora::swf

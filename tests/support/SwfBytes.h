@@ -187,8 +187,8 @@ inline ByteVector Replace(uint16_t depth, uint16_t id, const ByteVector& matrix 
 
 inline ByteVector RemoveObject2(uint16_t depth) { return Tag(28, Bytes().U16(depth)); }
 
-// A DefineShape3 of a solid red w x h box, id `id`.
-inline ByteVector BoxShape(uint16_t id, int32_t w = 200, int32_t h = 100) {
+// A DefineShape3 of a solid w x h box (red unless told), id `id`.
+inline ByteVector BoxShape(uint16_t id, int32_t w = 200, int32_t h = 100, std::initializer_list<uint8_t> rgb = {255, 0, 0}) {
     BitWriter r;
     r.UB(4, 1).UB(4, 0);                                        // one fill bit, no line bits
     unsigned n = SignedBits({w, h});
@@ -199,7 +199,7 @@ inline ByteVector BoxShape(uint16_t id, int32_t w = 200, int32_t h = 100) {
     r.UB(1, 1).UB(1, 1).UB(4, n - 2).UB(1, 0).UB(1, 1).SB(n, -h);      // up
     r.UB(1, 0).UB(5, 0);                                        // end
     Bytes b;
-    b.U16(id).Add(RectBytes(0, w, 0, h)).Add({1, 0x00, 255, 0, 0, 255}).U8(0).Add(r.Bytes());
+    b.U16(id).Add(RectBytes(0, w, 0, h)).Add({1, 0x00}).Add(rgb).U8(255).U8(0).Add(r.Bytes());
     return Tag(32, b);
 }
 

@@ -172,42 +172,23 @@ void ExportMovieFile(const ExportMovie& movie, const ExportSettings& settings, E
 {
     if (!movie.movie) throw ExportError("There is no movie to export.");
     const ExportPlan plan = PlanExport(*movie.movie, settings);
+    const ExportFormat format = settings.format;
+    if (format == ExportFormat::PngSequence && !HasFrameNumber(settings.target.filename().string()))
+        throw ExportError("The name \"" + settings.target.string() + "\" needs %d for the frame number.");
+    // A step per frame drawn (GIF draws each twice) and one to finish; the
+    // page has three: the player read, the page made, the page written.
     const int frames = plan.FrameCount();
-    switch (settings.format) {
+    const int total = format == ExportFormat::Html ? 3 : format == ExportFormat::Gif ? 2 * frames + 1 : frames + 1;
+    Steps steps(progress, total);
+    steps.Start();
+    switch (format) {
     case ExportFormat::Mp4:
     case ExportFormat::WebM:
-    case ExportFormat::Apng: {
-        Steps steps(progress, frames + 1);
-        steps.Start();
-        WriteVideo(movie, settings, plan, steps);
-        break;
-    }
-    case ExportFormat::Gif: {
-        Steps steps(progress, 2 * frames + 1);
-        steps.Start();
-        WriteGif(movie, settings, plan, steps);
-        break;
-    }
-    case ExportFormat::WebP: {
-        Steps steps(progress, frames + 1);
-        steps.Start();
-        WriteWebP(movie, settings, plan, steps);
-        break;
-    }
-    case ExportFormat::PngSequence: {
-        if (!HasFrameNumber(settings.target.filename().string()))
-            throw ExportError("The name \"" + settings.target.string() + "\" needs %d for the frame number.");
-        Steps steps(progress, frames + 1);
-        steps.Start();
-        WritePngSequence(movie, settings, plan, steps);
-        break;
-    }
-    case ExportFormat::Html: {
-        Steps steps(progress, 3);
-        steps.Start();
-        WritePage(movie, settings, plan, webPlayer, steps);
-        break;
-    }
+    case ExportFormat::Apng: WriteVideo(movie, settings, plan, steps); break;
+    case ExportFormat::Gif: WriteGif(movie, settings, plan, steps); break;
+    case ExportFormat::WebP: WriteWebP(movie, settings, plan, steps); break;
+    case ExportFormat::PngSequence: WritePngSequence(movie, settings, plan, steps); break;
+    case ExportFormat::Html: WritePage(movie, settings, plan, webPlayer, steps); break;
     }
 }
 

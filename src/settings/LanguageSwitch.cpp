@@ -59,7 +59,8 @@ const QStringList& LanguageWindowNames()
     // Not the text-effect window ("TextExForm") nor the capture window.
     static const QStringList names = {kMainWindow,       "ObjListForm",     "TextForm",     "PicForm",
                                       "SoundForm",       "BackgroundForm",  "PicSelectForm", "SoundSelectForm",
-                                      "GuideForm",       "SwfToExeForm",    "ExeToSwfForm", "AboutBox"};
+                                      "GuideForm",       "SwfToExeForm",    "ExeToSwfForm", "AboutBox",
+                                      "ExportMovieForm", "ExportProgressForm"};
     return names;
 }
 

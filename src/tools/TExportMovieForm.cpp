@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -15,6 +16,15 @@
 
 namespace glimmora {
 namespace {
+
+// A row of the form with a named caption, so that language files reach it.
+void AddRow(QFormLayout* form, const char* name, const char* caption, QWidget* field, QLayout* fields = nullptr)
+{
+    auto* label = new QLabel(caption, form->parentWidget());
+    label->setObjectName(name);
+    if (field) form->addRow(label, field);
+    else form->addRow(label, fields);
+}
 
 QSpinBox* AddSpin(QWidget* parent, const char* name, int low, int high, int value)
 {
@@ -52,7 +62,7 @@ TExportMovieForm::TExportMovieForm(QWidget* owner, const swf::DecodedMovie& movi
     format_->setObjectName("FormatBox");
     for (const exporting::ExportFormatInfo& info : exporting::ExportFormats())
         format_->addItem(QString("%1 (*%2)").arg(info.name, info.extension), int(info.format));
-    form->addRow("Format:", format_);
+    AddRow(form, "FormatLabel", "Format:", format_);
 
     auto* fileRow = new QHBoxLayout;
     target_ = new QLineEdit(TargetFor(base + ".mp4", exporting::ExportFormat::Mp4), this);
@@ -63,7 +73,7 @@ TExportMovieForm::TExportMovieForm(QWidget* owner, const swf::DecodedMovie& movi
     browse->setFixedWidth(32);
     fileRow->addWidget(target_);
     fileRow->addWidget(browse);
-    form->addRow("File:", fileRow);
+    AddRow(form, "FileLabel", "File:", nullptr, fileRow);
 
     const int width = std::clamp(movie.header.WidthPixels(), 1, exporting::kMaxExportSide);
     const int height = std::clamp(movie.header.HeightPixels(), 1, exporting::kMaxExportSide);
@@ -72,7 +82,7 @@ TExportMovieForm::TExportMovieForm(QWidget* owner, const swf::DecodedMovie& movi
     height_ = AddSpin(this, "HeightEdit", 1, exporting::kMaxExportSide, height);
     sizeRow->addWidget(width_);
     sizeRow->addWidget(height_);
-    form->addRow("Size (width, height):", sizeRow);
+    AddRow(form, "SizeLabel", "Size (width, height):", nullptr, sizeRow);
 
     // Frames are shown from 1, as the editors show them.
     const int frames = std::max(1, movie.FrameCount());
@@ -81,13 +91,13 @@ TExportMovieForm::TExportMovieForm(QWidget* owner, const swf::DecodedMovie& movi
     last_ = AddSpin(this, "LastFrameEdit", 1, frames, frames);
     framesRow->addWidget(first_);
     framesRow->addWidget(last_);
-    form->addRow("Frames (from, to):", framesRow);
+    AddRow(form, "FramesLabel", "Frames (from, to):", nullptr, framesRow);
 
     quality_ = AddSpin(this, "QualityEdit", 1, 100, 80);
-    form->addRow("Quality (1-100):", quality_);
+    AddRow(form, "QualityLabel", "Quality (1-100):", quality_);
     loop_ = AddSpin(this, "LoopEdit", 0, 65535, 0);
     loop_->setSpecialValueText("For ever");
-    form->addRow("Plays:", loop_);
+    AddRow(form, "PlaysLabel", "Plays:", loop_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);

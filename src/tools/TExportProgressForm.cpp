@@ -40,7 +40,6 @@ TExportProgressForm::TExportProgressForm(QWidget* owner, const QString& file)
     setWindowTitle("Exporting");
     auto* layout = new QVBoxLayout(this);
     label_ = new QLabel(QString("Exporting %1 ...").arg(file), this);
-    label_->setObjectName("FileLabel");
     gauge_ = new QProgressBar(this);
     gauge_->setObjectName("Gauge");
     gauge_->setRange(0, 100);

@@ -5,6 +5,8 @@
 
 #include "settings/IniLang.h"
 #include "tools/TExeToSwfForm.h"
+#include "tools/TExportMovieForm.h"
+#include "tools/TExportProgressForm.h"
 #include "tools/TSwfToExeForm.h"
 #include "workspace/TAboutBox.h"
 #include "workspace/TBackgroundForm.h"
@@ -42,9 +44,13 @@ protected:
         soundSelect = std::make_unique<TSoundSelectForm>(window.get());
         swfToExe = std::make_unique<TSwfToExeForm>(window.get(), TMainForm::PlayerProgram());
         exeToSwf = std::make_unique<TExeToSwfForm>(window.get());
+        exportMovie = std::make_unique<TExportMovieForm>(window.get(), swf::DecodedMovie{}, "movie",
+                                                         [](const QString&, const QString&, bool) { return QString(); });
+        exportProgress = std::make_unique<TExportProgressForm>(window.get(), "movie.mp4");
         windows = {window.get(),      window->BackgroundForm(), window->ObjListForm(), window->TextForm(),
                    window->PicForm(), window->SoundForm(),      window->AboutBox(),    guide.get(),
-                   picSelect.get(),   soundSelect.get(),        swfToExe.get(),        exeToSwf.get()};
+                   picSelect.get(),   soundSelect.get(),        swfToExe.get(),        exeToSwf.get(),
+                   exportMovie.get(), exportProgress.get()};
     }
     QWidget* Window(const QString& name) const {
         for (QWidget* w : windows)
@@ -103,6 +109,8 @@ protected:
     std::unique_ptr<TSoundSelectForm> soundSelect;
     std::unique_ptr<TSwfToExeForm> swfToExe;
     std::unique_ptr<TExeToSwfForm> exeToSwf;
+    std::unique_ptr<TExportMovieForm> exportMovie;
+    std::unique_ptr<TExportProgressForm> exportProgress;
     QList<QWidget*> windows;
 };
 

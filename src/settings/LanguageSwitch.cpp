@@ -60,7 +60,7 @@ const QStringList& LanguageWindowNames()
     static const QStringList names = {kMainWindow,       "ObjListForm",     "TextForm",     "PicForm",
                                       "SoundForm",       "BackgroundForm",  "PicSelectForm", "SoundSelectForm",
                                       "GuideForm",       "SwfToExeForm",    "ExeToSwfForm", "AboutBox",
-                                      "ExportMovieForm", "ExportProgressForm"};
+                                      "ExportMovieForm", "ExportProgressForm", "TimelineForm"};
     return names;
 }
 

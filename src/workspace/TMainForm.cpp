@@ -14,6 +14,7 @@
 #include "workspace/TPicForm.h"
 #include "workspace/TSoundForm.h"
 #include "workspace/TTextForm.h"
+#include "workspace/TTimelineForm.h"
 #include "workspace/WorkingBase.h"
 
 #include "document/ProjectFiles.h"
@@ -36,6 +37,7 @@ namespace {
 constexpr int kRightWidth = 183;
 constexpr int kBottomPanelHeight = 152;
 constexpr int kSliderHeight = 18;
+constexpr int kTimelineHeight = 126;  // grip, frame numbers and five rows
 
 }  // namespace
 
@@ -110,6 +112,8 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
 }
 
 TMainForm::~TMainForm() {
+    // Closing hides the timeline too; nothing here is to follow that any more.
+    timeline_->disconnect(this);
     DestroyBuilder();
     ReleaseLanguage();
 }
@@ -174,6 +178,26 @@ void TMainForm::CreateLayout() {
     row->addWidget(panelMain_, 1);
     row->addWidget(panelRight_);
     setCentralWidget(central);
+
+    // The timeline docks into the preview's column, under the slider.
+    timeline_ = new TTimelineForm(this, panelMain_);
+    timeline_->SetDockSites({panelMain_});
+    timeline_->SetDockedHeight(kTimelineHeight);
+    timelineInWindow_ = true;
+    TTimelineForm::Hooks timelineHooks;
+    timelineHooks.gotoFrame = [this](int frame) {
+        flash_->SetFrameNum(frame);
+        UpdatePlayPos();
+    };
+    timelineHooks.timesChanged = [this] { Guarded([&] { if (builder_) builder_->BuildMovie(); }); };
+    timeline_->SetHooks(std::move(timelineHooks));
+    QAction* showTimeline = Action("WindowTimeline");
+    showTimeline->setChecked(true);
+    connect(showTimeline, &QAction::triggered, this, [this](bool shown) {
+        timeline_->setVisible(shown);
+        FitTimelinePanel();
+    });
+    connect(timeline_, &TTimelineForm::placementChanged, this, [this] { FitTimelinePanel(); });
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
@@ -185,6 +209,7 @@ TTextForm* TMainForm::TextForm() const { return textForm_; }
 TPicForm* TMainForm::PicForm() const { return picForm_; }
 TSoundForm* TMainForm::SoundForm() const { return soundForm_; }
 TBackgroundForm* TMainForm::BackgroundForm() const { return bgForm_; }
+TTimelineForm* TMainForm::TimelineForm() const { return timeline_; }
 
 void TMainForm::SetPlayCommands(bool enabled) {
     for (const char* name : {"ControlPlay", "ControlPause", "ControlStop", "ControlForward",
@@ -241,6 +266,7 @@ void TMainForm::CreateBuilder() {
     };
     listHooks.gotoFrame = [this](int frame) { flash_->SetFrameNum(frame); };
     objList_->SetHooks(std::move(listHooks));
+    timeline_->SetObjectList(objList_);
     SetPlayCommands(true);
     SetProjectCommands(true);
 }
@@ -252,6 +278,7 @@ void TMainForm::DestroyBuilder() {
     delete soundForm_.data();
     delete bgForm_.data();
     delete objList_.data();
+    if (timeline_) timeline_->SetObjectList(nullptr);
     builder_.reset();
     savedSnapshot_.clear();
     if (actions_.count("FileSave")) {
@@ -290,9 +317,11 @@ void TMainForm::LoadPreview(const std::string& file, std::vector<uint8_t> writte
         const QSize movie = flash_->MovieSize();
         if (movie.isValid() && !movie.isEmpty() && !isFullScreen()) {
             const int top = menuBar()->sizeHint().height() + toolBar_->sizeHint().height();
-            autoSize_ = QSize(movie.width() + kRightWidth, movie.height() + top + kSliderHeight);
+            autoSize_ = QSize(movie.width() + kRightWidth,
+                              movie.height() + top + kSliderHeight + DockedTimelineHeight());
             resize(autoSize_);
         }
+        timeline_->Refresh(flash_->TotalFrames());
     } catch (...) {
         // the preview shows what it can; sizing errors are not the user's concern
     }
@@ -325,6 +354,25 @@ void TMainForm::UpdatePlayPos() {
     slider_->setMaximum(total > 0 ? total - 1 : 9999);
     slider_->setValue(flash_->FrameNum());
     slider_->setToolTip(QString::number(flash_->FrameNum() + 1));
+    timeline_->SetPlayFrame(flash_->FrameNum());
+}
+
+int TMainForm::DockedTimelineHeight() const { return timelineInWindow_ ? kTimelineHeight : 0; }
+
+void TMainForm::FitTimelinePanel() {
+    if (!timeline_) return;
+    const bool shown = !timeline_->isHidden();
+    Action("WindowTimeline")->setChecked(shown);
+    const bool inWindow = shown && timeline_->IsDocked();
+    if (inWindow == timelineInWindow_) return;
+    timelineInWindow_ = inWindow;
+    const int grows = inWindow ? kTimelineHeight : -kTimelineHeight;
+    if (isVisible() && !isFullScreen() && !isMaximized()) {
+        autoSize_ = size() + QSize(0, grows);
+        autoSizing_ = true;
+        resize(autoSize_);
+        autoSizing_ = false;
+    }
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
@@ -335,7 +383,7 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
         {
             LoadingFlagGuard guard(GlobalVars().LoadingMovieProperties);
             bgForm_->SetWidth(event->size().width() - kRightWidth);
-            bgForm_->SetHeight(event->size().height() - kSliderHeight - top);
+            bgForm_->SetHeight(event->size().height() - kSliderHeight - top - DockedTimelineHeight());
         }
         builder_->StoreMovieProperties();
         builder_->BuildMovie();

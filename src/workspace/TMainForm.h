@@ -36,6 +36,7 @@ class TPicForm;
 class TShockwaveFlash;
 class TSoundForm;
 class TTextForm;
+class TTimelineForm;
 class TVuzozUzev;
 class WorkingBase;
 namespace exporting {
@@ -109,6 +110,7 @@ public:
     TPicForm* PicForm() const;
     TSoundForm* SoundForm() const;
     TBackgroundForm* BackgroundForm() const;
+    TTimelineForm* TimelineForm() const;
     QWidget* PreviewArea() const;
     const std::filesystem::path& UntitledBase() const;
     int PreviewLoads() const { return previewLoads_; }  // movies loaded into the preview so far
@@ -167,12 +169,19 @@ private:
         }
     }
     void ShowError(const std::exception& error);
+    // Height of the timeline while it is docked and shown: the preview has
+    // that much less of the window.
+    int DockedTimelineHeight() const;
+    // The window grows or shrinks by the timeline when it comes into or
+    // leaves the preview's column, so the movie keeps its size.
+    void FitTimelinePanel();
 
     std::map<QString, QAction*> actions_;
     QWidget* panelMain_ = nullptr;
     QWidget* panelRight_ = nullptr;
     QWidget* panelRTop_ = nullptr;
     QWidget* panelRBottom_ = nullptr;
+    bool timelineInWindow_ = false;  // as last fitted
     TShockwaveFlash* flash_ = nullptr;
     PlaySlider* slider_ = nullptr;
     QMenu* popup_ = nullptr;
@@ -190,6 +199,7 @@ private:
     QPointer<TPicForm> picForm_;
     QPointer<TSoundForm> soundForm_;
     QPointer<TBackgroundForm> bgForm_;
+    QPointer<TTimelineForm> timeline_;
     QPointer<TGuideForm> guide_;
     QPointer<TAboutBox> about_;
     FileChooser chooser_;

@@ -16,6 +16,7 @@
 #include "workspace/TPicForm.h"
 #include "workspace/TSoundForm.h"
 #include "workspace/TTextForm.h"
+#include "workspace/TTimelineForm.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -70,6 +71,7 @@ const CommandRow kCommands[] = {
     {"ViewFullScreen", "&Full Sceen", "", true},
     {"WindowBg", "&Background", "", false},
     {"WindowLibrary", "Movie &Library", "", false},
+    {"WindowTimeline", "&Timeline", "Ctrl+T", true},
     {"LanguageOut", "Write Language &Template", "", false},
     {"LanguageEnglish", "&English", "", false},
     {"LanguageChinese", "&Chinese", "", false},
@@ -171,7 +173,7 @@ void TMainForm::CreateMenus() {
                                       "FileExeToSwf", "|", "FileExit"});
     add(menu("InsertMenu", "&Insert"), {"InsertText", "InsertPicture", "InsertSound"});
     add(menu("ControlMenu", "&Control"), {"ControlPlay", "ControlPause", "ControlStop", "|", "ControlForward",
-                                         "ControlBackward", "|", "ControlLoop"});
+                                         "ControlBackward", "|", "ControlLoop", "|", "WindowTimeline"});
     add(menu("ModifyMenu", "&Modify"), {"ModifyBg"});
     add(menu("HelpMenu", "&Help"), {"HelpContents", "|", "HelpVisitTessaly", "|", "HelpAbout"});
     // Without this menu no user could ever switch the interface language.
@@ -404,12 +406,14 @@ void TMainForm::WindowShow() {
     if (bgForm_->isVisible()) {
         for (QWidget* w : {static_cast<QWidget*>(bgForm_.data()), static_cast<QWidget*>(objList_.data()),
                            static_cast<QWidget*>(textForm_.data()), static_cast<QWidget*>(picForm_.data()),
-                           static_cast<QWidget*>(soundForm_.data())})
+                           static_cast<QWidget*>(soundForm_.data()), static_cast<QWidget*>(timeline_.data())})
             if (w) w->hide();
     } else {
         bgForm_->show();
         if (objList_) objList_->show();
+        timeline_->show();
     }
+    FitTimelinePanel();
 }
 
 void TMainForm::WindowWorkSpace() {
@@ -434,6 +438,10 @@ void TMainForm::WindowWorkSpace() {
     place(soundForm_, top);
     if (bgForm_) bgForm_->show();
     if (objList_) objList_->show();
+    // The timeline goes back under the preview.
+    if (!timeline_->IsDocked()) timeline_->DockInto(panelMain_);
+    timeline_->show();
+    FitTimelinePanel();
 }
 
 void TMainForm::ViewFullScreen() {
@@ -471,11 +479,11 @@ void TMainForm::HelpAbout() {
 }
 
 void TMainForm::LanguageEnglish() {
-    SwitchLanguage(ProgramFolder(), "English.ini", this, {bgForm_, objList_, textForm_, picForm_, soundForm_});
+    SwitchLanguage(ProgramFolder(), "English.ini", this, {bgForm_, objList_, textForm_, picForm_, soundForm_, timeline_});
 }
 
 void TMainForm::LanguageChinese() {
-    SwitchLanguage(ProgramFolder(), "ChineseGB.ini", this, {bgForm_, objList_, textForm_, picForm_, soundForm_});
+    SwitchLanguage(ProgramFolder(), "ChineseGB.ini", this, {bgForm_, objList_, textForm_, picForm_, soundForm_, timeline_});
 }
 
 void TMainForm::LanguageOut() {

@@ -18,6 +18,7 @@
 #include "workspace/TSoundForm.h"
 #include "workspace/TSoundSelectForm.h"
 #include "workspace/TTextForm.h"
+#include "workspace/TTimelineForm.h"
 
 #include "objects/TGlobalVars.h"
 #include "support/TestPaths.h"
@@ -50,7 +51,7 @@ protected:
         windows = {window.get(),      window->BackgroundForm(), window->ObjListForm(), window->TextForm(),
                    window->PicForm(), window->SoundForm(),      window->AboutBox(),    guide.get(),
                    picSelect.get(),   soundSelect.get(),        swfToExe.get(),        exeToSwf.get(),
-                   exportMovie.get(), exportProgress.get()};
+                   exportMovie.get(), exportProgress.get(),    window->TimelineForm()};
     }
     QWidget* Window(const QString& name) const {
         for (QWidget* w : windows)

@@ -8,7 +8,7 @@
 #include "document/ProjectFiles.h"
 #include "document/XmlDocument.h"
 #include "effects/picture/PicEffectTable.h"
-#include "effects/picture/import/ConvertToJpeg.h"
+#include "effects/picture/import/PictureImport.h"
 #include "generation/TVuzozUzev.h"
 #include "objects/RandomSource.h"
 #include "swf/encoder/EncoderService.h"
@@ -173,9 +173,9 @@ void BM_ConvertJpeg800x600(benchmark::State& state)
     const auto source = folder / "source.jpg";
     WriteJpeg(source, 800, 600, 7);
     SilentReporter reporter;
-    int width = 0, height = 0;
+    const StoredPictureFiles targets{folder / "Pic_1.jpg", folder / "Pic_1.png"};
     for (auto _ : state)
-        benchmark::DoNotOptimize(ConvertToJpeg(source.string(), (folder / "Pic_1.jpg").string(), width, height, reporter));
+        benchmark::DoNotOptimize(ImportPicture(source, targets, reporter));
     state.counters["bytes_out"] = double(std::filesystem::file_size(folder / "Pic_1.jpg"));
 }
 BENCHMARK(BM_ConvertJpeg800x600)->Unit(benchmark::kMillisecond);

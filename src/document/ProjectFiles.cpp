@@ -73,9 +73,31 @@ std::filesystem::path PictureFileOf(const std::filesystem::path& basePath, const
     return MediaFileOf(basePath, objName, ".jpg");
 }
 
+std::filesystem::path TransparentPictureFileOf(const std::filesystem::path& basePath, const std::string& objName)
+{
+    return MediaFileOf(basePath, objName, ".png");
+}
+
 std::filesystem::path SoundFileOf(const std::filesystem::path& basePath, const std::string& objName)
 {
     return MediaFileOf(basePath, objName, ".wav");
+}
+
+std::filesystem::path StoredPictureOf(const std::filesystem::path& basePath, const std::string& objName)
+{
+    const std::filesystem::path jpeg = PictureFileOf(basePath, objName);
+    const std::filesystem::path png = TransparentPictureFileOf(basePath, objName);
+    std::error_code ec;
+    if (!std::filesystem::exists(jpeg, ec) && std::filesystem::exists(png, ec)) return png;
+    return jpeg;
+}
+
+std::vector<std::filesystem::path> MediaFilesOf(const std::filesystem::path& basePath, const std::string& objName,
+                                                const std::string& kind)
+{
+    if (kind == "Pic") return {PictureFileOf(basePath, objName), TransparentPictureFileOf(basePath, objName)};
+    if (kind == "Sound") return {SoundFileOf(basePath, objName)};
+    return {};
 }
 
 IXMLMovie LoadProject(TXMLDocument& document, const std::filesystem::path& source,

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace glimmora {
 
@@ -18,12 +19,26 @@ std::filesystem::path DefaultUntitledBase();
 // The folder a base path lives in (where its pictures and sounds are).
 std::filesystem::path FolderOfBase(const std::filesystem::path& basePath);
 
-// base + ".gmr", base + ".swf", folder + name + ".jpg" / ".wav". An object
-// name that would lead out of the folder ("..", "a/b") throws DocumentError.
+// base + ".gmr", base + ".swf", folder + name + ".jpg" / ".png" / ".wav". An
+// object name that would lead out of the folder ("..", "a/b") throws
+// DocumentError. A picture is stored as a JPEG, or as a PNG when it has
+// transparency.
 std::filesystem::path ProjectFileOf(const std::filesystem::path& basePath);
 std::filesystem::path MovieFileOf(const std::filesystem::path& basePath);
 std::filesystem::path PictureFileOf(const std::filesystem::path& basePath, const std::string& objName);
+std::filesystem::path TransparentPictureFileOf(const std::filesystem::path& basePath, const std::string& objName);
 std::filesystem::path SoundFileOf(const std::filesystem::path& basePath, const std::string& objName);
+
+// The file that holds the object's picture: its JPEG, unless only its PNG
+// exists. (A project's pictures were always JPEGs: one that has both keeps
+// showing its JPEG.)
+std::filesystem::path StoredPictureOf(const std::filesystem::path& basePath, const std::string& objName);
+
+// Every file beside the project that may hold the media of an object of kind
+// `kind` ("Pic": its JPEG and its PNG, "Sound": its WAV; others: none),
+// whether it exists or not.
+std::vector<std::filesystem::path> MediaFilesOf(const std::filesystem::path& basePath, const std::string& objName,
+                                                const std::string& kind);
 
 // Copies `source` over the working project, points the document at it and
 // binds it. Throws DocumentError "Cannot open <source>" when the source cannot

@@ -62,7 +62,7 @@ void TFlashPicF::LoadFromDocument(int index)
     MovieHeight = movie.Height();
     ObjName = obj.ObjName();
     Content = pic.Content();
-    JpegPath = PictureFileOf(ProjectBase(), ObjName).string();
+    JpegPath = StoredPictureOf(ProjectBase(), ObjName).string();
     Width = pic.Width();
     Height = pic.Height();
 }

@@ -31,6 +31,10 @@ public:
     // An error message whose box offers OK and Cancel; the answer changes
     // nothing. Where no box is shown, an error message like any other.
     virtual void ShowErrorOfferingCancel(const std::string& message) { ShowError(message); }
+
+    // A question answered Yes or No (the editor asks the user; the
+    // command-line tool answers from its options). No unless overridden.
+    virtual bool Confirm(const std::string& question) { return false; }
 };
 
 }  // namespace glimmora

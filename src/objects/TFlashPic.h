@@ -12,7 +12,7 @@ public:
     int MovieWidth = 0;
     int MovieHeight = 0;
     std::string Content;   // the file the user imported; only tested for empty
-    std::string JpegPath;  // project folder + ObjName + ".jpg": the picture shown
+    std::string JpegPath;  // project folder + ObjName + ".jpg" (or ".png"): the picture shown
     int Width = 0;
     int Height = 0;
 

@@ -23,6 +23,12 @@ void MessageBoxReporter::ShowObjectProblem(const ObjectProblem& problem)
                                  QMessageBox::Ok, QString::fromStdString(details)});
 }
 
+bool MessageBoxReporter::Confirm(const std::string& question)
+{
+    return MessageBoxes::Ask(parent_, QString::fromStdString(question), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
 IErrorReporter& DefaultEditorReporter()
 {
     static MessageBoxReporter reporter;

@@ -22,6 +22,8 @@ public:
     void ShowObjectProblem(const ObjectProblem& problem) override;
     // An error box with OK and Cancel; the answer does not matter.
     void ShowErrorOfferingCancel(const std::string& message) override;
+    // A question box with Yes and No.
+    bool Confirm(const std::string& question) override;
 
 private:
     QWidget* parent_;

@@ -293,15 +293,12 @@ void TMainForm::CopyObjectFiles(const std::filesystem::path& fromFolder, const s
     const IXMLObjList objects = objList_->Movie().Obj();
     for (int i = 0; i < objects.Count(); ++i) {
         const IXMLObj obj = objects.Items(i);
-        const std::string kind = obj.ObjTypeName();
-        if (kind != "Pic" && kind != "Sound") continue;
-        const std::string file = obj.ObjName() + (kind == "Pic" ? ".jpg" : ".wav");
-        // PictureFileOf/SoundFileOf refuse names that lead out of the folder.
-        const std::filesystem::path from = kind == "Pic" ? PictureFileOf(fromFolder / "x", obj.ObjName())
-                                                         : SoundFileOf(fromFolder / "x", obj.ObjName());
-        std::error_code error;
-        if (!std::filesystem::exists(from, error)) continue;
-        ReplaceFile(from, toFolder / file);
+        // MediaFilesOf refuses names that lead out of the folder.
+        for (const std::filesystem::path& from : MediaFilesOf(fromFolder / "x", obj.ObjName(), obj.ObjTypeName())) {
+            std::error_code error;
+            if (!std::filesystem::exists(from, error)) continue;
+            ReplaceFile(from, toFolder / from.filename());
+        }
     }
 }
 

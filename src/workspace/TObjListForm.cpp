@@ -241,15 +241,15 @@ bool TObjListForm::RenameObj(const std::string& oldName, const std::string& newN
         const IXMLObj obj = movie_.Obj().Items(index);
         const std::string kind = obj.ObjTypeName();
         if (builder_) PictureFileOf(builder_->BasePath, newName);  // names are file names: no "a/b", ".."
-        if (builder_ && (kind == "Pic" || kind == "Sound")) {
+        if (builder_) {
             // The picture or wave beside the project is found by the object's name.
-            const auto fileOf = kind == "Pic" ? &PictureFileOf : &SoundFileOf;
-            const std::filesystem::path to = fileOf(builder_->BasePath, newName);  // refuses "a/b", ".."
-            const std::filesystem::path from = fileOf(builder_->BasePath, oldName);
-            std::error_code error;
-            if (std::filesystem::exists(from, error)) {
-                std::filesystem::rename(from, to, error);
-                if (error) throw std::runtime_error("Cannot rename " + from.string() + ": " + error.message());
+            const auto to = MediaFilesOf(builder_->BasePath, newName, kind);  // refuses "a/b", ".."
+            const auto from = MediaFilesOf(builder_->BasePath, oldName, kind);
+            for (size_t i = 0; i < from.size(); ++i) {
+                std::error_code error;
+                if (!std::filesystem::exists(from[i], error)) continue;
+                std::filesystem::rename(from[i], to[i], error);
+                if (error) throw std::runtime_error("Cannot rename " + from[i].string() + ": " + error.message());
             }
         }
         obj.SetObjName(newName);

@@ -24,7 +24,8 @@ namespace glimmora {
 
 const char* TPicForm::PictureFilter()
 {
-    return "All (*.jpg *.jpeg *.bmp);;JPEG Image File (*.jpg *.jpeg);;Bitmaps (*.bmp)";
+    return "All (*.jpg *.jpeg *.bmp *.png *.gif *.webp);;JPEG Image File (*.jpg *.jpeg);;Bitmaps (*.bmp);;"
+           "PNG Image File (*.png);;GIF Image File (*.gif);;WebP Image File (*.webp)";
 }
 
 TPicForm::TPicForm(QWidget* owner, QWidget* panel, TVuzozUzev* builder, TGlobalVars& globals)

@@ -1,7 +1,7 @@
 #include "workspace/TPicSelectForm.h"
 
 #include "document/ProjectFiles.h"
-#include "effects/picture/import/ConvertToJpeg.h"
+#include "effects/picture/import/PictureImport.h"
 #include "generation/IPicEditor.h"
 #include "generation/TVuzozUzev.h"
 
@@ -26,18 +26,18 @@ bool TPicSelectForm::ImportPicture(TVuzozUzev& builder, IPicEditor& editor, IErr
     if (adapter.ObjName.empty()) throw std::runtime_error("No picture object is open in the editor");
 
     const std::string source = PictureFileName.toStdString();
-    const std::string target = PictureFileOf(builder.BasePath, adapter.ObjName).string();
-    int width = 0;
-    int height = 0;
-    if (!ConvertToJpeg(source, target, width, height, reporter)) {
+    const StoredPictureFiles targets{PictureFileOf(builder.BasePath, adapter.ObjName),
+                                     TransparentPictureFileOf(builder.BasePath, adapter.ObjName)};
+    const std::optional<StoredPicture> stored = glimmora::ImportPicture(source, targets, reporter);
+    if (!stored) {
         editor.ClearImage();
         return false;
     }
-    editor.LoadImage(target);
+    editor.LoadImage(stored->file.string());
     adapter.Content = source;
-    adapter.JpegPath = target;
-    editor.SetEditWidth(width);
-    editor.SetEditHeight(height);
+    adapter.JpegPath = stored->file.string();
+    editor.SetEditWidth(stored->width);
+    editor.SetEditHeight(stored->height);
     adapter.StoreFromEditor();
     builder.BuildMovieShowing(adapter);
     return true;

@@ -23,12 +23,14 @@ public:
     QString PictureFileName;
 
     // Converts PictureFileName into the stored picture of the builder's
-    // picture adapter's object (the project folder + ObjName + ".jpg"); on
-    // success shows it in `editor`, sets the adapter's Content and JpegPath,
-    // the editor's width and height, stores and builds. On a refusal (too
-    // large, not a BMP or JPEG) the editor's image is cleared and the object
-    // is unchanged. Closes the window in every case; errors of the conversion
-    // or the build propagate. True when the picture was taken.
+    // picture adapter's object (the project folder + ObjName + ".jpg", or
+    // ".png" for a picture with transparency); on success shows it in
+    // `editor`, sets the adapter's Content and JpegPath, the editor's width
+    // and height, stores and builds. A picture larger than 800 x 600 is
+    // scaled down to fit when `reporter` confirms. On a refusal (too large,
+    // not a picture format the import reads) the editor's image is cleared
+    // and the object is unchanged. Closes the window in every case; errors of
+    // the conversion or the build propagate. True when the picture was taken.
     bool ImportPicture(TVuzozUzev& builder, IPicEditor& editor, IErrorReporter& reporter);
 };
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <variant>
 
 namespace glimmora::test {
@@ -63,6 +65,43 @@ TEST(CliImportPicture, RefusesUnknownObjectsOtherKindsAndOversizedPictures)
         EXPECT_EQ(ReadFile(project), original) << "the project is unchanged after: " << c.message;
         EXPECT_FALSE(std::filesystem::exists(dir / "Pic_1.jpg"));
     }
+}
+
+TEST(CliImportPicture, TransparentPictureIsScaledOnRequestAndKeepsItsAlphaInTheMovie)
+{
+    TempDir dir;
+    const auto project = dir / "logo.gmr";
+    WriteFile(project, MovieXml(""));
+    QImage logo(1000, 500, QImage::Format_RGBA8888);
+    logo.fill(QColor(0, 0, 255, 128));
+    ASSERT_TRUE(logo.save(QString::fromStdString((dir / "logo.png").string()), "PNG"));
+    const std::vector<std::string> import{"import-picture", project.string(), "Logo", (dir / "logo.png").string(),
+                                          "--new"};
+
+    const ProcessResult refused = RunCli(import);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("The picture width>800 or height>600!"), std::string::npos) << refused.err;
+
+    std::vector<std::string> scaled = import;
+    scaled.push_back("--scale-down");
+    const ProcessResult run = RunCli(scaled);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::exists(dir / "Logo.png"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Logo.jpg"));
+    const std::string xml = ReadFile(project);
+    EXPECT_NE(xml.find("<Width>800</Width>"), std::string::npos) << xml;
+    EXPECT_NE(xml.find("<Height>400</Height>"), std::string::npos) << xml;
+
+    ASSERT_EQ(RunCli({"build", project.string()}).exitCode, 0);
+    const auto movie = swf::DecodeMovieFile((dir / "logo.swf").string());
+    std::vector<swf::Bitmap> bitmaps;
+    for (const auto& [id, ch] : movie.dictionary)
+        if (const auto* bitmap = std::get_if<swf::Bitmap>(ch.get())) bitmaps.push_back(*bitmap);
+    ASSERT_EQ(bitmaps.size(), 1u);
+    EXPECT_EQ(bitmaps[0].kind, swf::Bitmap::Kind::Lossless);
+    EXPECT_TRUE(bitmaps[0].losslessAlpha);
+    ASSERT_GE(bitmaps[0].data.size(), 4u);
+    EXPECT_EQ(bitmaps[0].data[0], 128) << "the half transparency is in the movie";
 }
 
 }  // namespace

@@ -86,6 +86,33 @@ protected:
     TXMLDocument doc_;
 };
 
+TEST(ProjectPaths, EachKindHasItsMediaFiles)
+{
+    const fs::path base = "/m/show";
+    EXPECT_EQ(MediaFilesOf(base, "Pic_1", "Pic"), (std::vector<fs::path>{"/m/Pic_1.jpg", "/m/Pic_1.png"}));
+    EXPECT_EQ(MediaFilesOf(base, "Sound_1", "Sound"), (std::vector<fs::path>{"/m/Sound_1.wav"}));
+    EXPECT_TRUE(MediaFilesOf(base, "Text_1", "Text").empty());
+    EXPECT_THROW(MediaFilesOf(base, "../x", "Pic"), DocumentError);
+}
+
+TEST(ProjectPaths, StoredPictureIsThePngOnlyWhenNoJpegExists)
+{
+    TempDir dir;
+    const fs::path base = dir / "show";
+    const struct {
+        bool jpeg, png;
+        const char* shown;
+    } cases[] = {{false, false, "Pic_1.jpg"}, {true, false, "Pic_1.jpg"}, {false, true, "Pic_1.png"},
+                 {true, true, "Pic_1.jpg"}};
+    for (const auto& c : cases) {
+        fs::remove(dir / "Pic_1.jpg");
+        fs::remove(dir / "Pic_1.png");
+        if (c.jpeg) WriteBytes(dir / "Pic_1.jpg", "j");
+        if (c.png) WriteBytes(dir / "Pic_1.png", "p");
+        EXPECT_EQ(StoredPictureOf(base, "Pic_1"), dir / c.shown) << c.jpeg << c.png;
+    }
+}
+
 TEST_F(ProjectFilesTest, LoadCopiesTheSourceOverTheWorkingProjectAndBindsIt)
 {
     const std::string source = "<Movie>\n  <Width>320</Width>\n</Movie>\n";

@@ -1,11 +1,13 @@
 #include "TestMedia.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
 #include <jpeglib.h>
+#include <png.h>
 
 namespace glimmora::test {
 
@@ -39,6 +41,29 @@ std::vector<uint8_t> MakeJpeg(int width, int height, uint8_t shade)
     std::vector<uint8_t> bytes(buffer, buffer + size);
     jpeg_destroy_compress(&info);
     std::free(buffer);
+    return bytes;
+}
+
+std::vector<uint8_t> MakePng(int width, int height, const RgbaOf& pixel)
+{
+    std::vector<uint8_t> rgba(size_t(width) * size_t(height) * 4);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const auto p = pixel(x, y);
+            std::copy(p.begin(), p.end(), rgba.begin() + (size_t(y) * size_t(width) + size_t(x)) * 4);
+        }
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = png_uint_32(width);
+    image.height = png_uint_32(height);
+    image.format = PNG_FORMAT_RGBA;
+    png_alloc_size_t size = 0;
+    if (!png_image_write_get_memory_size(image, size, 0, rgba.data(), 0, nullptr))
+        throw std::runtime_error(image.message);
+    std::vector<uint8_t> bytes(size);
+    if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, rgba.data(), 0, nullptr))
+        throw std::runtime_error(image.message);
+    bytes.resize(size);
     return bytes;
 }
 

@@ -3,6 +3,7 @@
 
 #include "EditorFixture.h"
 
+#include "effects/picture/import/PictureImport.h"
 #include "widgets/SpinEdit.h"
 
 #include <QComboBox>
@@ -118,6 +119,62 @@ INSTANTIATE_TEST_SUITE_P(Files, OversizedImport,
                                            ImportCase{"Bmp100x601", "tall.bmp", "BMP", 100, 601}),
                          [](const auto& info) { return std::string(info.param.what); });
 
+TEST_F(PicEditorTest, PictureWithTransparencyIsStoredAsPngAndTheMovieTakesIt)
+{
+    std::ofstream(Stored(), std::ios::binary) << "earlier opaque picture";
+    QImage logo(60, 30, QImage::Format_RGBA8888);
+    logo.fill(QColor(255, 0, 0, 100));
+    const auto source = dir / "logo.png";
+    ASSERT_TRUE(logo.save(QString::fromStdString(source.string()), "PNG"));
+
+    ASSERT_TRUE(pic->ImportFile(QString::fromStdString(source.string())));
+
+    const auto png = dir / "Pic_1.png";
+    EXPECT_TRUE(std::filesystem::exists(png));
+    EXPECT_FALSE(std::filesystem::exists(Stored())) << "the earlier JPEG would hide the new picture";
+    EXPECT_TRUE(pic->HasImage());
+    EXPECT_EQ(PicField("Width"), "60");
+    EXPECT_EQ(PicField("Content"), source.string());
+    const auto pictures = Calls("media.MakePicture");
+    ASSERT_FALSE(pictures.empty());
+    EXPECT_NE(pictures.back().find(png.string()), std::string::npos) << pictures.back();
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+struct ScaleAnswer {
+    const char* what;
+    bool yes;
+};
+
+class LargePictureImport : public PicEditorTest, public ::testing::WithParamInterface<ScaleAnswer> {};
+
+TEST_P(LargePictureImport, IsOfferedAScaleDownToFit)
+{
+    const bool yes = GetParam().yes;
+    messages.answers = {yes};
+    const auto source = MakePicture("wide.jpg", 1200, 300, "JPG");
+
+    EXPECT_EQ(pic->ImportFile(QString::fromStdString(source.string())), yes);
+
+    EXPECT_EQ(messages.questions, std::vector<std::string>{ScaleDownQuestion(1200, 300)});
+    if (yes) {
+        EXPECT_TRUE(messages.messages.empty());
+        EXPECT_EQ(PicField("Width"), "800");
+        EXPECT_EQ(PicField("Height"), "200");
+        EXPECT_EQ(QImage(QString::fromStdString(Stored().string())).size(), QSize(800, 200));
+        EXPECT_GE(Builds(), 1);
+    } else {
+        EXPECT_EQ(messages.messages, std::vector<std::string>{kSizeMessage});
+        EXPECT_EQ(PicField("Width"), "100");
+        EXPECT_FALSE(std::filesystem::exists(Stored()));
+        EXPECT_EQ(Builds(), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, LargePictureImport,
+                         ::testing::Values(ScaleAnswer{"Yes", true}, ScaleAnswer{"No", false}),
+                         [](const auto& info) { return std::string(info.param.what); });
+
 TEST_F(PicEditorTest, DamagedFileIsReportedAndChangesNothing)
 {
     GlobalVars().LastOpenDir = "/library/";
@@ -136,7 +193,7 @@ TEST_F(PicEditorTest, DamagedFileIsReportedAndChangesNothing)
 
 TEST_F(PicEditorTest, OtherPictureFormatIsRefusedWithoutAMessage)
 {
-    const auto source = MakePicture("icon.png", 16, 16, "PNG");
+    const auto source = MakePicture("icon.ico", 16, 16, "ICO");
     EXPECT_FALSE(pic->ImportFile(QString::fromStdString(source.string())));
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_FALSE(std::filesystem::exists(Stored()));

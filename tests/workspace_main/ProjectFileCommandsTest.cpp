@@ -7,6 +7,8 @@
 #include "support/ProjectFixtures.h"
 #include "workspace/TObjListForm.h"
 
+#include <QImage>
+
 namespace glimmora::test {
 namespace {
 
@@ -38,13 +40,19 @@ TEST_F(MainWindowTest, SaveOpenRoundTripKeepsDocumentAndMovie) {
 }
 
 TEST_F(MainWindowTest, SaveAsIntoAnotherFolderCarriesThePictures) {
-    const auto project = WriteProject("a/pics.gmr", MovieXml(StaticPictureXml("Pic_1", 0, 0, 10, 10)));
+    // Pic_2 has transparency: its picture is a PNG.
+    const auto project = WriteProject("a/pics.gmr", MovieXml(StaticPictureXml("Pic_1", 0, 0, 10, 10) +
+                                                             StaticPictureXml("Pic_2", 0, 0, 10, 10)));
     WriteSolidJpeg(dir / "a" / "Pic_1.jpg", 10, 10, 0, 200, 0);
+    QImage clear(10, 10, QImage::Format_RGBA8888);
+    clear.fill(Qt::transparent);
+    ASSERT_TRUE(clear.save(QString::fromStdString((dir / "a" / "Pic_2.png").string()), "PNG"));
     Start(QString::fromStdString(project.string()));
     std::filesystem::create_directories(dir / "b");
     files = {QString::fromStdString((dir / "b" / "pics.gmr").string())};
     window->Action("FileSaveAs")->trigger();
     EXPECT_EQ(ReadFile(dir / "b" / "Pic_1.jpg"), ReadFile(dir / "a" / "Pic_1.jpg"));
+    EXPECT_EQ(ReadFile(dir / "b" / "Pic_2.png"), ReadFile(dir / "a" / "Pic_2.png"));
     EXPECT_TRUE(std::filesystem::exists(dir / "b" / "pics.swf"));
     EXPECT_EQ(window->Builder()->BasePath, dir / "b" / "pics");
 }

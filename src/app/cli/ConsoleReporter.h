@@ -26,7 +26,11 @@ public:
         return line;
     }
 
+    // Questions are answered from the command's options.
+    bool Confirm(const std::string&) override { return confirmation; }
+
     int count = 0;
+    bool confirmation = false;
 
 private:
     void Print(const std::string& text)

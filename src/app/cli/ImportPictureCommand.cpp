@@ -5,7 +5,7 @@
 #include "document/ConversionError.h"
 #include "document/ProjectFiles.h"
 #include "document/XmlDocument.h"
-#include "effects/picture/import/ConvertToJpeg.h"
+#include "effects/picture/import/PictureImport.h"
 #include "generation/TFlashPicF.h"
 
 #include <filesystem>
@@ -41,7 +41,7 @@ IXMLObj AddPictureObject(IXMLMovie& movie, const std::string& name)
 
 int RunImportPictureCommand(const std::vector<std::string>& args)
 {
-    const ParsedArgs parsed = ParseArgs(args, {}, {"--new"});
+    const ParsedArgs parsed = ParseArgs(args, {}, {"--new", "--scale-down"});
     if (parsed.positional.size() != 3) throw UsageError("import-picture takes a project, an object name and a picture");
     const std::filesystem::path project = std::filesystem::absolute(parsed.positional[0]);
     const std::string objectName = parsed.positional[1];
@@ -61,20 +61,23 @@ int RunImportPictureCommand(const std::vector<std::string>& args)
         throw DocumentError("'" + objectName + "' is not a picture object");
     }
 
-    const std::filesystem::path target = PictureFileOf(std::filesystem::path(project).replace_extension(), objectName);
+    const std::filesystem::path base = std::filesystem::path(project).replace_extension();
+    const StoredPictureFiles targets{PictureFileOf(base, objectName), TransparentPictureFileOf(base, objectName)};
     ConsoleReporter reporter;
-    int width = 0, height = 0;
-    if (!ConvertToJpeg(picture.string(), target.string(), width, height, reporter)) {
+    reporter.confirmation = parsed.Flag("--scale-down");
+    const std::optional<StoredPicture> stored = ImportPicture(picture, targets, reporter);
+    if (!stored) {
         if (reporter.count == 0)
-            std::cerr << "glimmora-cli: " << picture.string() << " is not a BMP or JPEG picture\n";
+            std::cerr << "glimmora-cli: " << picture.string() << " is not a BMP, JPEG, PNG, GIF or WebP picture\n";
         return 1;
     }
     IXMLObjPic pic = obj->ObjType().ObjPic();
     pic.SetContent(picture.string());
-    pic.SetWidth(width);
-    pic.SetHeight(height);
+    pic.SetWidth(stored->width);
+    pic.SetHeight(stored->height);
     document.SaveToFile();
-    std::cout << "Picture " << width << " x " << height << " stored as " << target.string() << '\n';
+    std::cout << "Picture " << stored->width << " x " << stored->height << " stored as " << stored->file.string()
+              << '\n';
     return 0;
 }
 

@@ -108,14 +108,24 @@ uint16_t CharacterDefinitions::Ensure(BitWriter& out, uint32_t index)
     return id;
 }
 
-uint16_t CharacterDefinitions::EnsureBitmap(BitWriter& out, const JpegImage& image)
+uint16_t CharacterDefinitions::EnsureBitmap(BitWriter& out, const BitmapImage& image)
 {
     auto found = bitmapIds_.find(&image);
     if (found != bitmapIds_.end()) {
         return found->second;
     }
     const uint16_t id = NextId();
-    WriteDefineBitsJpeg2(out, id, image.bytes);
+    switch (image.form) {
+    case BitmapImage::Form::Jpeg:
+        WriteDefineBitsJpeg2(out, id, image.bytes);
+        break;
+    case BitmapImage::Form::JpegWithAlpha:
+        WriteDefineBitsJpeg3(out, id, image.bytes, image.alpha);
+        break;
+    case BitmapImage::Form::Lossless:
+        WriteDefineBitsLossless2(out, id, uint16_t(image.width), uint16_t(image.height), image.bytes);
+        break;
+    }
     bitmapIds_.emplace(&image, id);
     return id;
 }

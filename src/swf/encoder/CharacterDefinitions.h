@@ -35,14 +35,14 @@ private:
     };
 
     uint16_t NextId();
-    uint16_t EnsureBitmap(BitWriter& out, const JpegImage& image);
+    uint16_t EnsureBitmap(BitWriter& out, const BitmapImage& image);
     uint16_t EnsureFont(BitWriter& out, FontPlan& font);
 
     const std::vector<std::shared_ptr<const Content>>& contents_;
     std::vector<uint16_t> ids_;
     std::vector<uint32_t> textFont_;
     std::vector<FontPlan> fonts_;
-    std::unordered_map<const JpegImage*, uint16_t> bitmapIds_;
+    std::unordered_map<const BitmapImage*, uint16_t> bitmapIds_;
     BitWriter scratch_;
     uint32_t nextId_ = 1;
 };

@@ -12,11 +12,22 @@
 
 namespace glimmora::swf {
 
-// A checked JPEG file: its bytes as they are, and its real size in pixels.
-struct JpegImage {
+// A checked picture file, ready for its bitmap definition, and its real size
+// in pixels. A JPEG file goes in as it is; a picture with an alpha channel as
+// a JPEG with an alpha plane or as lossless ARGB, whichever is much smaller.
+struct BitmapImage {
+    enum class Form : uint8_t {
+        Jpeg,           // bytes: the JPEG file (DefineBitsJPEG2)
+        JpegWithAlpha,  // bytes: JPEG of premultiplied colours; alpha: zlib plane (DefineBitsJPEG3)
+        Lossless,       // bytes: zlib stream of premultiplied ARGB (DefineBitsLossless2)
+    };
+    Form form = Form::Jpeg;
     std::vector<uint8_t> bytes;
+    std::vector<uint8_t> alpha;
     int width = 0, height = 0;
     uint64_t hash = 0;
+
+    bool operator==(const BitmapImage&) const = default;
 };
 
 // 16-bit mono little-endian PCM samples of a WAV file.
@@ -40,7 +51,7 @@ enum class ContentKind : uint8_t { Picture, Rectangle, Text, Sound };
 struct Content {
     ContentKind kind = ContentKind::Rectangle;
     Twips width = 0, height = 0;  // the box: pictures, rectangles, texts
-    std::shared_ptr<const JpegImage> image;
+    std::shared_ptr<const BitmapImage> image;
     std::shared_ptr<const WaveSound> sound;
     // Texts: the font family, the glyphs in sequence, the baseline below the
     // box top, and the bounds of the drawn glyphs in the text's space.

@@ -37,7 +37,7 @@ std::shared_ptr<const Content> ContentStore::Keep(std::shared_ptr<Content> conte
     return kept;
 }
 
-std::shared_ptr<const Content> ContentStore::Picture(std::shared_ptr<const JpegImage> image,
+std::shared_ptr<const Content> ContentStore::Picture(std::shared_ptr<const BitmapImage> image,
                                                      Twips width, Twips height)
 {
     key_.assign("P");

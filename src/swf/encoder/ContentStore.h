@@ -14,7 +14,7 @@ namespace glimmora::swf {
 
 class ContentStore {
 public:
-    std::shared_ptr<const Content> Picture(std::shared_ptr<const JpegImage> image, Twips width,
+    std::shared_ptr<const Content> Picture(std::shared_ptr<const BitmapImage> image, Twips width,
                                            Twips height);
     std::shared_ptr<const Content> Rectangle(Twips width, Twips height);
     std::shared_ptr<const Content> Text(const std::string& family, int32_t baseline,

@@ -1,13 +1,18 @@
 #include "swf/encoder/MediaFileCache.h"
 
 #include "swf/SwfService.h"
+#include "swf/encoder/AlphaBitmap.h"
 #include "swf/encoder/ContentHash.h"
 #include "swf/encoder/JpegInspector.h"
+#include "swf/encoder/PngInspector.h"
 #include "swf/encoder/WaveInspector.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <system_error>
 #include <vector>
 
@@ -67,6 +72,16 @@ std::vector<uint8_t> ReadAll(const std::string& path, const std::string& what)
     return bytes;
 }
 
+// A ".png" file (any letter case) holds a picture with transparency; every
+// other picture file is a JPEG.
+bool IsPngName(const std::string& path)
+{
+    std::string extension = fs::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return extension == ".png";
+}
+
 // The entry with the same bytes as `value`, if one is alive; else `value`.
 template <class T, class Equal>
 std::shared_ptr<const T> Intern(std::unordered_multimap<uint64_t, std::weak_ptr<const T>>& index,
@@ -89,22 +104,26 @@ std::shared_ptr<const T> Intern(std::unordered_multimap<uint64_t, std::weak_ptr<
 
 }  // namespace
 
-std::shared_ptr<const JpegImage> MediaFileCache::Picture(const std::string& path)
+std::shared_ptr<const BitmapImage> MediaFileCache::Picture(const std::string& path)
 {
     const auto stamp = StampOf<Stamp>(path, "Picture file");
     auto found = pictures_.find(path);
     if (found != pictures_.end() && found->second.stamp == stamp) {
         return found->second.value;
     }
-    auto image = std::make_shared<JpegImage>();
-    image->bytes = ReadAll(path, "Picture file");
-    const JpegSize size = InspectJpeg(image->bytes.data(), image->bytes.size(), path);
-    image->width = size.width;
-    image->height = size.height;
-    image->hash = HashBytes(image->bytes.data(), image->bytes.size());
-    auto value = Intern<JpegImage>(picturesByHash_, std::move(image),
-                                   [](const JpegImage& a, const JpegImage& b) { return a.bytes == b.bytes; });
-    pictures_[path] = Entry<JpegImage>{stamp, value};
+    std::vector<uint8_t> bytes = ReadAll(path, "Picture file");
+    auto image = std::make_shared<BitmapImage>();
+    if (IsPngName(path)) {
+        *image = MakeAlphaBitmap(InspectPng(bytes.data(), bytes.size(), path));
+    } else {
+        const JpegSize size = InspectJpeg(bytes.data(), bytes.size(), path);
+        image->width = size.width;
+        image->height = size.height;
+        image->hash = HashBytes(bytes.data(), bytes.size());
+        image->bytes = std::move(bytes);
+    }
+    auto value = Intern<BitmapImage>(picturesByHash_, std::move(image), std::equal_to<BitmapImage>());
+    pictures_[path] = Entry<BitmapImage>{stamp, value};
     return value;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Pictures and sounds read from files, checked once and remembered by path,
 // size and modification time, so that rebuilding a movie reads nothing again.
-// Files with equal contents share one entry, and so one definition.
+// Files with equal contents share one entry, and so one definition. Pictures
+// are JPEG files, or PNG files (by the ".png" extension) that keep their
+// transparency in the movie.
 
 #include "swf/encoder/Content.h"
 
@@ -15,7 +17,7 @@ namespace glimmora::swf {
 class MediaFileCache {
 public:
     // Throw SwfError naming the file when it is missing, unreadable or unusable.
-    std::shared_ptr<const JpegImage> Picture(const std::string& path);
+    std::shared_ptr<const BitmapImage> Picture(const std::string& path);
     std::shared_ptr<const WaveSound> Sound(const std::string& path);
 
     // Files larger than this are refused.
@@ -33,9 +35,9 @@ private:
         std::shared_ptr<const T> value;
     };
 
-    std::unordered_map<std::string, Entry<JpegImage>> pictures_;
+    std::unordered_map<std::string, Entry<BitmapImage>> pictures_;
     std::unordered_map<std::string, Entry<WaveSound>> sounds_;
-    std::unordered_multimap<uint64_t, std::weak_ptr<const JpegImage>> picturesByHash_;
+    std::unordered_multimap<uint64_t, std::weak_ptr<const BitmapImage>> picturesByHash_;
     std::unordered_multimap<uint64_t, std::weak_ptr<const WaveSound>> soundsByHash_;
 };
 

@@ -1,13 +1,17 @@
 #include "effects/picture/import/JpegDecoder.h"
 
-#include "effects/picture/import/JpegFailure.h"
 #include "effects/picture/import/PictureError.h"
+#include "swf/encoder/JpegFailure.h"
 
 #include <string>
 
 namespace glimmora {
 
 namespace {
+
+using swf::FailJpeg;
+using swf::InstallJpegFailure;
+using swf::JpegFailure;
 
 // Progressive files may hold any number of scans; a damaged or hostile one
 // could keep the decoder busy for a long time.

@@ -14,7 +14,7 @@
 
 #include <jpeglib.h>
 
-namespace glimmora {
+namespace glimmora::swf {
 
 struct JpegFailure {
     jpeg_error_mgr manager;  // first member: the library's err pointer is ours
@@ -28,4 +28,4 @@ void InstallJpegFailure(j_common_ptr object, JpegFailure& failure);
 // Jumps with this message (for checks of our own during decoding).
 [[noreturn]] void FailJpeg(j_common_ptr object, const char* message);
 
-}  // namespace glimmora
+}  // namespace glimmora::swf

@@ -1,9 +1,10 @@
-// The picture import: BMP and JPEG files become the stored JPEG at quality
-// 75, at most 800 x 600; anything else leaves the target as it was.
+// The picture import of opaque pictures: BMP and JPEG files become the stored
+// JPEG at quality 75, at most 800 x 600; anything else leaves the target as
+// it was.
 
 #include "BmpBuilder.h"
 #include "JpegFixtures.h"
-#include "effects/picture/import/ConvertToJpeg.h"
+#include "effects/picture/import/PictureImport.h"
 #include "effects/picture/import/JpegDecoder.h"
 #include "effects/picture/import/PictureError.h"
 #include "support/CollectingReporter.h"
@@ -42,7 +43,12 @@ protected:
 
     bool Convert(const std::filesystem::path& source)
     {
-        return ConvertToJpeg(source.string(), target.string(), width, height, reporter);
+        const std::optional<StoredPicture> stored = ImportPicture(source, {target, dir / "Pic_1.png"}, reporter);
+        if (!stored) return false;
+        EXPECT_EQ(stored->file, target);
+        width = stored->width;
+        height = stored->height;
+        return true;
     }
     // Only the target and the files the test made: no temporary file is left.
     size_t FilesInFolder() const
@@ -190,7 +196,7 @@ TEST_F(Import, MissingSourceIsAnError)
 
 TEST_F(Import, OtherPictureFormatsAreDeclinedWithoutAMessage)
 {
-    for (const char* name : {"logo.png", "anim.GIF", "app.ico", "clip.wmf", "clip.emf"}) {
+    for (const char* name : {"app.ico", "clip.wmf", "clip.emf", "scan.tif"}) {
         WriteFile(dir / name, SmallJpeg());
         EXPECT_FALSE(Convert(dir / name)) << name;
     }
@@ -228,7 +234,7 @@ TEST_F(Import, UnwritableTargetIsAnErrorAndLeavesNothingBehind)
     WriteFile(source, BuildBmp24(8, 8, Gradient));
     const auto missingFolder = dir / "no-such-folder" / "Pic_1.jpg";
     try {
-        ConvertToJpeg(source.string(), missingFolder.string(), width, height, reporter);
+        ImportPicture(source, {missingFolder, missingFolder.parent_path() / "Pic_1.png"}, reporter);
         FAIL() << "no error";
     } catch (const PictureError& e) {
         EXPECT_NE(std::string(e.what()).find(missingFolder.string()), std::string::npos) << e.what();

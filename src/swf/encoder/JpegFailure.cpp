@@ -1,10 +1,10 @@
-#include "effects/picture/import/JpegFailure.h"
+#include "swf/encoder/JpegFailure.h"
 
 #include <cstring>
 
 #include <jerror.h>
 
-namespace glimmora {
+namespace glimmora::swf {
 
 namespace {
 
@@ -58,4 +58,4 @@ void FailJpeg(j_common_ptr object, const char* message)
     std::longjmp(failure.jump, 1);
 }
 
-}  // namespace glimmora
+}  // namespace glimmora::swf

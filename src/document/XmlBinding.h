@@ -26,6 +26,11 @@ public:
     // there is none; unlike the properties, never appends an element.
     std::optional<std::string> FindText(const char* name) const;
 
+    // Any property by its element name, as text: the typed properties below
+    // are these with a conversion.
+    std::string PropertyText(const char* name) const { return ReadText(name); }
+    void SetPropertyText(const char* name, const std::string& value) const { WriteText(name, value); }
+
 protected:
     pugi::xml_node Child(const char* name) const;  // find or append
     std::string ReadText(const char* name) const;

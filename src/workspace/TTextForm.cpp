@@ -7,7 +7,7 @@
 #include "widgets/SpinEdit.h"
 #include "workspace/MessageBoxReporter.h"
 #include "workspace/TTextExForm.h"
-#include "workspace/TextEffectDefaults.h"
+#include "effects/text/TextEffectDefaults.h"
 #include "workspace/TextFontList.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "effects/sound/conversion/ChosenSound.h"
 
-#include "SoundFixtures.h"
 #include "support/ProjectFixtures.h"
+#include "support/SoundFixtures.h"
 #include "support/TempDir.h"
 
 #include "swf/encoder/WaveInspector.h"

@@ -4,7 +4,7 @@
 
 #include "effects/sound/conversion/WaveFile.h"
 
-#include "SoundFixtures.h"
+#include "support/SoundFixtures.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "effects/sound/conversion/SoundError.h"
 #include "effects/sound/conversion/WaveFile.h"
 
-#include "SoundFixtures.h"
+#include "support/SoundFixtures.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "effects/sound/conversion/SoundError.h"
 #include "effects/sound/conversion/WaveHeader.h"
 
-#include "SoundFixtures.h"
+#include "support/SoundFixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -34,6 +34,8 @@ const NamedEffect* FindEffect(const std::string& name)
     return nullptr;
 }
 
+constexpr std::string_view kStillText = "-- None --";
+
 }  // namespace
 
 std::optional<std::string> TextNotShownReason(const std::u32string& content, const std::string& effectName)
@@ -44,6 +46,16 @@ std::optional<std::string> TextNotShownReason(const std::u32string& content, con
     if (effectName != "-- None --" && !FindEffect(effectName))
         return "The effect \"" + effectName + "\" is not a text effect, so the text is not shown";
     return std::nullopt;
+}
+
+const std::vector<std::string>& TextEffectNames()
+{
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all{std::string(kStillText)};
+        for (const NamedEffect& effect : kEffects) all.emplace_back(effect.name);
+        return all;
+    }();
+    return names;
 }
 
 void RunTextEffect(TFlashText& text, const GenerationContext& context)

@@ -3,8 +3,14 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace glimmora {
+
+// Every name RunTextEffect generates: "-- None --" (the still text) first,
+// then the effects, the two the editor does not offer ("Move", "Sin")
+// included.
+const std::vector<std::string>& TextEffectNames();
 
 // Generates one text object by its EffectName; nothing for an empty text, a
 // text of 128 characters or more, or a name outside the text effects (the

@@ -32,9 +32,8 @@ SoundConversionResult Outcome(SoundConversionStatus status, std::string text)
 }
 
 SoundConversionResult Convert(std::string sourceName, const std::filesystem::path& objectWaveFile,
-                              const ProgressFn& progress)
+                              const ProgressFn& progress, const std::filesystem::path& temporary)
 {
-    const std::filesystem::path temporary = TemporarySoundFile();
     if (IsMp3Name(sourceName)) {
         DecodeToPcmWave(sourceName, temporary);
         sourceName = temporary.string();
@@ -70,8 +69,14 @@ std::filesystem::path TemporarySoundFile()
 SoundConversionResult ConvertChosenSound(const std::string& source, const std::filesystem::path& objectWaveFile,
                                          const ProgressFn& progress)
 {
+    return ConvertChosenSound(source, objectWaveFile, progress, TemporarySoundFile());
+}
+
+SoundConversionResult ConvertChosenSound(const std::string& source, const std::filesystem::path& objectWaveFile,
+                                         const ProgressFn& progress, const std::filesystem::path& temporary)
+{
     try {
-        return Convert(source, objectWaveFile, progress);
+        return Convert(source, objectWaveFile, progress, temporary);
     } catch (const SoundError& e) {
         return Outcome(SoundConversionStatus::Failed, e.what());
     } catch (const std::exception& e) {

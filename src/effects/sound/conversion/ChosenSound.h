@@ -39,4 +39,10 @@ std::filesystem::path TemporarySoundFile();
 SoundConversionResult ConvertChosenSound(const std::string& source, const std::filesystem::path& objectWaveFile,
                                          const ProgressFn& progress);
 
+// As above, converting through `temporary` instead of the one shared
+// temporary sound file, for a caller that may run beside the editor or
+// beside another conversion.
+SoundConversionResult ConvertChosenSound(const std::string& source, const std::filesystem::path& objectWaveFile,
+                                         const ProgressFn& progress, const std::filesystem::path& temporary);
+
 }  // namespace glimmora

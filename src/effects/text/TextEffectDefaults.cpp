@@ -1,4 +1,4 @@
-#include "workspace/TextEffectDefaults.h"
+#include "effects/text/TextEffectDefaults.h"
 
 namespace glimmora {
 

@@ -1,4 +1,4 @@
-#include "SoundFixtures.h"
+#include "support/SoundFixtures.h"
 
 #include <sndfile.h>
 

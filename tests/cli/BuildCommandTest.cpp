@@ -163,7 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CliBuild, BadArgumentsShowUsage)
 {
-    for (const auto& args : std::vector<std::vector<std::string>>{{}, {"build"}, {"frobnicate"}, {"build", "a", "b"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {}, {"build"}, {"frobnicate"}, {"build", "a", "b", "-o", "x.swf"}}) {
         const ProcessResult run = RunCli(args);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_NE(run.err.find("Usage"), std::string::npos) << run.err;

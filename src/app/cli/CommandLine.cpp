@@ -1,5 +1,8 @@
 #include "app/cli/CommandLine.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace glimmora::cli {
 
 std::optional<int> ParseNumber(const std::string& text)
@@ -18,24 +21,78 @@ std::pair<int, int> ParsePair(const std::string& text, char separator, const std
     return {*a, *b};
 }
 
-ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::set<std::string>& valued,
-                     const std::set<std::string>& switches)
+std::string ParsedArgs::Canonical(const std::string& name) const
+{
+    const auto it = aliases.find(name);
+    return it == aliases.end() ? name : it->second;
+}
+
+std::optional<std::string> ParsedArgs::Option(const std::string& name) const
+{
+    const auto it = options.find(Canonical(name));
+    if (it == options.end()) return std::nullopt;
+    return it->second;
+}
+
+bool ParsedArgs::Flag(const std::string& name) const { return flags.count(Canonical(name)) != 0; }
+
+bool IsNegativeNumber(const std::string& word)
+{
+    if (word.size() < 2 || word[0] != '-') return false;
+    bool digit = false, point = false;
+    for (size_t i = 1; i < word.size(); ++i) {
+        const char c = word[i];
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            digit = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& options)
 {
     ParsedArgs parsed;
+    for (const OptionSpec& option : options)
+        for (const std::string& name : option.names) parsed.aliases[name] = option.Name();
+    const auto find = [&](const std::string& name) -> const OptionSpec* {
+        for (const OptionSpec& option : options)
+            if (std::find(option.names.begin(), option.names.end(), name) != option.names.end()) return &option;
+        return nullptr;
+    };
+
+    bool onlyPositional = false;
     for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a.size() > 1 && a[0] == '-') {
-            if (valued.count(a)) {
-                if (i + 1 >= args.size()) throw UsageError("option " + a + " needs a value");
-                parsed.options[a] = args[++i];
-            } else if (switches.count(a)) {
-                parsed.flags.insert(a);
-            } else {
-                throw UsageError("unknown option " + a);
-            }
-        } else {
-            parsed.positional.push_back(a);
+        const std::string& word = args[i];
+        if (onlyPositional || word.size() < 2 || word[0] != '-' || IsNegativeNumber(word)) {
+            parsed.positional.push_back(word);
+            continue;
         }
+        if (word == "--") {
+            onlyPositional = true;
+            continue;
+        }
+        std::string name = word;
+        std::optional<std::string> inlineValue;
+        if (const size_t equals = word.find('='); word.rfind("--", 0) == 0 && equals != std::string::npos) {
+            name = word.substr(0, equals);
+            inlineValue = word.substr(equals + 1);
+        }
+        const OptionSpec* option = find(name);
+        if (!option) throw UsageError("unknown option " + name);
+        if (!option->TakesValue()) {
+            if (inlineValue) throw UsageError("option " + name + " takes no value");
+            parsed.flags.insert(option->Name());
+            continue;
+        }
+        if (!inlineValue) {
+            if (i + 1 >= args.size()) throw UsageError("option " + name + " needs a value (" + option->value + ")");
+            inlineValue = args[++i];
+        }
+        parsed.options[option->Name()] = *inlineValue;
     }
     return parsed;
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The little argument parsing the commands share: positional arguments and
-// options with one value ("-o FILE", "--frame 3").
+// The shape of a command line: the options a command takes, and its words
+// split into positional arguments, option values and switches.
+
+#include "app/cli/WordKind.h"
 
 #include <map>
 #include <optional>
@@ -17,28 +19,45 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// One option of a command. The first name is the one ParsedArgs files it
+// under; every name finds it.
+struct OptionSpec {
+    std::vector<std::string> names;  // "-o", "--output"
+    std::string value;               // the value's placeholder ("FILE"); empty for a switch
+    std::string help;                // one sentence
+    WordKind completes = WordKind::Nothing;
+
+    bool TakesValue() const { return !value.empty(); }
+    const std::string& Name() const { return names.front(); }
+};
+
 struct ParsedArgs {
     std::vector<std::string> positional;
-    std::map<std::string, std::string> options;
-    std::set<std::string> flags;
+    std::map<std::string, std::string> options;  // by the option's first name
+    std::set<std::string> flags;                 // by the switch's first name
+    std::map<std::string, std::string> aliases;  // every name -> first name
 
-    std::optional<std::string> Option(const std::string& name) const
-    {
-        auto it = options.find(name);
-        if (it == options.end()) return std::nullopt;
-        return it->second;
-    }
-    bool Flag(const std::string& name) const { return flags.count(name) != 0; }
+    // The value of an option, asked for by any of its names.
+    std::optional<std::string> Option(const std::string& name) const;
+    bool Flag(const std::string& name) const;
+
+private:
+    std::string Canonical(const std::string& name) const;
 };
+
+// Splits `args` by `options`. "--name=value" gives a value too; "--" ends the
+// options, and a word like "-12" is a number, not an option. A repeated
+// option keeps its last value. Throws UsageError for an unknown option or a
+// missing value.
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& options);
+
+// Whether `word` reads as a negative number ("-5", "-0.5").
+bool IsNegativeNumber(const std::string& word);
 
 // A whole number of at most nine digits, or nothing.
 std::optional<int> ParseNumber(const std::string& text);
 // "A-B" or "WxH": two numbers around `separator`; throws UsageError saying
 // that `text` is not `what`.
 std::pair<int, int> ParsePair(const std::string& text, char separator, const std::string& what);
-
-// `valued` lists the options that take a value; `switches` those that do not.
-ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::set<std::string>& valued,
-                     const std::set<std::string>& switches = {});
 
 }  // namespace glimmora::cli

@@ -1,18 +1,36 @@
 #pragma once
-// The commands of glimmora-cli. Each returns the process exit code and throws
-// UsageError for bad arguments; any other exception is an error of the work.
+// The commands of glimmora-cli. Each command file makes its CommandSpec; the
+// table lists them in the order the help shows them within their group.
+// A new command is a new file and one line in CommandTable.cpp.
+
+#include "app/cli/CommandSpec.h"
 
 #include <string>
 #include <vector>
 
 namespace glimmora::cli {
 
-// The movie was written, but some pictures or sounds could not be used.
-constexpr int kExitWrittenWithProblems = 3;
+CommandSpec NewCommand();
+CommandSpec AddTextCommand();
+CommandSpec SetCommand();
+CommandSpec ImportPictureCommand();
+CommandSpec ImportSoundCommand();
+CommandSpec ListCommand();
+CommandSpec BuildCommand();
+CommandSpec SwfToExeCommand();
+CommandSpec ExeToSwfCommand();
+#ifdef GLIMMORA_HAS_PLAYER
+CommandSpec RenderCommand();
+CommandSpec ExportCommand();
+#endif
+CommandSpec EffectsCommand();
+CommandSpec HelpCommand();
+CommandSpec CompleteCommand();
 
-int RunBuildCommand(const std::vector<std::string>& args);
-int RunImportPictureCommand(const std::vector<std::string>& args);
-int RunSwfToExeCommand(const std::vector<std::string>& args);
-int RunExeToSwfCommand(const std::vector<std::string>& args);
+// Every command, hidden ones included.
+const std::vector<CommandSpec>& Commands();
+
+// The command of that name, or nullptr.
+const CommandSpec* FindCommand(const std::string& name);
 
 }  // namespace glimmora::cli

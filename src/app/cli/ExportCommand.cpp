@@ -1,11 +1,11 @@
 #ifdef GLIMMORA_HAS_PLAYER
 
-#include "app/cli/ExportCommand.h"
-
-#include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
+
 #include "app/cli/ConsoleReporter.h"
+#include "app/cli/ExitCodes.h"
 #include "app/cli/MovieInput.h"
+#include "app/cli/ProgramFolder.h"
 #include "app/cli/TerminalProgress.h"
 #include "export/ExportError.h"
 #include "export/MovieExporter.h"
@@ -13,19 +13,26 @@
 #include <charconv>
 #include <filesystem>
 #include <iostream>
-#include <unistd.h>
 
 namespace glimmora::cli {
 namespace {
 
 using exporting::ExportFormat;
 
-std::filesystem::path ProgramFolder()
-{
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path() : self.parent_path();
-}
+// The export's progress as a bar on the terminal.
+class ExportBar : public exporting::ExportProgress {
+public:
+    ExportBar() : bar_(std::cerr, "Exporting", StderrIsTerminal()) {}
+    bool Step(int done, int total) override
+    {
+        if (total > 0) bar_.Show(int(int64_t(done) * 100 / total));
+        return true;
+    }
+    void Finish() { bar_.Finish(); }
+
+private:
+    TerminalProgress bar_;
+};
 
 double ParseScale(const std::string& text)
 {
@@ -82,12 +89,8 @@ exporting::ExportSettings ParseSettings(const ParsedArgs& parsed)
     return settings;
 }
 
-}  // namespace
-
-int RunExportCommand(const std::vector<std::string>& args)
+int RunExport(const ParsedArgs& parsed)
 {
-    const ParsedArgs parsed =
-        ParseArgs(args, {"-o", "--size", "--scale", "--frames", "--quality", "--loop"});
     if (parsed.positional.size() != 1) throw UsageError("export takes one project or movie");
     const exporting::ExportSettings settings = ParseSettings(parsed);
     const std::filesystem::path input = parsed.positional[0];
@@ -99,7 +102,7 @@ int RunExportCommand(const std::vector<std::string>& args)
     movie.swf = std::move(loaded.swf);
     movie.name = input.stem().string();
 
-    TerminalProgress progress(std::cerr, ::isatty(STDERR_FILENO) != 0);
+    ExportBar progress;
     exporting::ExportMovieFile(movie, settings, &progress, exporting::WebPlayerFolder(ProgramFolder()));
     progress.Finish();
     if (reporter.count > 0) {
@@ -108,6 +111,35 @@ int RunExportCommand(const std::vector<std::string>& args)
     }
     std::cout << "Exported to " << settings.target.string() << '\n';
     return 0;
+}
+
+}  // namespace
+
+CommandSpec ExportCommand()
+{
+    CommandSpec spec;
+    spec.name = "export";
+    spec.usage = {"PROJECT.gmr|MOVIE.swf -o OUT.mp4|.webm|.gif|.webp|.apng|.png|.html [--size WxH | --scale S] "
+                  "[--frames A-B] [--quality Q] [--loop N]"};
+    spec.summary = "Exports a video, an animated image, PNG pictures or an offline web page.";
+    spec.description =
+        "The output's extension chooses the format: .mp4 (H.264 and AAC), .webm (VP9 and Opus), .gif, .webp, "
+        ".apng or .png (animated images; a .png name with %d gives a numbered PNG sequence), or .html (a web "
+        "page with its own player, which plays from the file system). Frames are drawn by the player's "
+        "renderer and the sound comes from its mixer, in step with the frames. A project is built first; "
+        "the project file is not changed. A cancelled or failed export leaves no file.";
+    spec.options = {
+        {{"-o"}, "FILE", "The file to write; its extension chooses the format.", WordKind::AnyFile},
+        {{"--size"}, "WxH", "The size of the frames (default: the movie's own size)."},
+        {{"--scale"}, "S", "The movie's size times S (0 to 64)."},
+        {{"--frames"}, "A-B", "Only frames A to B, counted from 0."},
+        {{"--quality"}, "Q", "The quality, 1 to 100 (default 80)."},
+        {{"--loop"}, "N", "Animated images: plays N times (0, the default: for ever)."},
+    };
+    spec.arguments = {WordKind::ProjectOrMovie};
+    spec.group = CommandGroup::Movies;
+    spec.run = RunExport;
+    return spec;
 }
 
 }  // namespace glimmora::cli

@@ -1,12 +1,11 @@
 #include "app/cli/Commands.h"
 
-#include "app/cli/CommandLine.h"
 #include "app/cli/ConsoleReporter.h"
+#include "app/cli/NewObjects.h"
+#include "app/cli/OpenProject.h"
 #include "document/ConversionError.h"
 #include "document/ProjectFiles.h"
-#include "document/XmlDocument.h"
 #include "effects/picture/import/PictureImport.h"
-#include "generation/TFlashPicF.h"
 
 #include <filesystem>
 #include <iostream>
@@ -16,32 +15,8 @@ namespace glimmora::cli {
 
 namespace {
 
-std::optional<IXMLObj> FindObject(const IXMLMovie& movie, const std::string& name)
+int RunImportPicture(const ParsedArgs& parsed)
 {
-    const IXMLObjList list = movie.Obj();
-    for (int i = 0; i < list.Count(); ++i) {
-        IXMLObj obj = list.Items(i);
-        if (obj.ObjName() == name) return obj;
-    }
-    return std::nullopt;
-}
-
-// A new picture object with the values the editor gives one, under `name`.
-IXMLObj AddPictureObject(IXMLMovie& movie, const std::string& name)
-{
-    TFlashPicF adapter;
-    adapter.Document = &movie;
-    adapter.AddNew(0);
-    IXMLObj obj = movie.Obj().Items(movie.Obj().Count() - 1);
-    obj.SetObjName(name);
-    return obj;
-}
-
-}  // namespace
-
-int RunImportPictureCommand(const std::vector<std::string>& args)
-{
-    const ParsedArgs parsed = ParseArgs(args, {}, {"--new", "--scale-down"});
     if (parsed.positional.size() != 3) throw UsageError("import-picture takes a project, an object name and a picture");
     const std::filesystem::path project = std::filesystem::absolute(parsed.positional[0]);
     const std::string objectName = parsed.positional[1];
@@ -49,16 +24,16 @@ int RunImportPictureCommand(const std::vector<std::string>& args)
     if (objectName.empty() || objectName.find_first_of("/\\") != std::string::npos)
         throw UsageError("'" + objectName + "' cannot name a picture file");
 
-    TXMLDocument document;
-    document.SetFileName(project);
-    IXMLMovie movie = GetMovie(document);
-    std::optional<IXMLObj> obj = FindObject(movie, objectName);
+    OpenProject document(project);
+    std::optional<IXMLObj> obj = document.Find(objectName);
     if (!obj) {
         if (!parsed.Flag("--new"))
-            throw DocumentError("The project has no object named '" + objectName + "' (use --new to create it)");
-        obj = AddPictureObject(movie, objectName);
-    } else if (obj->ObjTypeName() != "Pic") {
-        throw DocumentError("'" + objectName + "' is not a picture object");
+            throw DocumentError(project.filename().string() + " has no object named '" + objectName +
+                                "' (use --new to create it)");
+        CheckNewObjectName(document, objectName);
+        obj = AddObject(document, "Pic", objectName);
+    } else {
+        obj = document.Require(objectName, "Pic");
     }
 
     const std::filesystem::path base = std::filesystem::path(project).replace_extension();
@@ -75,10 +50,30 @@ int RunImportPictureCommand(const std::vector<std::string>& args)
     pic.SetContent(picture.string());
     pic.SetWidth(stored->width);
     pic.SetHeight(stored->height);
-    document.SaveToFile();
+    document.Save();
     std::cout << "Picture " << stored->width << " x " << stored->height << " stored as " << stored->file.string()
               << '\n';
     return 0;
+}
+
+}  // namespace
+
+CommandSpec ImportPictureCommand()
+{
+    CommandSpec spec;
+    spec.name = "import-picture";
+    spec.usage = {"PROJECT.gmr OBJECT PICTURE [--new] [--scale-down]"};
+    spec.summary = "Converts a picture into a picture object of a project.";
+    spec.description =
+        "Converts a BMP, JPEG, PNG, GIF (its first frame) or WebP picture of at most 800 x 600 pixels into the "
+        "project's folder and records it, with its size, in the picture object OBJECT, as the editor's picture "
+        "editor does: as OBJECT.jpg (JPEG quality 75), or losslessly as OBJECT.png when it has transparent pixels.";
+    spec.options = {{{"--new"}, "", "Creates the picture object OBJECT when the project has none of that name."},
+                    {{"--scale-down"}, "", "Scales a picture larger than 800 x 600 down to fit, keeping its aspect."}};
+    spec.arguments = {WordKind::Project, WordKind::PictureObject, WordKind::Picture};
+    spec.group = CommandGroup::Projects;
+    spec.run = RunImportPicture;
+    return spec;
 }
 
 }  // namespace glimmora::cli

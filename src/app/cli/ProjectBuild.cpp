@@ -1,5 +1,6 @@
 #include "app/cli/ProjectBuild.h"
 
+#include "app/cli/ScratchFolder.h"
 #include "document/ConversionError.h"
 #include "document/ProjectFiles.h"
 #include "document/XmlDocument.h"
@@ -7,41 +8,12 @@
 #include "objects/RandomSource.h"
 #include "swf/encoder/EncoderService.h"
 
-#include <random>
 #include <system_error>
 
 namespace glimmora::cli {
 
-namespace {
-
-// A folder of our own under the temporary folder, removed when done.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::random_device rd;
-        for (;;) {
-            path_ = TempFolder() / ("glimmora-cli-" + std::to_string(rd()));
-            std::error_code ec;
-            if (std::filesystem::create_directories(path_, ec)) return;
-            if (ec) throw DocumentError("Cannot create a working folder in " + TempFolder().string() + ": " + ec.message());
-        }
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-}  // namespace
-
 void BuildProjectMovie(const std::filesystem::path& project, const std::filesystem::path& target,
-                       IErrorReporter& reporter)
+                       IErrorReporter& reporter, const std::function<void(IXMLMovie&)>& edit)
 {
     std::error_code ec;
     const auto status = std::filesystem::status(project, ec);
@@ -63,6 +35,7 @@ void BuildProjectMovie(const std::filesystem::path& project, const std::filesyst
 
     TXMLDocument document;
     IXMLMovie movie = LoadProject(document, project, builder.WorkingProject);
+    if (edit) edit(movie);
     builder.SetDocument(&movie);
     try {
         builder.BuildMovie(target);

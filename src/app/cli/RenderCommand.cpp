@@ -3,6 +3,7 @@
 #include "app/cli/RenderCommand.h"
 
 #include "app/cli/CommandLine.h"
+#include "app/cli/Commands.h"
 #include "app/cli/ConsoleReporter.h"
 #include "app/cli/MovieInput.h"
 #include "player/FrameRenderer.h"
@@ -20,13 +21,11 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <system_error>
-#include <unistd.h>
+#include <iostream>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
-#include <iostream>
 
 namespace glimmora::cli {
 namespace {
@@ -114,9 +113,10 @@ swf::DecodedMovie LoadMovieOrProject(const std::filesystem::path& input)
     return LoadMovieInput(input, reporter).movie;
 }
 
-int RunRenderCommand(const std::vector<std::string>& args)
+namespace {
+
+int RunRender(const ParsedArgs& parsed)
 {
-    const ParsedArgs parsed = ParseArgs(args, {"--frame", "--frames", "--ticks", "-o", "--size"});
     if (parsed.positional.size() != 1) throw UsageError("render takes one movie");
     const auto output = parsed.Option("-o");
     if (!output || output->empty()) throw UsageError("render needs an output file (-o)");
@@ -163,6 +163,34 @@ int RunRenderCommand(const std::vector<std::string>& args)
         std::cout << unit << "s " << range.first << " to " << range.last << " written to " << written.front()
                   << " ... " << written.back() << '\n';
     return 0;
+}
+
+}  // namespace
+
+CommandSpec RenderCommand()
+{
+    CommandSpec spec;
+    spec.name = "render";
+    spec.usage = {"PROJECT.gmr|MOVIE.swf --frame N -o OUT.png", "PROJECT.gmr|MOVIE.swf --frames A-B -o OUT_%d.png",
+                  "PROJECT.gmr|MOVIE.swf --ticks N -o OUT.png"};
+    spec.summary = "Draws frames of a movie or project as PNG pictures.";
+    spec.description =
+        "Draws frames, counted from 0, with the player's renderer; no display is needed. A project is built "
+        "first, with the editor's builder; the project file is not changed. --frame and --frames show frames of "
+        "the main timeline as a seek does; --ticks starts the movie and advances the player N times as playback "
+        "does (frame scripts run, every sprite moves on by its own play head, a main timeline stopped by a "
+        "script stays put), for movies with scripts and nested sprites.";
+    spec.options = {
+        {{"--frame"}, "N", "The frame to draw."},
+        {{"--frames"}, "A-B", "The frames A to B; the output name then needs %d, which becomes the frame number."},
+        {{"--ticks"}, "N|A-B", "The stage after N steps of playing (A-B: after each of A to B steps; %d in the name)."},
+        {{"-o"}, "FILE", "The picture to write (PNG).", WordKind::AnyFile},
+        {{"--size"}, "WxH", "The size of the pictures (default: the movie's own size)."},
+    };
+    spec.arguments = {WordKind::ProjectOrMovie};
+    spec.group = CommandGroup::Movies;
+    spec.run = RunRender;
+    return spec;
 }
 
 }  // namespace glimmora::cli

@@ -16,10 +16,6 @@
 
 namespace glimmora::cli {
 
-// `args` are the words after "render". Throws UsageError for bad arguments
-// and std::runtime_error when the movie cannot be read or a file not written.
-int RunRenderCommand(const std::vector<std::string>& args);
-
 // What to draw: main-timeline frames first..last, or the stages after
 // first..last ticks of playing.
 struct RenderRange {

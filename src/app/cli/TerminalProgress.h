@@ -1,41 +1,34 @@
 #pragma once
-// A progress bar on a terminal, redrawn in place when the percentage moves;
-// nothing at all when the output is not a terminal (a log or a pipe).
+// A progress bar on the terminal: "Sound_1 [##########          ]  50%",
+// redrawn in place as the percentage grows. Only drawn when the stream is a
+// terminal, so that logs and pipes get no carriage returns.
 
-#include "export/MovieExporter.h"
-
-#include <cstdint>
 #include <ostream>
 #include <string>
 
 namespace glimmora::cli {
 
-class TerminalProgress : public exporting::ExportProgress {
+class TerminalProgress {
 public:
-    TerminalProgress(std::ostream& out, bool terminal) : out_(out), terminal_(terminal) {}
+    // `enabled`: usually whether the stream is a terminal (StderrIsTerminal()).
+    TerminalProgress(std::ostream& out, std::string label, bool enabled);
+    ~TerminalProgress();
 
-    bool Step(int done, int total) override
-    {
-        if (!terminal_ || total <= 0) return true;
-        const int percent = int(int64_t(done) * 100 / total);
-        if (percent == shown_) return true;
-        shown_ = percent;
-        constexpr int kWidth = 40;
-        const int filled = percent * kWidth / 100;
-        out_ << "\rExporting [" << std::string(size_t(filled), '#') << std::string(size_t(kWidth - filled), ' ')
-             << "] " << percent << "%" << std::flush;
-        return true;
-    }
-    // Ends the bar's line.
-    void Finish()
-    {
-        if (terminal_ && shown_ >= 0) out_ << '\n' << std::flush;
-    }
+    // Draws the bar when the percentage (0 to 100) has changed.
+    void Show(int percent);
+    // Ends the bar's line; nothing more is drawn.
+    void Finish();
+
+    // The bar's line for `percent`, without the carriage return.
+    static std::string Line(const std::string& label, int percent);
 
 private:
     std::ostream& out_;
-    bool terminal_;
+    std::string label_;
+    bool enabled_;
     int shown_ = -1;
 };
+
+bool StderrIsTerminal();
 
 }  // namespace glimmora::cli

@@ -1,12 +1,11 @@
-// glimmora-cli: builds, checks and converts Glimmora movies without the editor.
+// glimmora-cli: makes, changes, builds and converts Glimmora movies without
+// the editor.
 
-#include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
-#ifdef GLIMMORA_HAS_PLAYER
-#include "app/cli/ExportCommand.h"
-#include "app/cli/RenderCommand.h"
-#endif
+#include "app/cli/ExitCodes.h"
+#include "app/cli/HelpText.h"
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <new>
@@ -15,66 +14,64 @@
 
 namespace {
 
-void PrintUsage(std::ostream& out)
+using namespace glimmora::cli;
+
+// Whether the words ask for `name` ("--help", "-h") before a "--".
+bool Asks(const std::vector<std::string>& args, std::initializer_list<const char*> names)
 {
-    out << "Usage:\n"
-           "  glimmora-cli build PROJECT.gmr [-o OUT.swf]\n"
-           "      Generates the movie of a project (pictures and sounds beside it).\n"
-           "  glimmora-cli import-picture PROJECT.gmr OBJECT PICTURE [--new] [--scale-down]\n"
-           "      Converts a BMP, JPEG, PNG, GIF or WebP picture into the project's folder as\n"
-           "      OBJECT.jpg (OBJECT.png when it has transparency) and records it in the picture\n"
-           "      object OBJECT (--new creates it; --scale-down fits a larger one into 800 x 600).\n"
-           "  glimmora-cli swf-to-exe MOVIE.swf [-o OUT] [--player PLAYER]\n"
-           "      Makes a projector: the standalone player with the movie behind it\n"
-           "      (default OUT: MOVIE.exe; default PLAYER: glimmora-player beside this program).\n"
-           "  glimmora-cli exe-to-swf PROJECTOR [-o OUT.swf]\n"
-           "      Takes the movie back out of a projector (default OUT: the projector's name with .swf).\n"
-#ifdef GLIMMORA_HAS_PLAYER
-           "  glimmora-cli render PROJECT.gmr|MOVIE.swf --frame N -o OUT.png\n"
-           "  glimmora-cli render PROJECT.gmr|MOVIE.swf --frames A-B -o OUT_%d.png\n"
-           "  glimmora-cli render PROJECT.gmr|MOVIE.swf --ticks N -o OUT.png\n"
-           "      Draws frames (counted from 0) with the player's renderer; --ticks plays\n"
-           "      the movie N steps from its start (scripts run, sprites move on) first.\n"
-           "  glimmora-cli export PROJECT.gmr|MOVIE.swf -o OUT.mp4|.webm|.gif|.webp|.apng|.png|.html\n"
-           "               [--size WxH | --scale S] [--frames A-B] [--quality Q] [--loop N]\n"
-           "      Exports a video, an animated image, a PNG sequence (%d in the name) or an\n"
-           "      offline web page. Frames count from 0; quality 1 to 100 (default 80);\n"
-           "      --loop N plays an animated image N times (0, the default: for ever).\n"
-#endif
-        ;
+    const auto end = std::find(args.begin(), args.end(), "--");
+    return std::any_of(args.begin(), end, [&](const std::string& word) {
+        return std::any_of(names.begin(), names.end(), [&](const char* name) { return word == name; });
+    });
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    using namespace glimmora::cli;
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == "-h" || args[0] == "--help" || args[0] == "help") {
-        PrintUsage(args.empty() ? std::cerr : std::cout);
-        return args.empty() ? 2 : 0;
+    if (args.empty()) {
+        PrintUsageHint(std::cerr, nullptr);
+        return kExitUsage;
     }
-    const std::string command = args[0];
+    const std::string name = args.front();
     args.erase(args.begin());
+    if (name == "-h" || name == "--help") {
+        PrintToolHelp(std::cout);
+        return kExitSuccess;
+    }
+    if (name == "--version") {
+        std::cout << VersionLine() << '\n';
+        return kExitSuccess;
+    }
+
+    const CommandSpec* command = FindCommand(name);
     try {
-        if (command == "build") return RunBuildCommand(args);
-        if (command == "import-picture") return RunImportPictureCommand(args);
-        if (command == "swf-to-exe") return RunSwfToExeCommand(args);
-        if (command == "exe-to-swf") return RunExeToSwfCommand(args);
-#ifdef GLIMMORA_HAS_PLAYER
-        if (command == "render") return RunRenderCommand(args);
-        if (command == "export") return RunExportCommand(args);
-#endif
-        throw UsageError("unknown command '" + command + "'");
+        if (!command) throw UsageError(name.rfind('-', 0) == 0 ? "unknown option " + name
+                                                                 : "unknown command '" + name + "'");
+        if (!command->hidden && Asks(args, {"-h", "--help"})) {
+            PrintCommandHelp(std::cout, *command);
+            return kExitSuccess;
+        }
+        if (!command->hidden && Asks(args, {"--version"})) {
+            std::cout << VersionLine() << '\n';
+            return kExitSuccess;
+        }
+        if (command->hidden) {
+            ParsedArgs words;
+            words.positional = args;
+            return command->run(words);
+        }
+        return command->run(ParseArgs(args, command->options));
     } catch (const UsageError& e) {
-        std::cerr << "glimmora-cli: " << e.what() << "\n\n";
-        PrintUsage(std::cerr);
-        return 2;
+        std::cerr << "glimmora-cli: " << e.what() << '\n';
+        PrintUsageHint(std::cerr, command);
+        return kExitUsage;
     } catch (const std::bad_alloc&) {
         std::cerr << "glimmora-cli: there is not enough memory for this\n";
-        return 1;
+        return kExitFailure;
     } catch (const std::exception& e) {
         std::cerr << "glimmora-cli: " << e.what() << '\n';
-        return 1;
+        return kExitFailure;
     }
 }

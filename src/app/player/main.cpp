@@ -84,6 +84,30 @@ void QuitAfterFrames(glimmora::TShockwaveFlash& player)
     });
 }
 
+// --help and --version answer without a display (a projector answers too).
+bool AnswerInformation(int argc, char** argv)
+{
+    if (argc != 2) return false;
+    const std::string word = argv[1];
+    if (word == "--version") {
+        std::cout << "glimmora-player " GLIMMORA_VERSION_TEXT "\n";
+        return true;
+    }
+    if (word != "--help" && word != "-h") return false;
+    std::cout << "Usage: glimmora-player MOVIE.swf\n"
+                 "Plays an SWF movie in a window sized to it, in a loop. A projector or\n"
+                 "screensaver made by Glimmora (a copy of this player with a movie behind it)\n"
+                 "plays its own movie when started without an argument.\n"
+                 "\n"
+                 "  -h, --help        Shows this help and ends.\n"
+                 "      --version     Shows the version and ends.\n"
+                 "  -root             Screensaver: full screen until a key or a mouse move.\n"
+                 "  -window-id ID     Screensaver: draws into the window ID.\n"
+                 "\n"
+                 "The manual: man glimmora-player.\n";
+    return true;
+}
+
 std::string SelfPath(const char* argv0)
 {
     const QString path = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
@@ -94,6 +118,7 @@ std::string SelfPath(const char* argv0)
 
 int main(int argc, char** argv)
 {
+    if (AnswerInformation(argc, argv)) return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kTitle));
 

@@ -1,0 +1,39 @@
+// glimmora-cli __complete WORDS...: what the bash completion script offers
+// (see Completion.h). Not listed in the help.
+
+#include "app/cli/Commands.h"
+#include "app/cli/Completion.h"
+
+#include <iostream>
+
+namespace glimmora::cli {
+
+namespace {
+
+int RunComplete(const ParsedArgs& parsed)
+{
+    const Completion completion = Complete(parsed.positional);
+    std::cout << completion.what;
+    if (completion.what == "files")
+        for (const std::string& extension : completion.words) std::cout << ' ' << extension;
+    std::cout << '\n';
+    if (completion.what == "words")
+        for (const std::string& word : completion.words) std::cout << word << '\n';
+    return 0;
+}
+
+}  // namespace
+
+CommandSpec CompleteCommand()
+{
+    CommandSpec spec;
+    spec.name = "__complete";
+    spec.usage = {"WORDS..."};
+    spec.summary = "Shell completion.";
+    spec.group = CommandGroup::Information;
+    spec.hidden = true;
+    spec.run = RunComplete;
+    return spec;
+}
+
+}  // namespace glimmora::cli

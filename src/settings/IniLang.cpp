@@ -31,9 +31,25 @@ QTabWidget* TabOf(const QObject* page)
     return tabs && tabs->indexOf(const_cast<QWidget*>(widget)) >= 0 ? tabs : nullptr;
 }
 
+constexpr char kDialogTitle[] = "dialogTitle";
+constexpr char kDialogFilter[] = "dialogFilter";
+
+bool HasProperty(const QObject* component, const char* name)
+{
+    return component->metaObject()->indexOfProperty(name) >= 0;
+}
+
+void SetFilter(QObject* component, const QString& filter)
+{
+    // A filter whose patterns differ would show or hide the wrong files.
+    if (FilterPatterns(filter) != FilterPatterns(FilterOf(component))) return;
+    component->setProperty(kDialogFilter, filter);
+}
+
 void SetCaption(QObject* component, const QString& text)
 {
-    if (auto* action = qobject_cast<QAction*>(component)) action->setText(text);
+    if (HasProperty(component, kDialogTitle)) component->setProperty(kDialogTitle, text);
+    else if (auto* action = qobject_cast<QAction*>(component)) action->setText(text);
     else if (auto* button = qobject_cast<QAbstractButton*>(component)) button->setText(text);
     else if (auto* label = qobject_cast<QLabel*>(component)) label->setText(text);
     else if (auto* group = qobject_cast<QGroupBox*>(component)) group->setTitle(text);
@@ -114,13 +130,14 @@ QList<QObject*> WindowComponents(QWidget* window)
 
 bool HasCaption(const QObject* component)
 {
-    return qobject_cast<const QAction*>(component) || qobject_cast<const QAbstractButton*>(component) ||
+    return HasProperty(component, kDialogTitle) || qobject_cast<const QAction*>(component) || qobject_cast<const QAbstractButton*>(component) ||
            qobject_cast<const QLabel*>(component) || qobject_cast<const QGroupBox*>(component) ||
            qobject_cast<const QMenu*>(component) || TabOf(component);
 }
 
 QString CaptionOf(const QObject* component)
 {
+    if (HasProperty(component, kDialogTitle)) return component->property(kDialogTitle).toString();
     if (auto* action = qobject_cast<const QAction*>(component)) return action->text();
     if (auto* button = qobject_cast<const QAbstractButton*>(component)) return button->text();
     if (auto* label = qobject_cast<const QLabel*>(component)) return label->text();
@@ -175,6 +192,25 @@ QStringList ItemsOf(const QObject* component)
     return items;
 }
 
+bool HasFilter(const QObject* component) { return HasProperty(component, kDialogFilter); }
+
+QString FilterOf(const QObject* component)
+{
+    return HasFilter(component) ? component->property(kDialogFilter).toString() : QString();
+}
+
+QStringList FilterPatterns(const QString& filter)
+{
+    QStringList patterns;
+    for (const QString& entry : filter.split(";;", Qt::SkipEmptyParts)) {
+        const qsizetype open = entry.lastIndexOf('(');
+        const qsizetype close = entry.lastIndexOf(')');
+        patterns.append(open >= 0 && close > open ? entry.mid(open + 1, close - open - 1).simplified()
+                                                  : entry.simplified());
+    }
+    return patterns;
+}
+
 std::optional<TLanguageFile> LoadLanguageFile(const std::filesystem::path& folder, const QString& name)
 {
     if (name.isEmpty()) return std::nullopt;
@@ -202,6 +238,8 @@ void ApplyLanguage(QWidget* window, const TLanguageFile& file)
         if (!componentCaption.isEmpty() && HasCaption(component)) SetCaption(component, componentCaption);
         const QString hint = file.ReadString(section, prefix + ".Hint");
         if (!hint.isEmpty() && HasHint(component)) SetHint(component, hint);
+        const QString filter = file.ReadString(section, prefix + ".Filter");
+        if (!filter.isEmpty() && HasFilter(component)) SetFilter(component, filter);
 
         if (HasLines(component)) {
             QStringList lines = LinesOf(component);
@@ -256,6 +294,10 @@ void WriteLanguageTemplate(const std::filesystem::path& iniFile, const QList<QWi
             if (HasHint(component)) {
                 const QString hint = OneLine(HintOf(component));
                 if (!hint.isEmpty()) ini.WriteString(section, prefix + ".Hint", hint);
+            }
+            if (HasFilter(component)) {
+                const QString filter = OneLine(FilterOf(component));
+                if (!filter.isEmpty()) ini.WriteString(section, prefix + ".Filter", filter);
             }
             if (HasLines(component)) {
                 const QStringList lines = LinesOf(component);

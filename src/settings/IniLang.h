@@ -2,7 +2,8 @@
 // Interface language files: INI files in the program folder with one section
 // per window (the window's object name); keys are
 //   Window.Caption, Window.Component.Caption, Window.Component.Hint,
-//   Window.Component.Lines[n], Window.Component.Items[n].
+//   Window.Component.Lines[n], Window.Component.Items[n],
+//   Window.Component.Filter.
 //
 // How the windows' parts map onto these keys:
 //   - the window's caption is its window title;
@@ -12,6 +13,10 @@
 //   - "Caption" is the text of an action, button or label, the title of a
 //     menu or a group box, the tab text of a tab page;
 //   - "Hint" is the tool tip of a widget or an action;
+//   - a file dialog of a window (a component with the properties
+//     "dialogTitle" and "dialogFilter") has its title as its "Caption" and
+//     its "Filter"; a translated filter is taken only when it offers the
+//     same file patterns, in the same order, as the one it replaces;
 //   - lines are those of a QPlainTextEdit or QTextEdit; items those of a
 //     QListWidget or a QComboBox.
 
@@ -63,6 +68,10 @@ QStringList LinesOf(const QObject* component);  // empty when it has no lines
 bool HasLines(const QObject* component);
 bool HasItems(const QObject* component);
 QStringList ItemsOf(const QObject* component);
+bool HasFilter(const QObject* component);
+QString FilterOf(const QObject* component);
+// The file patterns of a filter, entry by entry ("*.gmr", "*.swf *.gmr").
+QStringList FilterPatterns(const QString& filter);
 
 // A list whose entries are values of the document (font names, effect names)
 // rather than texts: language files neither replace nor list its entries.

@@ -1,9 +1,9 @@
 #include "tools/TCaptureForm.h"
 
+#include "widgets/FileDialog.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -27,6 +27,7 @@ TCaptureForm::TCaptureForm(QWidget* owner, const QPixmap& picture, FileChooser c
     image_->setFixedSize(picture_.deviceIndependentSize().toSize());
     setCentralWidget(image_);
 
+    saveDialog1_ = new TFileDialog(this, "SaveDialog1", TFileDialog::Mode::Save, "Save", "Bmp File (*.bmp)");
     QAction* save = menuBar()->addAction("&Save");
     save->setObjectName("File1");
     connect(save, &QAction::triggered, this, &TCaptureForm::File1Click);
@@ -40,8 +41,8 @@ QString TCaptureForm::BitmapFileName(const QString& chosen)
 
 void TCaptureForm::File1Click()
 {
-    const QString chosen = chooser_ ? chooser_(this, "Save", "Bmp File (*.bmp)", true)
-                                    : QFileDialog::getSaveFileName(this, "Save", QString(), "Bmp File (*.bmp)");
+    const QString chosen = chooser_ ? chooser_(this, saveDialog1_->Title(), saveDialog1_->Filter(), true)
+                                    : saveDialog1_->Run(this, QString());
     if (chosen.isEmpty()) return;
     const QString file = BitmapFileName(chosen);
     if (!picture_.toImage().save(file, "BMP"))

@@ -14,6 +14,8 @@ class QLabel;
 
 namespace glimmora {
 
+class TFileDialog;
+
 class TCaptureForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -39,6 +41,7 @@ private:
     QPixmap picture_;
     QLabel* image_ = nullptr;
     FileChooser chooser_;
+    TFileDialog* saveDialog1_ = nullptr;
     bool centred_ = false;
 };
 

@@ -52,6 +52,7 @@ void TChildForm::DockInto(QWidget* panel) {
     } else {
         setParent(owner_, Qt::Tool);
     }
+    UpdateCaptionStrip();
     // Changing the parent hides a widget; a moved window stays in sight.
     if (wasVisible) {
         show();
@@ -67,21 +68,33 @@ void TChildForm::showEvent(QShowEvent* event) {
 
 void TChildForm::SetDockSites(std::vector<QWidget*> sites) {
     sites_.assign(sites.begin(), sites.end());
-    setContentsMargins(0, IsDockable() ? GripHeight : 0, 0, 0);
+    UpdateCaptionStrip();
+}
+
+void TChildForm::UpdateCaptionStrip() {
+    setContentsMargins(0, ShowsCaptionStrip() ? CaptionHeight : 0, 0, 0);
     update();
+}
+
+void TChildForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange) update();  // a language file's caption
 }
 
 void TChildForm::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (!IsDockable()) return;
+    if (!ShowsCaptionStrip()) return;
     QPainter painter(this);
-    const QRect grip(0, 0, width(), GripHeight);
-    painter.fillRect(grip, palette().color(QPalette::Mid));
+    const QRect strip(0, 0, width(), CaptionHeight);
+    painter.fillRect(strip, palette().color(QPalette::Mid));
     QFont font = painter.font();
-    font.setPixelSize(GripHeight - 3);
+    font.setPixelSize(CaptionHeight - 4);
+    font.setBold(true);
     painter.setFont(font);
     painter.setPen(palette().color(QPalette::Light));
-    painter.drawText(grip.adjusted(4, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
+    const QRect text = strip.adjusted(4, 0, -4, 0);
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(windowTitle(), Qt::ElideRight, text.width()));
 }
 
 QWidget* TChildForm::DockSiteAt(const QPoint& global) const {

@@ -17,7 +17,9 @@ namespace glimmora {
 // window paints its own light green background, so that one docked above
 // another covers it.
 //
-// A window given dock sites can be dragged by its background (a press on no
+// A docked window shows its caption in a strip along its top, as a free
+// window shows it in its title bar. A window given dock sites can be dragged
+// by that strip or its background (a press on no
 // control, then a move of at least the platform's drag distance): a docked
 // window comes out of its panel as a free tool window that follows the
 // mouse; released over one of the sites, a window docks into that site,
@@ -46,9 +48,10 @@ public:
     static constexpr int DockedHeight = 400;  // out of a panel, while dragged
     // The tool windows' background colour value.
     static constexpr int BackgroundColor = 15464427;
-    // The strip along the top of a dockable window, drawn with its caption,
-    // that it is dragged by where its controls leave no background.
-    static constexpr int GripHeight = 12;
+    // The strip along the top of a docked or dockable window that shows its
+    // caption (a dockable window is dragged by it).
+    static constexpr int CaptionHeight = 16;
+    bool ShowsCaptionStrip() const { return IsDocked() || IsDockable(); }
 
 protected:
     // A docked window that is shown moves to this left position in its panel.
@@ -56,6 +59,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -65,6 +69,7 @@ private:
 
     void PaintBackground();
     void FitPanel();  // a docked window's size in a panel without a layout
+    void UpdateCaptionStrip();
 
     QWidget* owner_ = nullptr;
     QWidget* panel_ = nullptr;

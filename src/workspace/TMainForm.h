@@ -30,6 +30,7 @@ class PreviewAdapter;
 class swfService;
 class TAboutBox;
 class TBackgroundForm;
+class TFileDialog;
 class TGuideForm;
 class TObjListForm;
 class TPicForm;
@@ -145,6 +146,7 @@ private:
     void CreateMenus();
     void CreateLayout();
     void SetPlayCommands(bool enabled);
+    void MarkLanguage();  // checks the Language menu's entry of the chosen language
     void SetProjectCommands(bool enabled);
     void CreateBuilder();
     void DestroyBuilder();
@@ -156,7 +158,11 @@ private:
     // Saves under a name asked for when `askName`; the pictures and sounds
     // are taken from the folder of `fromBase`.
     bool SaveProjectAs(std::filesystem::path fromBase, bool askName);  // a copy: BasePath changes
-    QString ChooseFile(const QString& caption, const QString& filter, bool save);
+    // The file chosen in a dialog over `parent` (the main window when none),
+    // opened in LastOpenDir; empty when cancelled. Tests answer through the
+    // file chooser.
+    QString ChooseFile(const QString& caption, const QString& filter, bool save, QWidget* parent = nullptr);
+    QString ChooseFile(const TFileDialog& dialog, QWidget* parent = nullptr);
     void CheckInsert(const std::string& kind);
     void ShowEditor(const std::string& kind, bool show);
     void PreviewMouse(QEvent* event);
@@ -203,6 +209,12 @@ private:
     QPointer<TGuideForm> guide_;
     QPointer<TAboutBox> about_;
     FileChooser chooser_;
+    // The file dialogs, named for the language files.
+    TFileDialog* openDialog_ = nullptr;
+    TFileDialog* saveDialog_ = nullptr;
+    TFileDialog* exportDialog_ = nullptr;
+    TFileDialog* openDialogSwf_ = nullptr;
+    TFileDialog* openDialogExe_ = nullptr;
     GuideRunner guideRunner_;
     QSize autoSize_;
     QToolBar* toolBar_ = nullptr;

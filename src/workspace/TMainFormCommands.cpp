@@ -4,8 +4,10 @@
 #include "document/ProjectFiles.h"
 #include "generation/TVuzozUzev.h"
 #include "player/widget/TShockwaveFlash.h"
+#include "settings/AppSettings.h"
 #include "settings/LanguageSwitch.h"
 #include "widgets/CommandIcons.h"
+#include "widgets/FileDialog.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/PlaySlider.h"
 #include "widgets/WaitCursor.h"
@@ -19,9 +21,9 @@
 #include "workspace/TTimelineForm.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDesktopServices>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QToolBar>
@@ -73,8 +75,8 @@ const CommandRow kCommands[] = {
     {"WindowLibrary", "Movie &Library", "", false},
     {"WindowTimeline", "&Timeline", "Ctrl+T", true},
     {"LanguageOut", "Write Language &Template", "", false},
-    {"LanguageEnglish", "&English", "", false},
-    {"LanguageChinese", "&Chinese", "", false},
+    {"LanguageEnglish", "&English", "", true},
+    {"LanguageChinese", "&Chinese", "", true},
 };
 
 QString HintOf(const char* caption) {
@@ -153,6 +155,29 @@ void TMainForm::CreateActions() {
     for (const char* name : {"HelpVisitTessaly"})
         Action(name)->setEnabled(false);
     Action("ControlLoop")->setChecked(true);
+    using Mode = TFileDialog::Mode;
+    openDialog_ = new TFileDialog(this, "OpenDialog", Mode::Open, "Open",
+                                  "Glimmora file (*.gmr);;Flash file (*.swf);;All file (*.gmr *.swf)");
+    saveDialog_ = new TFileDialog(this, "SaveDialog", Mode::Save, "Save", "Glimmora file (*.gmr)");
+    exportDialog_ = new TFileDialog(this, "ExportDialog", Mode::Save, "Export as SWF", "Flash file (*.swf)");
+    openDialogSwf_ = new TFileDialog(this, "OpenDialogSwf", Mode::Open, "Open", "SWF file (*.swf)");
+    openDialogExe_ = new TFileDialog(this, "OpenDialogExe", Mode::Open, "Open", "EXE file (*.exe)");
+
+    // The Language menu marks the language chosen.
+    auto* languages = new QActionGroup(this);
+    languages->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    languages->addAction(Action("LanguageEnglish"));
+    languages->addAction(Action("LanguageChinese"));
+    MarkLanguage();
+}
+
+void TMainForm::MarkLanguage() {
+    // No choice yet: the built-in texts, which are English.
+    const QString choice = ReadLanguageChoice();
+    const bool chinese = choice.compare("ChineseGB.ini", Qt::CaseInsensitive) == 0;
+    const bool english = choice.isEmpty() || choice.compare("English.ini", Qt::CaseInsensitive) == 0;
+    Action("LanguageEnglish")->setChecked(english);
+    Action("LanguageChinese")->setChecked(chinese);
 }
 
 void TMainForm::CreateMenus() {
@@ -205,12 +230,17 @@ QAction* TMainForm::Action(const QString& name) const {
     return found == actions_.end() ? nullptr : found->second;
 }
 
-QString TMainForm::ChooseFile(const QString& caption, const QString& filter, bool save) {
-    if (chooser_) return chooser_(this, caption, filter, save);
-    const QString dir = QString::fromStdString(GlobalVars().LastOpenDir);
-    return save ? QFileDialog::getSaveFileName(this, caption, dir, filter)
-                : QFileDialog::getOpenFileName(this, caption, dir, filter);
+QString TMainForm::ChooseFile(const TFileDialog& dialog, QWidget* parent) {
+    QWidget* over = parent ? parent : this;
+    if (chooser_) return chooser_(over, dialog.Title(), dialog.Filter(), dialog.DialogMode() == TFileDialog::Mode::Save);
+    return dialog.Run(over, QString::fromStdString(GlobalVars().LastOpenDir));
 }
+
+QString TMainForm::ChooseFile(const QString& caption, const QString& filter, bool save, QWidget* parent) {
+    const TFileDialog dialog(nullptr, "", save ? TFileDialog::Mode::Save : TFileDialog::Mode::Open, caption, filter);
+    return ChooseFile(dialog, parent);
+}
+
 
 bool TMainForm::Modified() const {
     return builder_ && objList_ && objList_->XMLDoc().Active() &&
@@ -259,7 +289,7 @@ void TMainForm::FileNew() {
 }
 
 void TMainForm::FileOpen() {
-    const QString file = ChooseFile("Open", "Glimmora file (*.gmr);;Flash file (*.swf);;All file (*.gmr *.swf)", false);
+    const QString file = ChooseFile(*openDialog_);
     if (file.isEmpty()) return;
     OpenFile(file);
 }
@@ -315,7 +345,7 @@ bool TMainForm::FileSaveAs() {
 bool TMainForm::SaveProjectAs(std::filesystem::path fromBase, bool askName) {
     const std::filesystem::path oldBase = builder_->BasePath;
     if (askName) {
-        const QString file = ChooseFile("Save", "Glimmora file (*.gmr)", true);
+        const QString file = ChooseFile(*saveDialog_);
         if (file.isEmpty()) return false;  // cancelled: still the old project
         builder_->BasePath = std::filesystem::path(file.toStdString()).replace_extension();
     }
@@ -339,7 +369,7 @@ bool TMainForm::SaveProjectAs(std::filesystem::path fromBase, bool askName) {
 }
 
 void TMainForm::FileExportAsSwf() {
-    const QString file = ChooseFile("Export as SWF", "Flash file (*.swf)", true);
+    const QString file = ChooseFile(*exportDialog_);
     if (!file.isEmpty()) ExportTo(file);
 }
 
@@ -477,10 +507,12 @@ void TMainForm::HelpAbout() {
 
 void TMainForm::LanguageEnglish() {
     SwitchLanguage(ProgramFolder(), "English.ini", this, {bgForm_, objList_, textForm_, picForm_, soundForm_, timeline_});
+    MarkLanguage();
 }
 
 void TMainForm::LanguageChinese() {
     SwitchLanguage(ProgramFolder(), "ChineseGB.ini", this, {bgForm_, objList_, textForm_, picForm_, soundForm_, timeline_});
+    MarkLanguage();
 }
 
 void TMainForm::LanguageOut() {

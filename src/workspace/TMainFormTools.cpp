@@ -8,6 +8,7 @@
 #include "tools/TExeToSwfForm.h"
 #include "tools/TSwfToExeForm.h"
 #include "tools/files/ScreenSaverFile.h"
+#include "widgets/FileDialog.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/WaitCursor.h"
 
@@ -45,7 +46,7 @@ void TMainForm::CreateToolActions() {
 }
 
 void TMainForm::FileSwfToExe() {
-    const QString file = ChooseFile("Open", "SWF file (*.swf)", false);
+    const QString file = ChooseFile(*openDialogSwf_);
     if (file.isEmpty()) return;
     TSwfToExeForm form(this, PlayerProgram());
     form.SourceSwf().setText(file);
@@ -54,7 +55,7 @@ void TMainForm::FileSwfToExe() {
 }
 
 void TMainForm::FileExeToSwf() {
-    const QString file = ChooseFile("Open", "EXE file (*.exe)", false);
+    const QString file = ChooseFile(*openDialogExe_);
     if (file.isEmpty()) return;
     TExeToSwfForm form(this);
     form.SourceExe().setText(file);
@@ -87,9 +88,10 @@ void TMainForm::CaptureWindow() {
         picture.setDevicePixelRatio(1);
     }
     image1_->setPixmap(picture);
-    auto* form = new TCaptureForm(this, image1_->pixmap(), [this](QWidget*, const QString& caption,
+    // The save dialog opens over the capture window, which stays on top.
+    auto* form = new TCaptureForm(this, image1_->pixmap(), [this](QWidget* over, const QString& caption,
                                                                   const QString& filter, bool save) {
-        return ChooseFile(caption, filter, save);
+        return ChooseFile(caption, filter, save, over);
     });
     form->show();
 }

@@ -3,6 +3,7 @@
 #include "effects/picture/PicEffectTable.h"
 #include "generation/TVuzozUzev.h"
 #include "settings/IniLang.h"
+#include "widgets/FileDialog.h"
 #include "widgets/FormLabels.h"
 #include "widgets/SpinEdit.h"
 #include "workspace/ChosenFileFolder.h"
@@ -10,12 +11,13 @@
 #include "workspace/TPicSelectForm.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QTimer>
 
 #include <stdexcept>
@@ -35,6 +37,7 @@ TPicForm::TPicForm(QWidget* owner, QWidget* panel, TVuzozUzev* builder, TGlobalV
     setWindowTitle("Picture Properties");
     SetDockedLeft(3);
 
+    openPictureDialog_ = new TFileDialog(this, "OpenPictureDialog", TFileDialog::Mode::Open, "Open", PictureFilter());
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(1);
@@ -64,7 +67,25 @@ void TPicForm::BuildControls()
     content_->setCursor(Qt::PointingHandCursor);
     content_->setToolTip("Background Picture");
     content_->installEventFilter(this);
-    layout->addRow("&Picture:", content_);
+    // Until a picture is chosen the empty box says what a click on it does.
+    contentHint_ = new QLabel("Click to choose a picture", content_);
+    contentHint_->setObjectName("ContentHint");
+    contentHint_->setWordWrap(true);
+    contentHint_->setAlignment(Qt::AlignCenter);
+    contentHint_->setGeometry(content_->rect().adjusted(2, 2, -2, -2));
+    contentHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette grey = contentHint_->palette();
+    grey.setColor(QPalette::WindowText, Qt::darkGray);
+    contentHint_->setPalette(grey);
+    // The same as a click on the box, and reachable from the keyboard.
+    chooseBtn_ = new QPushButton("Ch&oose...", this);
+    chooseBtn_->setObjectName("ChooseBtn");
+    connect(chooseBtn_, &QPushButton::clicked, this, &TPicForm::ContentClick);
+    auto* picture = new QVBoxLayout;
+    picture->addWidget(content_);
+    picture->addWidget(chooseBtn_, 0, Qt::AlignLeft);
+    layout->addRow("&Picture:", picture);
+    if (auto* label = qobject_cast<QLabel*>(layout->labelForField(picture))) label->setBuddy(chooseBtn_);
 
     const auto spin = [this, layout](const char* name, const char* label, int minimum, int maximum, int value) {
         auto* field = new SpinEdit(this, minimum, maximum, value);
@@ -144,8 +165,7 @@ void TPicForm::EffectNameChange()
 
 void TPicForm::ContentClick()
 {
-    const QString file = QFileDialog::getOpenFileName(this, QString(), QString::fromStdString(globals_.LastOpenDir),
-                                                      PictureFilter());
+    const QString file = openPictureDialog_->Run(this, QString::fromStdString(globals_.LastOpenDir));
     if (file.isEmpty()) return;
     ImportFile(file);
 }
@@ -172,9 +192,14 @@ void TPicForm::LoadImage(const std::string& file)
     if (!image.load(QString::fromStdString(file)))
         throw std::runtime_error("Can not load the picture \"" + file + "\"");
     content_->setPixmap(QPixmap::fromImage(image));
+    contentHint_->hide();
 }
 
-void TPicForm::ClearImage() { content_->clear(); }
+void TPicForm::ClearImage()
+{
+    content_->clear();
+    contentHint_->show();
+}
 
 bool TPicForm::HasImage() const { return !content_->pixmap().isNull(); }
 

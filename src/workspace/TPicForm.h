@@ -20,11 +20,13 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QTimer;
 
 namespace glimmora {
 
 class IErrorReporter;
+class TFileDialog;
 class SpinEdit;
 class TPicSelectForm;
 class TVuzozUzev;
@@ -83,6 +85,8 @@ private:
     IErrorReporter* reporter_ = nullptr;
 
     QLabel* content_ = nullptr;
+    QLabel* contentHint_ = nullptr;  // inside the box while it is empty
+    QPushButton* chooseBtn_ = nullptr;
     SpinEdit* positionX_ = nullptr;
     SpinEdit* positionY_ = nullptr;
     SpinEdit* width_ = nullptr;
@@ -91,6 +95,7 @@ private:
     SpinEdit* editBegin_ = nullptr;
     SpinEdit* editEnd_ = nullptr;
     QTimer* timer1_ = nullptr;
+    TFileDialog* openPictureDialog_ = nullptr;
     QPointer<TPicSelectForm> waitForm_;
     ComboChoiceList effectNames_;
 };

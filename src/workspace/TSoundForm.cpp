@@ -1,14 +1,16 @@
 #include "workspace/TSoundForm.h"
 
 #include "generation/TVuzozUzev.h"
+#include "widgets/FileDialog.h"
 #include "workspace/ChosenFileFolder.h"
 #include "workspace/MessageBoxReporter.h"
 #include "workspace/TSoundSelectForm.h"
 
-#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <stdexcept>
 
@@ -36,29 +38,30 @@ TSoundForm::~TSoundForm()
 
 void TSoundForm::BuildControls()
 {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
     label_ = new QLabel("Sound Filename:", this);
     label_->setObjectName("Label1");
-    label_->move(7, 6);
-    label_->adjustSize();
+    layout->addWidget(label_);
 
+    auto* row = new QHBoxLayout;
     content_ = new QLineEdit(this);
     content_->setObjectName("Content");
-    content_->setGeometry(8, 26, 121, 21);
+    label_->setBuddy(content_);
     connect(content_, &QLineEdit::textChanged, this, [this] { ContentChange(); });
+    row->addWidget(content_, 1);
 
     openBtn_ = new QPushButton("&Select", this);
     openBtn_->setObjectName("OpenBtn");
-    openBtn_->setGeometry(133, 24, 43, 25);
     openBtn_->setDefault(true);
+    row->addWidget(openBtn_);
+    layout->addLayout(row);
+    layout->addStretch(1);
     connect(openBtn_, &QPushButton::clicked, this, [this] { OpenBtnClick(); });
     // The default button: Enter in the window presses it.
     connect(content_, &QLineEdit::returnPressed, openBtn_, &QPushButton::click);
 
-    openSoundDialog_ = new QFileDialog(this);
-    openSoundDialog_->setObjectName("OpenSoundDialog");
-    openSoundDialog_->setFileMode(QFileDialog::ExistingFile);
-    openSoundDialog_->setAcceptMode(QFileDialog::AcceptOpen);
-    openSoundDialog_->setNameFilter(SoundFilter());
+    openSoundDialog_ = new TFileDialog(this, "OpenSoundDialog", TFileDialog::Mode::Open, "Open", SoundFilter());
 }
 
 TSoundSelectForm* TSoundForm::SelectForm() const { return selectForm_.data(); }
@@ -68,14 +71,38 @@ IErrorReporter& TSoundForm::Reporter() const
     return reporter_ ? *reporter_ : DefaultEditorReporter();
 }
 
-std::string TSoundForm::Content() const { return content_->text().toStdString(); }
+std::string TSoundForm::Content() const
+{
+    return standsFor_ ? *standsFor_ : content_->text().toStdString();
+}
 
-void TSoundForm::SetContent(const std::string& text) { content_->setText(QString::fromStdString(text)); }
+void TSoundForm::SetContent(const std::string& text)
+{
+    standsFor_.reset();
+    // An object shown again shows the file chosen for it, while its
+    // recorded name is still the one that choice recorded.
+    if (globals_.LoadingSoundEditor && builder_) {
+        const auto found = chosen_.find(builder_->SoundAdapter->ObjName);
+        if (found != chosen_.end() && found->second.recorded == text) {
+            ShowChosenFile(found->second.file, text);
+            return;
+        }
+    }
+    content_->setText(QString::fromStdString(text));
+}
+
+void TSoundForm::ShowChosenFile(const QString& file, const std::string& recorded)
+{
+    LoadingFlagGuard loading(globals_.LoadingSoundEditor);  // shown, not recorded
+    content_->setText(file);
+    standsFor_ = recorded;
+}
 
 void TSoundForm::ContentChange()
 {
     // Filling the editor from the document writes nothing back.
     if (globals_.LoadingSoundEditor) return;
+    standsFor_.reset();  // the name typed is the name recorded
     RunGuarded(Reporter(), [this] {
         if (builder_) builder_->SoundAdapter->StoreFromEditor();
     });
@@ -84,11 +111,9 @@ void TSoundForm::ContentChange()
 void TSoundForm::OpenBtnClick()
 {
     if (selectForm_ && selectForm_->Converting()) return;  // one conversion at a time
-    openSoundDialog_->setDirectory(QString::fromStdString(globals_.LastOpenDir));
-    if (openSoundDialog_->exec() != QDialog::Accepted) return;
-    const QStringList files = openSoundDialog_->selectedFiles();
-    if (files.isEmpty() || files.front().isEmpty()) return;
-    ChooseSound(files.front());
+    const QString file = openSoundDialog_->Run(this, QString::fromStdString(globals_.LastOpenDir));
+    if (file.isEmpty()) return;
+    ChooseSound(file);
 }
 
 TSoundSelectForm& TSoundForm::EnsureSelectForm()
@@ -115,6 +140,12 @@ bool TSoundForm::ChooseSound(const QString& file)
         progress.repaint();  // painted before the conversion holds the thread
         const SoundConversionResult result = progress.ConvertSound(*builder_, *this, Reporter());
         converted = result.Converted();
+        // A decoded MP3 records the name of its decoded wave; the editor
+        // shows the file the user chose all the same.
+        if (converted && result.content != file.toStdString()) {
+            chosen_[builder_->SoundAdapter->ObjName] = {result.content, file};
+            ShowChosenFile(file, result.content);
+        }
         // The folder moves once a conversion ran, whatever its outcome.
         globals_.LastOpenDir = ChosenFileFolder(file);
     });

@@ -17,8 +17,12 @@
 #include "workspace/TChildForm.h"
 
 #include <QPointer>
+#include <QString>
 
-class QFileDialog;
+#include <map>
+#include <optional>
+#include <string>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -26,6 +30,7 @@ class QPushButton;
 namespace glimmora {
 
 class IErrorReporter;
+class TFileDialog;
 class TSoundSelectForm;
 class TVuzozUzev;
 
@@ -56,7 +61,14 @@ public:
     static const char* SoundFilter();
 
 private:
+    struct ChosenFile {
+        std::string recorded;  // the object's Content that the choice recorded
+        QString file;          // the file the user chose
+    };
+
     void BuildControls();
+    // Shows `file` in the edit in place of `recorded`, which Content() reads.
+    void ShowChosenFile(const QString& file, const std::string& recorded);
     IErrorReporter& Reporter() const;
     TSoundSelectForm& EnsureSelectForm();
     void ContentChange();
@@ -68,8 +80,10 @@ private:
     QLabel* label_ = nullptr;
     QLineEdit* content_ = nullptr;
     QPushButton* openBtn_ = nullptr;
-    QFileDialog* openSoundDialog_ = nullptr;
+    TFileDialog* openSoundDialog_ = nullptr;
     QPointer<TSoundSelectForm> selectForm_;
+    std::map<std::string, ChosenFile> chosen_;  // by object name, for this session
+    std::optional<std::string> standsFor_;      // the recorded name behind a chosen file shown
 };
 
 }  // namespace glimmora

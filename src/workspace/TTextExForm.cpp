@@ -3,6 +3,7 @@
 #include "widgets/SliderBar.h"
 #include "widgets/SpinEdit.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -29,6 +30,7 @@ constexpr std::array<ExField, 6> kFields = {{
 }};
 
 constexpr int kSpeed = 5;
+constexpr int kTitleButtonsWidth = 120;  // three title buttons and the frame's margins
 
 }  // namespace
 
@@ -36,6 +38,10 @@ TTextExForm::TTextExForm(QWidget* owner, TGlobalVars& globals) : TChildForm(owne
 {
     setObjectName("TextExForm");
     setWindowTitle("Text Effect Properties");
+    // Wide enough for the whole caption in a title bar beside its buttons.
+    QFont title = font();
+    title.setBold(true);
+    setMinimumWidth(QFontMetrics(title).horizontalAdvance(windowTitle()) + kTitleButtonsWidth);
     auto* layout = new QGridLayout(this);
     for (int i = 0; i < int(kFields.size()); ++i) {
         const ExField& field = kFields[i];

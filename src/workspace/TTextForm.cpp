@@ -12,9 +12,13 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QToolButton>
+
+#include <tuple>
 
 namespace glimmora {
 
@@ -69,7 +73,16 @@ void TTextForm::BuildControls()
     positionY_->setObjectName("PositionY");
     positionY_->setToolTip("Text Position Y");
     positionY_->SetMaxTypedLength(4);
-    layout->addRow(positionX_, positionY_);
+    // The position's two fields side by side, each with its label.
+    auto* position = new QHBoxLayout;
+    for (auto [field, name, text] : {std::tuple{positionX_, "LabelX", "&X:"}, std::tuple{positionY_, "LabelY", "&Y:"}}) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(name);
+        label->setBuddy(field);
+        position->addWidget(label);
+        position->addWidget(field, 1);
+    }
+    layout->addRow(position);
 
     editBegin_ = new SpinEdit(this, 1, 10000, 1);
     editBegin_->setObjectName("EditBegin");

@@ -256,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(Files, BrokenChoice,
                                            BrokenCase{"badMp3", "noise.mp3", "not an mpeg stream either"}),
                          [](const auto& info) { return std::string(info.param.what); });
 
-TEST_F(SoundEditorTest, AnMp3RecordsTheDecodedTemporaryWave)
+TEST_F(SoundEditorTest, AnMp3RecordsTheDecodedTemporaryWaveAndShowsTheChosenFile)
 {
     const auto wav = Music("tune.wav", {44100, 2, SF_FORMAT_PCM_16, 1.0});
     const auto mp3 = music / "Tune.MP3";
@@ -266,8 +266,14 @@ TEST_F(SoundEditorTest, AnMp3RecordsTheDecodedTemporaryWave)
 
     ASSERT_TRUE(Choose(mp3)) << ::testing::PrintToString(MessageTexts());
 
-    EXPECT_EQ(ContentEdit().text().toStdString(), TemporarySoundFile().string());
+    EXPECT_EQ(ContentEdit().text().toStdString(), mp3.string()) << "the file the user chose";
     EXPECT_EQ(Recorded(), (dir / "test.wav").string()) << "in the untitled project's own folder";
+    // Shown again later, the object still shows the chosen file and records the wave.
+    ShowSound(1);
+    ShowSound(0);
+    EXPECT_EQ(ContentEdit().text().toStdString(), mp3.string());
+    EXPECT_EQ(builder->SoundAdapter->Content, (dir / "test.wav").string());
+    EXPECT_EQ(Recorded(), (dir / "test.wav").string());
     const WaveInfo wave = Inspect(ObjectWave());
     EXPECT_EQ(wave.channels, 1);
     EXPECT_EQ(wave.rate, 22050);

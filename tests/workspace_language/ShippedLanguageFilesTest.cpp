@@ -65,7 +65,7 @@ protected:
     }
     // "key: why" for every key that names nothing that exists.
     QStringList Strays(const TIniText& ini) const {
-        static const QRegularExpression form(R"(^([^.]+)\.(?:(Caption)|([^.]+)\.(Caption|Hint|Items\[(\d+)\]|Lines\[(\d+)\]))$)",
+        static const QRegularExpression form(R"(^([^.]+)\.(?:(Caption)|([^.]+)\.(Caption|Hint|Filter|Items\[(\d+)\]|Lines\[(\d+)\]))$)",
                                              QRegularExpression::CaseInsensitiveOption);
         QStringList strays;
         for (const QString& section : ini.Sections()) {
@@ -89,6 +89,7 @@ protected:
                 if (!component) strays.append(key + ": no such component");
                 else if (property == "caption" && !HasCaption(component)) strays.append(key + ": has no caption");
                 else if (property == "hint" && !HasHint(component)) strays.append(key + ": has no hint");
+                else if (property == "filter" && !HasFilter(component)) strays.append(key + ": has no filter");
                 else if (property.startsWith("items") && m.captured(5).toInt() >= ItemsOf(component).size())
                     strays.append(key + ": no such item");
                 else if (property.startsWith("lines") && m.captured(6).toInt() >= LinesOf(component).size())

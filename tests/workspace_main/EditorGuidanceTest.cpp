@@ -1,0 +1,85 @@
+// What tells a new user what to do: the picture box says a click chooses a
+// picture and a Choose... button does the same, the position fields have
+// labels, and the Language menu marks the language in use.
+#include "MainWindowFixture.h"
+
+#include "support/ProjectFixtures.h"
+#include "workspace/TPicForm.h"
+#include "workspace/TTextForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace glimmora::test {
+namespace {
+
+class EditorGuidanceTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        Start(QString::fromStdString(WriteProject("p/guide.gmr", MovieXml(StaticTextXml("Text_1", "Hi", 20, 30))).string()));
+        window->show();
+        ProcessEventsFor(20);
+    }
+};
+
+TEST_F(EditorGuidanceTest, AnEmptyPictureBoxSaysWhatAClickDoesAndChooseOpensTheDialog)
+{
+    window->Action("InsertPicture")->trigger();
+    ProcessEventsFor(20);
+    TPicForm& editor = *window->PicForm();
+    auto* hint = editor.findChild<QLabel*>("ContentHint");
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), "Click to choose a picture");
+
+    auto* choose = editor.findChild<QPushButton*>("ChooseBtn");
+    ASSERT_NE(choose, nullptr);
+    bool opened = false;
+    QTimer::singleShot(100, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QFileDialog*>(top); dialog && dialog->isVisible()) {
+                opened = true;
+                dialog->reject();
+            }
+    });
+    choose->click();
+    EXPECT_TRUE(opened);
+
+    WriteSolidJpeg(dir / "red.jpg", 40, 30, 255, 0, 0);
+    editor.ImportFile(QString::fromStdString((dir / "red.jpg").string()));
+    ProcessEventsFor(20);
+    EXPECT_FALSE(hint->isVisible()) << "the hint stays over a chosen picture";
+}
+
+TEST_F(EditorGuidanceTest, ThePositionFieldsHaveLabels)
+{
+    SelectEntry("Text_1");
+    for (const char* name : {"LabelX", "LabelY"}) {
+        auto* label = window->TextForm()->findChild<QLabel*>(name);
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_TRUE(label->isVisible()) << name;
+        EXPECT_NE(label->buddy(), nullptr) << name;
+    }
+}
+
+TEST_F(EditorGuidanceTest, TheLanguageMenuMarksTheLanguageInUse)
+{
+    QAction& english = *window->Action("LanguageEnglish");
+    QAction& chinese = *window->Action("LanguageChinese");
+    EXPECT_TRUE(english.isChecked());
+    EXPECT_FALSE(chinese.isChecked());
+    chinese.trigger();
+    EXPECT_TRUE(chinese.isChecked());
+    EXPECT_FALSE(english.isChecked());
+    english.trigger();
+    EXPECT_TRUE(english.isChecked());
+    EXPECT_FALSE(chinese.isChecked());
+}
+
+}  // namespace
+}  // namespace glimmora::test

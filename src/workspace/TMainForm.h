@@ -32,6 +32,7 @@ class TAboutBox;
 class TBackgroundForm;
 class TFileDialog;
 class TGuideForm;
+class THelpForm;
 class TObjListForm;
 class TPicForm;
 class TShockwaveFlash;
@@ -81,6 +82,7 @@ public:
     void HelpAbout();
     static QString AboutText();
     TAboutBox* AboutBox();  // made on first use
+    THelpForm* HelpForm() const;  // after the first Help > Contents
     // Interface language files: switch to English or Chinese, or write the
     // template "Custom.ini" from the windows' texts.
     void LanguageEnglish();
@@ -208,6 +210,7 @@ private:
     QPointer<TTimelineForm> timeline_;
     QPointer<TGuideForm> guide_;
     QPointer<TAboutBox> about_;
+    QPointer<THelpForm> help_;
     FileChooser chooser_;
     // The file dialogs, named for the language files.
     TFileDialog* openDialog_ = nullptr;

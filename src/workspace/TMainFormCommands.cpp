@@ -14,6 +14,7 @@
 #include "workspace/TAboutBox.h"
 #include "workspace/TBackgroundForm.h"
 #include "workspace/TGuideForm.h"
+#include "workspace/THelpForm.h"
 #include "workspace/TObjListForm.h"
 #include "workspace/TPicForm.h"
 #include "workspace/TSoundForm.h"
@@ -22,12 +23,10 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QUrl>
 
 #include <sstream>
 
@@ -483,7 +482,13 @@ void TMainForm::ViewFullScreen() {
 void TMainForm::HelpContents() {
     const std::filesystem::path help = ProgramFolder() / "help" / "Glimmora.html";
     if (!std::filesystem::exists(help)) throw std::runtime_error("Cannot find the help file " + help.string());
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
+    // Our own window: a desktop browser that fails to start (or refuses to
+    // run as root) would leave the user with nothing.
+    if (!help_) help_ = new THelpForm(this);
+    help_->ShowPage(help);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 QString TMainForm::AboutText() {
@@ -491,10 +496,14 @@ QString TMainForm::AboutText() {
                        .arg(GLIMMORA_VERSION_MAJOR)
                        .arg(GLIMMORA_VERSION_MINOR)
                        .arg(GLIMMORA_VERSION_BUILD);
+    text += "\nFree software under the GNU General Public License, version 3 or later (GPL-3.0-or-later);"
+            "\nthere is NO WARRANTY, to the extent permitted by law.";
     const QString memory = MemoryLines();
     if (!memory.isEmpty()) text += "\n\n" + memory;
     return text;
 }
+
+THelpForm* TMainForm::HelpForm() const { return help_; }
 
 TAboutBox* TMainForm::AboutBox() {
     if (!about_) about_ = new TAboutBox(this, AboutText());

@@ -1,9 +1,11 @@
 // What tells a new user what to do: the picture box says a click chooses a
 // picture and a Choose... button does the same, the position fields have
-// labels, and the Language menu marks the language in use.
+// labels, the Language menu marks the language in use, and the help opens in
+// a window of its own whatever the desktop's browser does.
 #include "MainWindowFixture.h"
 
 #include "support/ProjectFixtures.h"
+#include "workspace/THelpForm.h"
 #include "workspace/TPicForm.h"
 #include "workspace/TTextForm.h"
 
@@ -12,6 +14,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 
 namespace glimmora::test {
@@ -79,6 +82,35 @@ TEST_F(EditorGuidanceTest, TheLanguageMenuMarksTheLanguageInUse)
     english.trigger();
     EXPECT_TRUE(english.isChecked());
     EXPECT_FALSE(chinese.isChecked());
+}
+
+}  // namespace
+}  // namespace glimmora::test
+
+namespace glimmora::test {
+namespace {
+
+TEST_F(EditorGuidanceTest, HelpContentsShowsTheHelpInAWindowOfItsOwn)
+{
+    window->Action("HelpContents")->trigger();
+    ProcessEventsFor(20);
+    THelpForm* help = window->HelpForm();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->Browser().toPlainText().contains("The timeline")) << "the program's help page";
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(EditorGuidanceTest, AHelpFileThatCannotBeOpenedIsNamed)
+{
+    THelpForm help(window.get());
+    const auto missing = dir / "no-help.html";
+    try {
+        help.ShowPage(missing);
+        FAIL() << "a missing page was shown";
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string(error.what()).find(missing.string()), std::string::npos) << error.what();
+    }
 }
 
 }  // namespace

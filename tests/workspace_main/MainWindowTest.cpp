@@ -256,9 +256,10 @@ TEST_F(MainWindowTest, AWorkingBaseIsFreeAgainOnceReleased) {
     EXPECT_EQ(again.Base(), temp / "Glimmora-Untitled" / "Untitled");
 }
 
-TEST_F(MainWindowTest, AboutNamesProductVersionAndMemory) {
+TEST_F(MainWindowTest, AboutNamesProductVersionLicenceAndMemory) {
     const QString about = TMainForm::AboutText();
     EXPECT_TRUE(about.startsWith("Glimmora\nVersion 3.5 (Build 1)"));
+    EXPECT_TRUE(about.contains("GPL-3.0-or-later"));
     EXPECT_TRUE(about.contains("Physical memory: "));
     EXPECT_TRUE(about.contains("Memory load: "));
 }

@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+
+#include <filesystem>
+#include <map>
+
 namespace glimmora::test {
 namespace {
 
@@ -44,6 +49,44 @@ TEST(CliRender, BrokenProjectIsAnError)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("'x' is not a valid integer value"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "f.png"));
+}
+
+// The level changes the file's size only: the pictures are the same.
+TEST(CliRender, CompressionLevelChangesOnlyTheFileSize)
+{
+    TempDir dir;
+    const auto project = dir / "show.gmr";
+    WriteFile(project, MovieXml(StaticTextXml("Text_1", "Hello, levels", 10, 10) + StaticTextXml("Text_2", "Again", 40, 90)));
+    std::map<std::string, std::string> files;
+    for (const char* level : {"0", "1", "9"}) {
+        const auto out = dir / (std::string("l") + level + ".png");
+        const ProcessResult run =
+            RunCli({"render", project.string(), "--frame", "3", "--compression", level, "-o", out.string()});
+        ASSERT_EQ(run.exitCode, 0) << level << ": " << run.err;
+        files[level] = out.string();
+    }
+    const QImage fast(QString::fromStdString(files["1"])), small(QString::fromStdString(files["9"])),
+        stored(QString::fromStdString(files["0"]));
+    ASSERT_FALSE(fast.isNull());
+    EXPECT_EQ(fast.convertToFormat(QImage::Format_ARGB32), small.convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(fast.convertToFormat(QImage::Format_ARGB32), stored.convertToFormat(QImage::Format_ARGB32));
+    const auto size = [](const std::string& file) { return std::filesystem::file_size(file); };
+    EXPECT_LT(size(files["9"]), size(files["0"]));
+    EXPECT_LE(size(files["9"]), size(files["1"]));
+    EXPECT_LT(size(files["1"]), size(files["0"]));  // level 0 stores the pixels as they are
+}
+
+TEST(CliRender, ACompressionOutsideZeroToNineIsAUsageError)
+{
+    TempDir dir;
+    const auto project = dir / "show.gmr";
+    WriteFile(project, MovieXml(StaticTextXml("Text_1", "Hi", 10, 10)));
+    for (const char* level : {"10", "-1", "fast"}) {
+        const ProcessResult run =
+            RunCli({"render", project.string(), "--frame", "0", "--compression", level, "-o", (dir / "f.png").string()});
+        EXPECT_EQ(run.exitCode, 2) << level;
+        EXPECT_FALSE(std::filesystem::exists(dir / "f.png")) << level;
+    }
 }
 
 }  // namespace

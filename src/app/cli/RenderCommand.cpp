@@ -55,11 +55,14 @@ void RequireWritableTarget(const std::string& name)
 
 // Encoded in memory, then written beside the target and renamed over it, so
 // that a full disk never leaves a truncated picture.
-void WritePng(const QImage& image, const std::string& name)
+// Qt's PNG writer takes a quality; it gives zlib level (100 - quality) * 9 / 91.
+int PngQualityForLevel(int level) { return 100 - (level * 91 + 8) / 9; }
+
+void WritePng(const QImage& image, const std::string& name, int compression)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG", PngQualityForLevel(compression)))
         throw std::runtime_error("cannot write " + name + ": the picture could not be encoded");
     try {
         files::ReplaceFileContents(name, std::string_view(bytes.constData(), size_t(bytes.size())));
@@ -71,7 +74,7 @@ void WritePng(const QImage& image, const std::string& name)
 }  // namespace
 
 std::vector<std::string> RenderMovie(std::shared_ptr<const swf::DecodedMovie> movie, const RenderRange& range,
-                                     const std::string& pattern, int width, int height)
+                                     const std::string& pattern, int width, int height, int compression)
 {
     const int frames = movie->FrameCount();
     const bool ticks = range.unit == RenderRange::Unit::Ticks;
@@ -90,7 +93,7 @@ std::vector<std::string> RenderMovie(std::shared_ptr<const swf::DecodedMovie> mo
     }
     player::FrameRenderer renderer(movie);
     auto write = [&](const player::Stage& stage, int number) {
-        WritePng(renderer.Render(stage, QSize(width, height)), names[size_t(number - range.first)]);
+        WritePng(renderer.Render(stage, QSize(width, height)), names[size_t(number - range.first)], compression);
     };
     if (ticks) {
         const player::TimelineRunner runner(movie);
@@ -151,11 +154,17 @@ int RunRender(const ParsedArgs& parsed)
         if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
             throw UsageError("the size must be between 1x1 and 16384x16384");
     }
+    int compression = kDefaultPngCompression;
+    if (const auto level = parsed.Option("--compression")) {
+        const auto n = ParseNumber(*level);
+        if (!n || *n < 0 || *n > 9) throw UsageError("the compression must be a level from 0 to 9");
+        compression = *n;
+    }
     for (int number : {range.first, range.last}) {
         tools::RefuseToOverwrite(OutputName(*output, number), parsed.positional[0], "source");
     }
     auto movie = std::make_shared<const swf::DecodedMovie>(LoadMovieOrProject(parsed.positional[0]));
-    const std::vector<std::string> written = RenderMovie(std::move(movie), range, *output, width, height);
+    const std::vector<std::string> written = RenderMovie(std::move(movie), range, *output, width, height, compression);
     const char* unit = range.unit == RenderRange::Unit::Ticks ? "Tick" : "Frame";
     if (written.size() == 1)
         std::cout << unit << ' ' << range.first << " written to " << written.front() << '\n';
@@ -186,6 +195,7 @@ CommandSpec RenderCommand()
         {{"--ticks"}, "N|A-B", "The stage after N steps of playing (A-B: after each of A to B steps; %d in the name)."},
         {{"-o"}, "FILE", "The picture to write (PNG).", WordKind::AnyFile},
         {{"--size"}, "WxH", "The size of the pictures (default: the movie's own size)."},
+        {{"--compression"}, "0-9", "zlib's level for the PNG files: 1, the default, is fast; 9 gives the smallest files."},
     };
     spec.arguments = {WordKind::ProjectOrMovie};
     spec.group = CommandGroup::Movies;

@@ -24,6 +24,9 @@ struct RenderRange {
     int first = 0, last = 0;
 };
 
+// zlib's level for the PNG files: 1, fast, unless asked for smaller files.
+inline constexpr int kDefaultPngCompression = 1;
+
 // Writes the stages of `range` as PNG files named by `pattern` ("%d" becomes
 // the frame or tick number). A size of 0x0 means the movie's own size. Each
 // file is written beside its name and renamed over it; a name that is a
@@ -31,6 +34,7 @@ struct RenderRange {
 // the names written. Throws std::runtime_error on a missing frame or a
 // failed write, with the reason.
 std::vector<std::string> RenderMovie(std::shared_ptr<const swf::DecodedMovie> movie, const RenderRange& range,
-                                     const std::string& pattern, int width = 0, int height = 0);
+                                     const std::string& pattern, int width = 0, int height = 0,
+                                     int compression = kDefaultPngCompression);
 
 }  // namespace glimmora::cli

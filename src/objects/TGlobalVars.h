@@ -11,6 +11,7 @@ struct TGlobalVars {
     std::string UntitledBase;  // TempDir + "Untitled": base path of an unsaved project
     std::string TempDir;       // the temporary folder, with its trailing separator
     std::string LastOpenDir;   // where the picture and sound choosers open
+    std::string LastProjectDir;  // where the project and movie dialogs open; empty: LastOpenDir
     int TemplateIndex = 0;     // entry chosen in the new-movie guide
     int DragStartX = 0;
     int DragEndX = 0;

@@ -6,6 +6,7 @@ namespace glimmora {
 
 namespace {
 constexpr char kLastOpenDir[] = "Common/LastOpenDir";
+constexpr char kLastProjectDir[] = "Common/LastProjectDir";
 constexpr char kLanguage[] = "Common/language";
 }  // namespace
 
@@ -30,6 +31,16 @@ void WriteLastOpenDir(const std::string& folder)
 {
     QSettings settings = ProgramSettings();
     settings.setValue(kLastOpenDir, QString::fromStdString(folder));
+    settings.sync();
+}
+
+std::string ReadLastProjectDir() { return ProgramSettings().value(kLastProjectDir).toString().toStdString(); }
+
+void WriteLastProjectDir(const std::string& folder)
+{
+    if (folder.empty()) return;
+    QSettings settings = ProgramSettings();
+    settings.setValue(kLastProjectDir, QString::fromStdString(folder));
     settings.sync();
 }
 

@@ -17,6 +17,11 @@ QSettings ProgramSettings();
 // when none is remembered or it is empty, the program folder's "library".
 std::string ReadLastOpenDir(const std::filesystem::path& programFolder);
 void WriteLastOpenDir(const std::string& folder);
+// The folder of the project last opened or saved, where the project and
+// movie dialogs open; empty when none is remembered. A key of its own, so
+// that opening a project never moves the media choosers.
+std::string ReadLastProjectDir();
+void WriteLastProjectDir(const std::string& folder);
 std::filesystem::path LibraryFolder(const std::filesystem::path& programFolder);
 
 // The chosen interface language file ("English.ini", "ChineseGB.ini"); empty

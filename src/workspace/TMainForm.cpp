@@ -68,6 +68,7 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
     workingBase_ = std::make_unique<WorkingBase>(TempFolder());
     globals.UntitledBase = workingBase_->Base().string();
     globals.LastOpenDir = ReadLastOpenDir(ProgramFolder());
+    globals.LastProjectDir = ReadLastProjectDir();
     globals.LoopPlayback = true;
 
     // The chosen interface language; the windows take it on when shown.
@@ -109,6 +110,17 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
         }
         LoadProject();
     });
+    // A project that could not be loaded (its error has been shown) leaves no
+    // half-open window over no document: the untitled blank movie, as a start
+    // without argument gives.
+    if (extension == "GMR" && !(objList_ && objList_->XMLDoc().Active())) {
+        Guarded([&] {
+            DestroyBuilder();
+            CreateBuilder();
+            builder_->SourceFile = ProgramFolder() / "template" / "blank.gmr";
+            LoadProject();
+        });
+    }
 }
 
 TMainForm::~TMainForm() {
@@ -398,6 +410,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     WriteLastOpenDir(GlobalVars().LastOpenDir);
+    WriteLastProjectDir(GlobalVars().LastProjectDir);
     ReleaseLanguage();
     DestroyBuilder();
     QMainWindow::closeEvent(event);

@@ -232,7 +232,10 @@ QAction* TMainForm::Action(const QString& name) const {
 QString TMainForm::ChooseFile(const TFileDialog& dialog, QWidget* parent) {
     QWidget* over = parent ? parent : this;
     if (chooser_) return chooser_(over, dialog.Title(), dialog.Filter(), dialog.DialogMode() == TFileDialog::Mode::Save);
-    return dialog.Run(over, QString::fromStdString(GlobalVars().LastOpenDir));
+    // Projects and movies: where the last project was; media choices keep their own folder.
+    const TGlobalVars& globals = GlobalVars();
+    const std::string& folder = globals.LastProjectDir.empty() ? globals.LastOpenDir : globals.LastProjectDir;
+    return dialog.Run(over, QString::fromStdString(folder));
 }
 
 QString TMainForm::ChooseFile(const QString& caption, const QString& filter, bool save, QWidget* parent) {
@@ -296,7 +299,7 @@ void TMainForm::FileOpen() {
 void TMainForm::OpenFile(const QString& file) {
     if (builder_ && !AskSaveChanges()) return;
     DestroyBuilder();
-    GlobalVars().LastOpenDir = QFileInfo(file).absolutePath().toStdString();
+    GlobalVars().LastProjectDir = QFileInfo(file).absolutePath().toStdString();
     const QString extension = QFileInfo(file).suffix().toUpper();
     if (extension == "SWF") {
         SetPlayCommands(true);
@@ -362,7 +365,7 @@ bool TMainForm::SaveProjectAs(std::filesystem::path fromBase, bool askName) {
         builder_->BasePath = oldBase;  // a failed save keeps the project where it was
         throw;
     }
-    GlobalVars().LastOpenDir = FolderOfBase(builder_->BasePath).string();
+    GlobalVars().LastProjectDir = FolderOfBase(builder_->BasePath).string();
     RememberSaved();
     return true;
 }

@@ -194,19 +194,26 @@ TEST_F(MainWindowTest, ExitAfterCancelledQuestionKeepsTheWindow) {
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(MainWindowTest, TheLastOpenFolderIsRememberedForTheNextStart) {
+// Opening a project remembers its folder for the project dialogs under a key
+// of its own; the media choosers' folder ("LastOpenDir") stays where the
+// last picture or sound was chosen.
+TEST_F(MainWindowTest, TheLastProjectFolderIsRememberedApartFromTheMediaFolder) {
     const auto project = WriteProject("projects/one.gmr", TextsProject({{"T", 0}}));
     Start();
     window->show();
+    GlobalVars().LastOpenDir = (dir / "pictures").string();
     window->OpenFile(QString::fromStdString(project.string()));
+    EXPECT_EQ(GlobalVars().LastOpenDir, (dir / "pictures").string());
     window->close();
     window.reset();
     ResetGlobalVars();
     Start();
-    EXPECT_EQ(GlobalVars().LastOpenDir, (dir / "projects").string());
-    // Stored as the program's value "LastOpenDir" in its section "Common".
+    EXPECT_EQ(GlobalVars().LastProjectDir, (dir / "projects").string());
+    EXPECT_EQ(GlobalVars().LastOpenDir, (dir / "pictures").string());
+    // Stored in the program's section "Common".
     const QSettings stored(QSettings::NativeFormat, QSettings::UserScope, "Tessaly", "Glimmora");
-    EXPECT_EQ(stored.value("Common/LastOpenDir").toString().toStdString(), (dir / "projects").string());
+    EXPECT_EQ(stored.value("Common/LastOpenDir").toString().toStdString(), (dir / "pictures").string());
+    EXPECT_EQ(stored.value("Common/LastProjectDir").toString().toStdString(), (dir / "projects").string());
 }
 
 // Each instance's untitled project has a folder of its own, for its working

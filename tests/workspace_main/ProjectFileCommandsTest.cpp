@@ -86,3 +86,32 @@ TEST_F(MainWindowTest, AFailedSaveShowsTheErrorAndKeepsThePreviousBase) {
 
 }  // namespace
 }  // namespace glimmora::test
+
+namespace glimmora::test {
+namespace {
+
+// A project named on the command line that cannot be loaded: its error is
+// shown, then the untitled blank movie, with every command as after a start
+// without argument.
+TEST_F(MainWindowTest, AStartWithAProjectThatCannotBeLoadedGivesTheBlankMovie)
+{
+    for (const std::string name : {"missing.gmr", "broken.gmr"}) {
+        boxes.clear();
+        const auto project = dir / name;
+        if (name == "broken.gmr") WriteProject(name, "<Movie><Obj>");  // not well-formed
+        Start(QString::fromStdString(project.string()));
+        ASSERT_EQ(boxes.size(), 1u) << name;
+        EXPECT_NE(boxes[0].text.indexOf(QString::fromStdString(name)), -1) << boxes[0].text.toStdString();
+        ASSERT_NE(window->ObjListForm(), nullptr) << name;
+        EXPECT_TRUE(window->ObjListForm()->XMLDoc().Active()) << name;
+        EXPECT_TRUE(ObjectListTexts().empty()) << name;
+        EXPECT_TRUE(Enabled("InsertText")) << name;
+        EXPECT_NE(window->Builder()->BasePath, std::filesystem::path(project).replace_extension()) << name;
+        window->Action("InsertText")->trigger();  // works on the blank movie, no "No movie document" box
+        EXPECT_EQ(boxes.size(), 1u) << name;
+        EXPECT_EQ(ObjectListTexts().size(), 1u) << name;
+    }
+}
+
+}  // namespace
+}  // namespace glimmora::test

@@ -15,6 +15,21 @@ void SelectEntryOrFirst(IChoiceList& list, const std::string& text)
     }
 }
 
+void SelectEntryOrStandIn(IChoiceList& list, const std::string& text)
+{
+    for (int i = 0; i < list.Count(); ++i) {
+        if (list.Item(i) == text) {
+            list.SetItemIndex(i);
+            return;
+        }
+    }
+    if (!text.empty() && list.AddStandIn(text)) {
+        list.SetItemIndex(list.Count() - 1);
+        return;
+    }
+    SelectEntryOrFirst(list, text);
+}
+
 std::optional<std::string> SelectedEntry(const IChoiceList& list)
 {
     const int index = list.ItemIndex();

@@ -98,7 +98,9 @@ void TFlashTextF::ShowInEditor(int index)
         Editor->SetContent(EncodeUtf8(Content));
         Editor->SetEditBegin(StartTime + 1);
         Editor->SetEditEnd(EndTime + 1);
-        SelectEntryOrFirst(Editor->FontName(), FontName);
+        // A font that is not installed stays the text's font until the user
+        // picks another: shown as it is stored, drawn with a substitute.
+        SelectEntryOrStandIn(Editor->FontName(), FontName);
         SelectEntryOrFirst(Editor->FontSize(), std::to_string(FontSize));
         Editor->SetFontColor(FontColor);
         Editor->SetPositionX(PositionX);

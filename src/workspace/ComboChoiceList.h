@@ -4,6 +4,8 @@
 
 #include "generation/IChoiceList.h"
 
+#include <QString>
+
 class QComboBox;
 
 namespace glimmora {
@@ -17,9 +19,14 @@ public:
     std::string Item(int index) const override;
     int ItemIndex() const override;
     void SetItemIndex(int index) override;
+    // Only where enabled (the font list): the entry is shown in italics and
+    // its hint says that another font stands in for it.
+    bool AddStandIn(const std::string& text) override;
+    void AcceptStandIns(QString hint) { standInHint_ = std::move(hint); }
 
 private:
     QComboBox* box_ = nullptr;
+    QString standInHint_;  // empty: no stand-ins
 };
 
 }  // namespace glimmora

@@ -110,6 +110,7 @@ void TTextForm::BuildControls()
     // The lists' entries are stored in the document as they read.
     for (QComboBox* list : {fontName_, fontSize_, effectName_}) KeepItemsUntranslated(list);
     fontNames_.Bind(fontName_);
+    fontNames_.AcceptStandIns("Not installed here: another font stands in for it");
     fontSizes_.Bind(fontSize_);
     effectNames_.Bind(effectName_);
 

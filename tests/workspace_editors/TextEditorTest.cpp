@@ -251,3 +251,36 @@ TEST_F(TextEditorTest, EffectWindowOpensFromImage1)
 
 }  // namespace
 }  // namespace glimmora::test
+
+namespace glimmora::test {
+namespace {
+
+// A text whose font is not installed (the templates' "Microsoft Sans Serif")
+// keeps it: shown as stored, marked as stood in for, and written back
+// unchanged when only another field changes.
+TEST_F(EditorTest, AFontThatIsNotInstalledStaysTheTextsFont)
+{
+    std::string xml = TextXml("Text_1");
+    xml.replace(xml.find("DejaVu Sans"), 11, "Microsoft Sans Serif");
+    Open(MovieXml(xml + TextXml("Text_2")));
+    ShowText(0);
+    auto& fonts = *text->findChild<QComboBox*>("FontName");
+    EXPECT_EQ(fonts.currentText(), "Microsoft Sans Serif");
+    EXPECT_FALSE(fonts.itemData(fonts.currentIndex(), Qt::ToolTipRole).toString().isEmpty());
+
+    auto& sizes = *text->findChild<QComboBox*>("FontSize");
+    sizes.setCurrentIndex(sizes.findText("24"));
+    EXPECT_EQ(Field(0, "ObjType/ObjText/FontSize"), "24");
+    EXPECT_EQ(Field(0, "ObjType/ObjText/FontName"), "Microsoft Sans Serif");
+
+    // An installed font is found in the list as before, with no second entry.
+    const int count = fonts.count();
+    ShowText(1);
+    EXPECT_EQ(fonts.currentText(), "DejaVu Sans");
+    ShowText(0);
+    EXPECT_EQ(fonts.currentText(), "Microsoft Sans Serif");
+    EXPECT_EQ(fonts.count(), count);
+}
+
+}  // namespace
+}  // namespace glimmora::test

@@ -22,8 +22,7 @@ std::filesystem::path WithSuffix(const std::filesystem::path& basePath, const ch
 std::filesystem::path MediaFileOf(const std::filesystem::path& basePath, const std::string& objName,
                                   const char* extension)
 {
-    if (objName == "." || objName == ".." || objName.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
-        throw DocumentError("'" + objName + "' cannot be used as a file name");
+    if (auto problem = MediaNameProblem(objName)) throw DocumentError(*problem);
     return FolderOfBase(basePath) / (objName + extension);
 }
 
@@ -34,6 +33,13 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 }
 
 }  // namespace
+
+std::optional<std::string> MediaNameProblem(const std::string& objName)
+{
+    if (objName == "." || objName == ".." || objName.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
+        return "'" + objName + "' cannot be used as a file name";
+    return std::nullopt;
+}
 
 std::filesystem::path TempFolder()
 {

@@ -5,6 +5,7 @@
 #include "document/XmlDocument.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,11 @@ std::filesystem::path MovieFileOf(const std::filesystem::path& basePath);
 std::filesystem::path PictureFileOf(const std::filesystem::path& basePath, const std::string& objName);
 std::filesystem::path TransparentPictureFileOf(const std::filesystem::path& basePath, const std::string& objName);
 std::filesystem::path SoundFileOf(const std::filesystem::path& basePath, const std::string& objName);
+
+// Why an object's name cannot name a media file beside the project ("a/b",
+// "..": it would lead out of the folder); nothing when it can. The media
+// file lookups above throw DocumentError with this text.
+std::optional<std::string> MediaNameProblem(const std::string& objName);
 
 // The file that holds the object's picture: its JPEG, unless only its PNG
 // exists. (A project's pictures were always JPEGs: one that has both keeps

@@ -62,7 +62,10 @@ void TFlashPicF::LoadFromDocument(int index)
     MovieHeight = movie.Height();
     ObjName = obj.ObjName();
     Content = pic.Content();
-    JpegPath = StoredPictureOf(ProjectBase(), ObjName).string();
+    // A name that cannot be a file name is a missing picture for this object
+    // only: the build goes on, and nothing outside the folder is read.
+    MediaNameProblem = glimmora::MediaNameProblem(ObjName).value_or("");
+    JpegPath = MediaNameProblem.empty() ? StoredPictureOf(ProjectBase(), ObjName).string() : std::string();
     Width = pic.Width();
     Height = pic.Height();
 }

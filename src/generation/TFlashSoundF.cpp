@@ -46,7 +46,8 @@ void TFlashSoundF::LoadFromDocument(int index)
     const IXMLObj obj = BoundMovie(Document).Obj().Items(index);
     ObjName = obj.ObjName();
     Content = obj.ObjType().ObjSound().Content();
-    WavePath = SoundFileOf(ProjectBase(), ObjName).string();
+    MediaNameProblem = glimmora::MediaNameProblem(ObjName).value_or("");
+    WavePath = MediaNameProblem.empty() ? SoundFileOf(ProjectBase(), ObjName).string() : std::string();
 }
 
 void TFlashSoundF::ShowInEditor(int index)

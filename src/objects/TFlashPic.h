@@ -13,6 +13,7 @@ public:
     int MovieHeight = 0;
     std::string Content;   // the file the user imported; only tested for empty
     std::string JpegPath;  // project folder + ObjName + ".jpg" (or ".png"): the picture shown
+    std::string MediaNameProblem;  // why ObjName names no file (then JpegPath is empty)
     int Width = 0;
     int Height = 0;
 

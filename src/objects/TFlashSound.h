@@ -11,6 +11,7 @@ public:
 
     std::string Content;   // the name of the chosen file; only tested for empty
     std::string WavePath;  // project folder + ObjName + ".wav"
+    std::string MediaNameProblem;  // why ObjName names no file (then WavePath is empty)
 };
 
 }  // namespace glimmora

@@ -325,7 +325,8 @@ void TMainForm::CopyObjectFiles(const std::filesystem::path& fromFolder, const s
     const IXMLObjList objects = objList_->Movie().Obj();
     for (int i = 0; i < objects.Count(); ++i) {
         const IXMLObj obj = objects.Items(i);
-        // MediaFilesOf refuses names that lead out of the folder.
+        // A name that leads out of the folder has no media file to carry.
+        if (MediaNameProblem(obj.ObjName())) continue;
         for (const std::filesystem::path& from : MediaFilesOf(fromFolder / "x", obj.ObjName(), obj.ObjTypeName())) {
             std::error_code error;
             if (!std::filesystem::exists(from, error)) continue;

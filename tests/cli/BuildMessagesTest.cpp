@@ -89,6 +89,31 @@ TEST(CliBuildMessages, OneLinePerProblemNamingTheProjectAndTheObject)
     EXPECT_EQ(CountTexts(swf::DecodeMovieFile((dir / "show.swf").string())), 1) << "the shown text is in the movie";
 }
 
+// A picture or sound named so that its file would lie outside the project's
+// folder is a missing file for that object alone: the rest is built, and
+// nothing outside the folder is read or written.
+TEST(CliBuildMessages, ANameThatCannotBeAFileNameIsAMissingFileForThatObjectOnly)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir / "in");
+    const auto project = dir / "in" / "names.gmr";
+    WriteFile(dir / "evil.jpg", "outside");  // what "../evil" would reach
+    WriteFile(project, MovieXml(StaticPictureXml("../evil", 0, 0, 10, 10) + StaticPictureXml("..", 0, 0, 10, 10) +
+                                SoundXml("a/b") + SoundXml("a\\b") + StaticTextXml("Shown", "shown", 0, 0)));
+    const ProcessResult run = RunCli({"build", project.string()});
+    EXPECT_EQ(run.exitCode, 3) << run.err;
+    const std::string at = "glimmora-cli: " + project.string() + ": ";
+    const std::vector<std::string> expected = {
+        at + "../evil: Sorry, can not use the picture! ('../evil' cannot be used as a file name)",
+        at + "..: Sorry, can not use the picture! ('..' cannot be used as a file name)",
+        at + "a/b: The sound file is missing ('a/b' cannot be used as a file name)",
+        at + "a\\b: The sound file is missing ('a\\b' cannot be used as a file name)",
+    };
+    EXPECT_EQ(Lines(run.err), expected);
+    EXPECT_EQ(CountTexts(swf::DecodeMovieFile((dir / "in" / "names.swf").string())), 1) << "the text is in the movie";
+    EXPECT_EQ(ReadFile(dir / "evil.jpg"), "outside");
+}
+
 TEST(CliBuildMessages, AnObjectBeforeTheFirstFrameIsLeftOutAndSaid)
 {
     TempDir dir;

@@ -57,6 +57,23 @@ TEST_F(MainWindowTest, SaveAsIntoAnotherFolderCarriesThePictures) {
     EXPECT_EQ(window->Builder()->BasePath, dir / "b" / "pics");
 }
 
+// An object whose name cannot be a file name has no file to carry: Save As
+// writes the project and its movie all the same.
+TEST_F(MainWindowTest, SaveAsWorksWithAnObjectNamedLikeAPath) {
+    const auto project = WriteProject("a/odd.gmr", MovieXml(StaticPictureXml("../Pic_1", 0, 0, 10, 10) +
+                                                            StaticTextXml("Text_1", "Hi", 10, 10)));
+    Start(QString::fromStdString(project.string()));
+    const size_t shown = boxes.size();  // the picture's own message at the build
+    std::filesystem::create_directories(dir / "b");
+    files = {QString::fromStdString((dir / "b" / "odd.gmr").string())};
+    ASSERT_TRUE(window->FileSaveAs());
+    EXPECT_TRUE(std::filesystem::exists(dir / "b" / "odd.gmr"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "b" / "odd.swf"));
+    EXPECT_EQ(window->Builder()->BasePath, dir / "b" / "odd");
+    for (size_t i = shown; i < boxes.size(); ++i)
+        EXPECT_EQ(boxes[i].text.indexOf("cannot be used as a file name"), -1) << "Save As refused";
+}
+
 TEST_F(MainWindowTest, CancelledSaveAsKeepsTheProjectWhereItWas) {
     const auto project = WriteProject("a/keep.gmr", TextsProject({{"T", 0}}));
     Start(QString::fromStdString(project.string()));

@@ -39,6 +39,10 @@ void RunPicEffect(TFlashPic& picture, const GenerationContext& context)
         if (context.errors) context.errors->NoteNotShown({picture.ObjName, *PicNotShownReason(picture.EffectName), {}});
         return;
     }
+    if (!picture.MediaNameProblem.empty()) {
+        if (context.errors) context.errors->ShowObjectProblem({picture.ObjName, kPictureFailure, picture.MediaNameProblem});
+        return;
+    }
     // One message per picture; what was placed before the error stays, and
     // the build goes on with the next object.
     try {

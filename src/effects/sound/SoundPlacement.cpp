@@ -9,6 +9,10 @@ namespace glimmora {
 void PlaceSound(TFlashSound& sound, const GenerationContext& context)
 {
     if (sound.Content.empty()) return;
+    if (!sound.MediaNameProblem.empty()) {
+        if (context.errors) context.errors->ShowObjectProblem({sound.ObjName, "The sound file is missing", sound.MediaNameProblem});
+        return;
+    }
     try {
         const SwfHolders* holders = context.swf;
         if (holders == nullptr || !holders->movie || !holders->media)

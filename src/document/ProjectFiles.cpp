@@ -38,6 +38,20 @@ std::optional<std::string> MediaNameProblem(const std::string& objName)
 {
     if (objName == "." || objName == ".." || objName.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
         return "'" + objName + "' cannot be used as a file name";
+    // A line break or another control character: shown escaped, never as is.
+    std::string shown;
+    bool control = false;
+    for (const char c : objName) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            static const char hex[] = "0123456789ABCDEF";
+            shown += std::string("\\x") + hex[byte >> 4] + hex[byte & 15];
+            control = true;
+        } else {
+            shown += c;
+        }
+    }
+    if (control) return "'" + shown + "' cannot be used as a file name (it holds a control character)";
     return std::nullopt;
 }
 

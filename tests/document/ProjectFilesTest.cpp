@@ -75,7 +75,24 @@ TEST(ProjectPaths, ObjectNamesThatLeaveTheFolderAreRefused)
         SCOPED_TRACE(name);
         EXPECT_THROW(PictureFileOf(base, name), DocumentError);
         EXPECT_THROW(SoundFileOf(base, name), DocumentError);
+        EXPECT_TRUE(MediaNameProblem(name).has_value());
     }
+    EXPECT_FALSE(MediaNameProblem("Title 1").has_value());
+    EXPECT_FALSE(MediaNameProblem("标题").has_value());
+}
+
+// A line break (or any control character) never reaches a file name, and the
+// message shows it escaped.
+TEST(ProjectPaths, NamesWithControlCharactersAreRefusedAndShownEscaped)
+{
+    for (const std::string name : {"Two\nLines", "Tab\tbed", "Bell\x07", "Del\x7F"}) {
+        SCOPED_TRACE(name);
+        EXPECT_THROW(PictureFileOf("/p/show", name), DocumentError);
+        const auto problem = MediaNameProblem(name);
+        ASSERT_TRUE(problem.has_value());
+        EXPECT_EQ(problem->find_first_of("\n\t\x07\x7F"), std::string::npos) << *problem;
+    }
+    EXPECT_EQ(*MediaNameProblem("Two\nLines"), "'Two\\x0ALines' cannot be used as a file name (it holds a control character)");
 }
 
 class ProjectFilesTest : public ::testing::Test {

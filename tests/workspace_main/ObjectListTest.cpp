@@ -177,7 +177,9 @@ TEST_P(RenameTest, RefusesEmptyDuplicateAndPathNames) {
 INSTANTIATE_TEST_SUITE_P(Names, RenameTest,
                          ::testing::Values(RenameCase{"valid", "Title", true}, RenameCase{"empty", "", false},
                                            RenameCase{"duplicate", "B", false},
-                                           RenameCase{"path", "../out", false}),
+                                           RenameCase{"path", "../out", false},
+                                           RenameCase{"lineBreak", "Two\nLines", false},
+                                           RenameCase{"tab", "Tab\tbed", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ObjectListEditTest, RenameCarriesThePictureFileAlong) {

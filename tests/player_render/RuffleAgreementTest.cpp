@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <tuple>
 
 namespace glimmora::test {
 namespace {
@@ -59,13 +60,14 @@ std::pair<QImage, QImage> ExpectTheSameFrame(const std::filesystem::path& projec
     // fast-forward to the past"), so it also gets a second try.
     constexpr int kFrame = 8;
     const auto png = project.parent_path() / "ruffle.png";
-    std::string errors;
-    bool rendered = false;
-    for (int attempt = 0; attempt < 2 && !rendered; ++attempt) {
-        rendered = SwfCheckRender(swf, kFrame + 1, png, &errors);
-    }
-    EXPECT_TRUE(rendered) << errors;
-    const QImage theirs = QImage(QString::fromStdString(png.string())).convertToFormat(QImage::Format_RGB32);
+    const auto renderTheirs = [&] {
+        std::string errors;
+        bool rendered = false;
+        for (int attempt = 0; attempt < 2 && !rendered; ++attempt) rendered = SwfCheckRender(swf, kFrame + 1, png, &errors);
+        EXPECT_TRUE(rendered) << errors;
+        return QImage(QString::fromStdString(png.string())).convertToFormat(QImage::Format_RGB32);
+    };
+    QImage theirs = renderTheirs();
 
     auto movie = std::make_shared<const swf::DecodedMovie>(swf::DecodeMovieFile(swf.string()));
     player::StageCursor cursor(movie);
@@ -74,20 +76,34 @@ std::pair<QImage, QImage> ExpectTheSameFrame(const std::filesystem::path& projec
     EXPECT_EQ(ours.size(), theirs.size());
     if (ours.size() != theirs.size()) return {ours, theirs};
 
-    long long total = 0;
-    int farApart = 0;
-    for (int y = 0; y < ours.height(); ++y) {
-        for (int x = 0; x < ours.width(); ++x) {
-            const QRgb a = ours.pixel(x, y), b = theirs.pixel(x, y);
-            const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                                    std::abs(qBlue(a) - qBlue(b))});
-            total += d;
-            farApart += d > 32;
+    // Mean difference per pixel, and the share of pixels far apart.
+    const auto compare = [&ours](const QImage& other) {
+        long long total = 0;
+        int farApart = 0;
+        for (int y = 0; y < ours.height(); ++y) {
+            for (int x = 0; x < ours.width(); ++x) {
+                const QRgb a = ours.pixel(x, y), b = other.pixel(x, y);
+                const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                        std::abs(qBlue(a) - qBlue(b))});
+                total += d;
+                farApart += d > 32;
+            }
+        }
+        const double pixels = double(ours.width()) * ours.height();
+        return std::pair{double(total) / pixels, farApart / pixels};
+    };
+    auto [mean, far] = compare(theirs);
+    if (mean >= 1.5 || far >= 0.01) {
+        // On a busy machine the checker's browser now and then draws a frame
+        // without its content; a second rendering decides.
+        const QImage again = renderTheirs();
+        if (again.size() == ours.size()) {
+            theirs = again;
+            std::tie(mean, far) = compare(theirs);
         }
     }
-    const double pixels = double(ours.width()) * ours.height();
-    EXPECT_LT(double(total) / pixels, 1.5);
-    EXPECT_LT(farApart / pixels, 0.01);
+    EXPECT_LT(mean, 1.5);
+    EXPECT_LT(far, 0.01);
     return {ours, theirs};
 }
 

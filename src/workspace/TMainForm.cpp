@@ -316,6 +316,7 @@ void TMainForm::CheckInsert(const std::string& kind) {
 }
 
 void TMainForm::ShowSwf(const QString& file) {
+    flash_->SetBackgroundColor(-1);  // the movie's own colour, whatever Close left
     LoadPreview(file.toStdString(), {});
     PlayPreview(GlobalVars().LoopPlayback);
 }

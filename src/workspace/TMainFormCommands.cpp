@@ -264,6 +264,8 @@ bool TMainForm::AskSaveChanges() {
 
 void TMainForm::LoadProject() {
     WaitCursor busy;
+    // Close left the empty preview white; a project shows its own colour.
+    flash_->SetBackgroundColor(-1);
     glimmora::LoadProject(objList_->XMLDoc(), builder_->SourceFile, builder_->WorkingProject);
     objList_->RefreshObjList();
     builder_->LoadMovieProperties();

@@ -5,6 +5,7 @@
 #include "generation/TVuzozUzev.h"
 #include "player/widget/TShockwaveFlash.h"
 #include "support/ProjectFixtures.h"
+#include "workspace/TBackgroundForm.h"
 #include "workspace/TObjListForm.h"
 
 #include <QImage>
@@ -128,6 +129,33 @@ TEST_F(MainWindowTest, AStartWithAProjectThatCannotBeLoadedGivesTheBlankMovie)
         EXPECT_EQ(boxes.size(), 1u) << name;
         EXPECT_EQ(ObjectListTexts().size(), 1u) << name;
     }
+}
+
+}  // namespace
+}  // namespace glimmora::test
+
+namespace glimmora::test {
+namespace {
+
+// File > Close, then Open of a project with a coloured background: the
+// background editor and the preview show the project's colour, as at start-up.
+TEST_F(MainWindowTest, CloseThenOpenKeepsTheBackgroundColour)
+{
+    const auto project = WriteProject(
+        "c/coloured.gmr", MovieXml(StaticTextXml("Text_1", "Hi", 10, 10),
+                                   "<BgColor>255</BgColor><Width>320</Width><Height>240</Height><Rate>12</Rate>"));
+    Start(QString::fromStdString(project.string()));
+    window->show();
+    ProcessEventsFor(20);
+    ASSERT_EQ(window->BackgroundForm()->Color(), 255);
+    const QImage atStart = window->Flash().grab().toImage();
+    ASSERT_TRUE(window->FileClose());
+    window->OpenFile(QString::fromStdString(project.string()));
+    ProcessEventsFor(20);
+    EXPECT_EQ(window->BackgroundForm()->Color(), 255);
+    const QImage reopened = window->Flash().grab().toImage();
+    EXPECT_EQ(reopened.pixelColor(2, 2), atStart.pixelColor(2, 2));
+    EXPECT_EQ(reopened.pixelColor(2, 2), QColor(255, 0, 0));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "workspace/TTextForm.h"
 
+#include "effects/text/TextEffectDefaults.h"
+#include "effects/text/TextEffects.h"
 #include "generation/TVuzozUzev.h"
 #include "settings/IniLang.h"
 #include "widgets/ColorButton.h"
@@ -7,7 +9,6 @@
 #include "widgets/SpinEdit.h"
 #include "workspace/MessageBoxReporter.h"
 #include "workspace/TTextExForm.h"
-#include "effects/text/TextEffectDefaults.h"
 #include "workspace/TextFontList.h"
 
 #include <QComboBox>
@@ -49,6 +50,16 @@ void TTextForm::BuildControls()
     content_ = new QLineEdit(this);
     content_->setObjectName("Content");
     layout->addRow("Text:", content_);
+    // Why the movie leaves this text out (too long, not a text effect),
+    // beside the field instead of in silence.
+    notShown_ = new QLabel(this);
+    notShown_->setObjectName("NotShownReason");
+    notShown_->setWordWrap(true);
+    QPalette warning = notShown_->palette();
+    warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    notShown_->setPalette(warning);
+    notShown_->hide();
+    layout->addRow(notShown_);
 
     fontName_ = new QComboBox(this);
     fontName_->setObjectName("FontName");
@@ -114,7 +125,11 @@ void TTextForm::BuildControls()
     fontSizes_.Bind(fontSize_);
     effectNames_.Bind(effectName_);
 
-    connect(content_, &QLineEdit::textChanged, this, [this] { FieldChange(); });
+    connect(content_, &QLineEdit::textChanged, this, [this] {
+        ShowNotShownReason();
+        FieldChange();
+    });
+    connect(effectName_, &QComboBox::currentIndexChanged, this, [this] { ShowNotShownReason(); });
     for (SpinEdit* field : {positionX_, positionY_, editBegin_})
         connect(field, &SpinEdit::Changed, this, [this] { FieldChange(); });
     connect(editEnd_, &SpinEdit::Changed, this, [this] { EditEndChange(); });
@@ -138,6 +153,14 @@ void TTextForm::BuildControls()
 IErrorReporter& TTextForm::Reporter() const
 {
     return reporter_ ? *reporter_ : DefaultEditorReporter();
+}
+
+void TTextForm::ShowNotShownReason()
+{
+    const std::u32string content = content_->text().toStdU32String();
+    const auto reason = TextNotShownReason(content, effectName_->currentText().toStdString());
+    notShown_->setText(reason ? QString::fromStdString(*reason) : QString());
+    notShown_->setVisible(reason.has_value());
 }
 
 void TTextForm::StoreAndBuild()

@@ -20,6 +20,7 @@
 #include <QPointer>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QToolButton;
 
@@ -72,6 +73,7 @@ private:
     void EditEndChange();
     void FontChange();        // FontName, FontSize, FontColor
     void EffectNameChange();
+    void ShowNotShownReason();
     void SpeedSliderChange(); // Slider6 of the effect window
 
     TVuzozUzev* builder_;
@@ -79,6 +81,7 @@ private:
     IErrorReporter* reporter_ = nullptr;
 
     QLineEdit* content_ = nullptr;
+    QLabel* notShown_ = nullptr;  // why the movie leaves the text out, when it does
     QComboBox* fontName_ = nullptr;
     QComboBox* fontSize_ = nullptr;
     ColorButton* fontColor_ = nullptr;

@@ -8,6 +8,7 @@
 #include "workspace/TTextExForm.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -280,6 +281,24 @@ TEST_F(EditorTest, AFontThatIsNotInstalledStaysTheTextsFont)
     ShowText(0);
     EXPECT_EQ(fonts.currentText(), "Microsoft Sans Serif");
     EXPECT_EQ(fonts.count(), count);
+}
+
+}  // namespace
+}  // namespace glimmora::test
+
+namespace glimmora::test {
+namespace {
+
+// A text the movie leaves out says so beside the field while it is so.
+TEST_F(TextEditorTest, ATextTooLongForTheMovieSaysSoBesideTheField)
+{
+    auto& reason = Child<QLabel>("NotShownReason");
+    EXPECT_FALSE(reason.isVisibleTo(text.get()));
+    Child<QLineEdit>("Content").setText(QString(128, 'a'));
+    EXPECT_TRUE(reason.isVisibleTo(text.get()));
+    EXPECT_EQ(reason.text(), "Texts longer than 127 characters are not shown");
+    Child<QLineEdit>("Content").setText(QString(127, 'a'));
+    EXPECT_FALSE(reason.isVisibleTo(text.get()));
 }
 
 }  // namespace

@@ -26,9 +26,12 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace glimmora {
 
@@ -332,13 +335,32 @@ void TMainForm::LoadPreview(const std::string& file, std::vector<uint8_t> writte
             const int top = menuBar()->sizeHint().height() + toolBar_->sizeHint().height();
             autoSize_ = QSize(movie.width() + kRightWidth,
                               movie.height() + top + kSliderHeight + DockedTimelineHeight());
-            resize(autoSize_);
+            KeepOnScreen();
         }
         timeline_->Refresh(flash_->TotalFrames());
     } catch (...) {
         // the preview shows what it can; sizing errors are not the user's concern
     }
     autoSizing_ = false;
+}
+
+void TMainForm::KeepOnScreen() {
+    // The window never grows past its screen: it is capped at the room
+    // there is (the preview then shows the movie letterboxed, the movie keeps
+    // its size) and moved so that all of it is in sight.
+    const QScreen* on = screen();
+    if (!on) {
+        resize(autoSize_);
+        return;
+    }
+    const QRect room = on->availableGeometry();
+    const QSize decorations = frameGeometry().size() - geometry().size();
+    autoSize_ = autoSize_.boundedTo(room.size() - decorations);
+    resize(autoSize_);
+    const QRect frame = frameGeometry();
+    const int x = std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() + 1 - frame.width()));
+    const int y = std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - frame.height()));
+    if (x != frame.left() || y != frame.top()) move(x, y);
 }
 
 void TMainForm::PlayPreview(bool loop) {

@@ -183,6 +183,9 @@ private:
     // The window grows or shrinks by the timeline when it comes into or
     // leaves the preview's column, so the movie keeps its size.
     void FitTimelinePanel();
+    // Resizes to autoSize_, capped at the screen's free room, and moves the
+    // window where all of it shows.
+    void KeepOnScreen();
 
     std::map<QString, QAction*> actions_;
     QWidget* panelMain_ = nullptr;

@@ -91,14 +91,14 @@ void SwitchLanguage(const std::filesystem::path& programFolder, const QString& f
     UseQtTranslationFor(file ? fileName : QString());
     if (!file || !mainWindow) return;
 
-    // Minimised meanwhile, so that the texts change out of sight.
-    const Qt::WindowStates state = mainWindow->windowState();
-    const bool minimise = mainWindow->isVisible() && !(state & Qt::WindowMinimized);
-    if (minimise) mainWindow->setWindowState(state | Qt::WindowMinimized);
+    // The texts change with painting held back, so they change at once and
+    // out of sight. The window is not minimised and restored for it: under
+    // some window managers it then stayed minimised.
+    mainWindow->setUpdatesEnabled(false);
     ApplyLanguage(mainWindow, *file);
     for (QWidget* editor : editors)
         if (editor && editor->isVisible()) ApplyLanguage(editor, *file);
-    if (minimise) mainWindow->setWindowState(state);
+    mainWindow->setUpdatesEnabled(true);
 }
 
 }  // namespace glimmora

@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -148,10 +149,37 @@ TEST_F(LanguageTest, SwitchingAppliesToTheMainWindowAndTheVisibleEditorsOnly) {
     EXPECT_EQ(window->BackgroundForm()->findChild<QWidget*>("EditRate")->toolTip(), "Snelheid");
     EXPECT_EQ(window->ObjListForm()->windowTitle(), "Bibliotheek");
     EXPECT_EQ(window->TextForm()->windowTitle(), "Text Properties");  // hidden: not yet
-    EXPECT_FALSE(window->windowState() & Qt::WindowMinimized);        // restored afterwards
+    EXPECT_FALSE(window->windowState() & Qt::WindowMinimized);
 
     window->TextForm()->show();
     EXPECT_EQ(window->TextForm()->windowTitle(), "Tekst");
+}
+
+// The window keeps its state through any number of switches: it is never
+// minimised for them, so no window manager can leave it minimised.
+TEST_F(LanguageTest, SwitchingNeverChangesTheWindowsState) {
+    WriteBytes(program / "ChineseGB.ini", kDutch);
+    Start();
+    window->show();
+    QCoreApplication::processEvents();
+    struct StateWatch : QObject {
+        int changes = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::WindowStateChange) ++changes;
+            return false;
+        }
+    } watch;
+    window->installEventFilter(&watch);
+    const QRect before = window->geometry();
+    for (int i = 0; i < 11; ++i) {
+        window->Action(i % 2 ? "LanguageEnglish" : "LanguageChinese")->trigger();
+        QCoreApplication::processEvents();
+    }
+    window->removeEventFilter(&watch);
+    EXPECT_EQ(watch.changes, 0);
+    EXPECT_EQ(window->windowState(), Qt::WindowNoState);
+    EXPECT_EQ(window->geometry(), before);
+    EXPECT_TRUE(window->updatesEnabled());
 }
 
 TEST_F(LanguageTest, DialogsTakeTheLanguageWhenShownButNotTheTextEffectOrCaptureWindows) {

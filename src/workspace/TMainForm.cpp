@@ -282,6 +282,10 @@ void TMainForm::CreateBuilder() {
     listHooks.gotoFrame = [this](int frame) { flash_->SetFrameNum(frame); };
     objList_->SetHooks(std::move(listHooks));
     timeline_->SetObjectList(objList_);
+    // A picture object inserted for an import that failed goes again.
+    connect(picForm_, &TPicForm::importFailedOnEmptyObject, this, [this] {
+        if (objList_) objList_->DeleteObj();
+    });
     SetPlayCommands(true);
     SetProjectCommands(true);
 }

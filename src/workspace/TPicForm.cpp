@@ -183,6 +183,8 @@ bool TPicForm::ImportFile(const QString& file)
         // Only a conversion that ran (taken or refused) moves the folder.
         globals_.LastOpenDir = ChosenFileFolder(file);
     });
+    // A picture object that never had a picture is not left behind empty.
+    if (!taken && builder_ && builder_->PicAdapter->Content.empty()) emit importFailedOnEmptyObject();
     return taken;
 }
 

@@ -66,6 +66,11 @@ public:
     // remembers its folder in LastOpenDir. True when the picture was taken.
     bool ImportFile(const QString& file);
 
+signals:
+    // An import failed on a picture object that has no picture yet.
+    void importFailedOnEmptyObject();
+
+public:
     // The file dialog's filter.
     static const char* PictureFilter();
 

@@ -14,12 +14,43 @@ namespace glimmora {
 
 TPicSelectForm::TPicSelectForm(QWidget* owner) : WaitWindow(owner, "PicSelectForm") {}
 
-bool TPicSelectForm::ImportPicture(TVuzozUzev& builder, IPicEditor& editor, IErrorReporter& reporter)
+namespace {
+
+// Messages and questions of the import come in front of the wait window: it
+// steps aside while one is shown (a question answered Yes brings it back).
+class AsideReporter : public IErrorReporter {
+public:
+    AsideReporter(QWidget& wait, IErrorReporter& to) : wait_(wait), to_(to) {}
+    void ShowError(const std::string& message) override { wait_.hide(), to_.ShowError(message); }
+    void ShowObjectProblem(const ObjectProblem& problem) override { wait_.hide(), to_.ShowObjectProblem(problem); }
+    void NoteNotShown(const ObjectProblem& problem) override { to_.NoteNotShown(problem); }
+    void ShowErrorOfferingCancel(const std::string& message) override
+    {
+        wait_.hide();
+        to_.ShowErrorOfferingCancel(message);
+    }
+    bool Confirm(const std::string& question) override
+    {
+        wait_.hide();
+        const bool yes = to_.Confirm(question);
+        if (yes) wait_.show();
+        return yes;
+    }
+
+private:
+    QWidget& wait_;
+    IErrorReporter& to_;
+};
+
+}  // namespace
+
+bool TPicSelectForm::ImportPicture(TVuzozUzev& builder, IPicEditor& editor, IErrorReporter& errors)
 {
     struct CloseOnExit {
         TPicSelectForm* form;
         ~CloseOnExit() { form->close(); }
     } closer{this};
+    AsideReporter reporter(*this, errors);
 
     if (PictureFileName.isEmpty()) return false;
     TFlashPicF& adapter = *builder.PicAdapter;

@@ -10,6 +10,7 @@
 #include "workspace/TTextForm.h"
 
 #include <QAction>
+#include <QMessageBox>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
@@ -111,6 +112,44 @@ TEST_F(EditorGuidanceTest, AHelpFileThatCannotBeOpenedIsNamed)
     } catch (const std::runtime_error& error) {
         EXPECT_NE(std::string(error.what()).find(missing.string()), std::string::npos) << error.what();
     }
+}
+
+}  // namespace
+}  // namespace glimmora::test
+
+namespace glimmora::test {
+namespace {
+
+// A failed import: its message comes in front of the wait window, and a
+// picture object inserted for it does not stay behind empty; one that
+// already has a picture keeps it.
+TEST_F(EditorGuidanceTest, AFailedImportShowsItsMessageInFrontAndLeavesNoEmptyObject)
+{
+    bool waitShownUnderMessage = false;
+    MessageBoxes::SetSink([&](QWidget*, const MessageBoxes::Request& request) {
+        boxes.push_back(request);
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == "PicSelectForm" && top->isVisible()) waitShownUnderMessage = true;
+        return QMessageBox::Ok;
+    });
+    WriteFile(dir / "broken.jpg", "not a picture at all");
+    const size_t before = ObjectListTexts().size();
+    window->Action("InsertPicture")->trigger();
+    ProcessEventsFor(20);
+    ASSERT_EQ(ObjectListTexts().size(), before + 1);
+    EXPECT_FALSE(window->PicForm()->ImportFile(QString::fromStdString((dir / "broken.jpg").string())));
+    ProcessEventsFor(20);
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_FALSE(waitShownUnderMessage);
+    EXPECT_EQ(ObjectListTexts().size(), before) << "the empty picture object stayed";
+
+    // With a picture already, a failed import changes nothing.
+    window->Action("InsertPicture")->trigger();
+    ProcessEventsFor(20);
+    WriteSolidJpeg(dir / "green.jpg", 20, 20, 0, 255, 0);
+    ASSERT_TRUE(window->PicForm()->ImportFile(QString::fromStdString((dir / "green.jpg").string())));
+    EXPECT_FALSE(window->PicForm()->ImportFile(QString::fromStdString((dir / "broken.jpg").string())));
+    EXPECT_EQ(ObjectListTexts().size(), before + 1);
 }
 
 }  // namespace

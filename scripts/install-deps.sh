@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package that Glimmora needs to build, run and test.
+# Installs every Debian package that Glimmora needs to build, run and test;
+# with --programs only what building and running the programs needs.
 # Idempotent: packages that are already present are left alone.
 set -euo pipefail
 
@@ -10,13 +11,18 @@ packages=(
   libpugixml-dev libfreetype-dev libfontconfig1-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
   libsndfile1-dev libsamplerate0-dev libmpg123-dev
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libswresample-dev
-  libwebp-dev libimagequant-dev ffmpeg
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
-  chromium
+  libwebp-dev libimagequant-dev
   fonts-dejavu-core fonts-liberation fonts-wqy-microhei
-  xvfb xauth sox lame imagemagick
 )
+# The tests, benchmarks and fuzz targets, and the programs they compare with.
+if [[ "${1:-}" != "--programs" ]]; then
+  packages+=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+    chromium ffmpeg
+    xvfb xauth sox lame imagemagick
+  )
+fi
 
 missing=()
 # Node.js may come from elsewhere (its own npm included); only add Debian's when absent.

@@ -2,8 +2,9 @@
 # Installs what is missing, builds, and runs the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-bash scripts/build.sh
+# Only what the programs need; scripts/test.sh adds the tests and their tools.
+bash scripts/install-deps.sh --programs
+bash scripts/build.sh --programs
 program=build/program
 out="${TMPDIR:-/tmp}/glimmora-blank.swf"
 "$program/glimmora-cli" build "$program/template/blank.gmr" -o "$out"

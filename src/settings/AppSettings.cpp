@@ -7,6 +7,7 @@ namespace glimmora {
 namespace {
 constexpr char kLastOpenDir[] = "Common/LastOpenDir";
 constexpr char kLastProjectDir[] = "Common/LastProjectDir";
+constexpr char kRecentProjects[] = "Common/RecentProjects";
 constexpr char kLanguage[] = "Common/language";
 }  // namespace
 
@@ -41,6 +42,15 @@ void WriteLastProjectDir(const std::string& folder)
     if (folder.empty()) return;
     QSettings settings = ProgramSettings();
     settings.setValue(kLastProjectDir, QString::fromStdString(folder));
+    settings.sync();
+}
+
+QStringList ReadRecentProjects() { return ProgramSettings().value(kRecentProjects).toStringList(); }
+
+void WriteRecentProjects(const QStringList& files)
+{
+    QSettings settings = ProgramSettings();
+    settings.setValue(kRecentProjects, files);
     settings.sync();
 }
 

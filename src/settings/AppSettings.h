@@ -5,6 +5,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 
 #include <filesystem>
 #include <string>
@@ -21,6 +22,9 @@ void WriteLastOpenDir(const std::string& folder);
 // movie dialogs open; empty when none is remembered. A key of its own, so
 // that opening a project never moves the media choosers.
 std::string ReadLastProjectDir();
+// The projects opened or saved last, newest first ("RecentProjects").
+QStringList ReadRecentProjects();
+void WriteRecentProjects(const QStringList& files);
 void WriteLastProjectDir(const std::string& folder);
 std::filesystem::path LibraryFolder(const std::filesystem::path& programFolder);
 

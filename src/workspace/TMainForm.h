@@ -27,6 +27,7 @@ namespace glimmora {
 
 class PlaySlider;
 class PreviewAdapter;
+class RecentProjects;
 class swfService;
 class TAboutBox;
 class TBackgroundForm;
@@ -114,6 +115,7 @@ public:
     TSoundForm* SoundForm() const;
     TBackgroundForm* BackgroundForm() const;
     TTimelineForm* TimelineForm() const;
+    RecentProjects& Recent() const { return *recent_; }
     QWidget* PreviewArea() const;
     const std::filesystem::path& UntitledBase() const;
     int PreviewLoads() const { return previewLoads_; }  // movies loaded into the preview so far
@@ -214,6 +216,7 @@ private:
     QPointer<TGuideForm> guide_;
     QPointer<TAboutBox> about_;
     QPointer<THelpForm> help_;
+    RecentProjects* recent_ = nullptr;  // the File menu's list, owned by its menu
     FileChooser chooser_;
     // The file dialogs, named for the language files.
     TFileDialog* openDialog_ = nullptr;

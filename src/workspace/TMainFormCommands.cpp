@@ -13,6 +13,7 @@
 #include "widgets/WaitCursor.h"
 #include "workspace/TAboutBox.h"
 #include "workspace/TBackgroundForm.h"
+#include "workspace/RecentProjects.h"
 #include "workspace/TGuideForm.h"
 #include "workspace/THelpForm.h"
 #include "workspace/TObjListForm.h"
@@ -192,9 +193,13 @@ void TMainForm::CreateMenus() {
         created->setObjectName(name);
         return created;
     };
-    add(menu("FileMenu", "&File"), {"FileNew", "FileOpen", "FileClose", "|", "FileSave", "FileSaveAs",
-                                      "FileExportAsSwf", "FileExportMovie", "|", "FileSetAsScreenSaver", "FileSwfToExe",
-                                      "FileExeToSwf", "|", "FileExit"});
+    QMenu* file = menu("FileMenu", "&File");
+    add(file, {"FileNew", "FileOpen"});
+    QMenu* recent = file->addMenu("Recent &Projects");
+    recent->setObjectName("RecentMenu");
+    recent_ = new RecentProjects(*recent, *this, [this](const QString& project) { Guarded([&] { OpenFile(project); }); });
+    add(file, {"FileClose", "|", "FileSave", "FileSaveAs", "FileExportAsSwf", "FileExportMovie", "|",
+               "FileSetAsScreenSaver", "FileSwfToExe", "FileExeToSwf", "|", "FileExit"});
     add(menu("InsertMenu", "&Insert"), {"InsertText", "InsertPicture", "InsertSound"});
     add(menu("ControlMenu", "&Control"), {"ControlPlay", "ControlPause", "ControlStop", "|", "ControlForward",
                                          "ControlBackward", "|", "ControlLoop", "|", "WindowTimeline"});
@@ -311,6 +316,7 @@ void TMainForm::OpenFile(const QString& file) {
         builder_->BasePath = std::filesystem::path(file.toStdString()).replace_extension();
         builder_->SourceFile = file.toStdString();
         LoadProject();
+        recent_->Add(file);
     }
 }
 
@@ -369,6 +375,7 @@ bool TMainForm::SaveProjectAs(std::filesystem::path fromBase, bool askName) {
         throw;
     }
     GlobalVars().LastProjectDir = FolderOfBase(builder_->BasePath).string();
+    recent_->Add(QString::fromStdString(ProjectFileOf(builder_->BasePath).string()));
     RememberSaved();
     return true;
 }

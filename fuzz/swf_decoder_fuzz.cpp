@@ -1,7 +1,9 @@
 // libFuzzer target: decodes arbitrary bytes as a movie and replays its last
-// frame's display list. Any outcome but a DecodeError is a finding.
+// frame's display list, and counts its records as the writer's check does.
+// Any outcome but a DecodeError is a finding.
 
 #include "swf/reader/DecodedMovie.h"
+#include "swf/reader/RecordCount.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         glimmora::swf::DecodedMovie movie = glimmora::swf::DecodeMovie(data, size, limits);
         if (movie.FrameCount() > 0) movie.DisplayListAt(movie.FrameCount() - 1);
+    } catch (const glimmora::swf::DecodeError&) {
+    }
+    try {
+        glimmora::swf::CountDecodedRecords(data, size);
     } catch (const glimmora::swf::DecodeError&) {
     }
     return 0;

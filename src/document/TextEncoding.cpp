@@ -90,9 +90,19 @@ bool IsUtf8Name(std::string_view name)
     return Normalised(name) == "UTF8";
 }
 
+// The names a declaration may carry: a letter, then letters, digits, ".", "_"
+// and "-". iconv reads other spellings too, which a saved file could not declare.
+bool IsEncodingName(std::string_view name)
+{
+    if (name.empty() || !std::isalpha(static_cast<unsigned char>(name.front()))) return false;
+    for (char c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '_' && c != '-') return false;
+    return true;
+}
+
 bool CharsetKnown(const std::string& charset)
 {
-    return Converter("UTF-8", ReadingName(charset)).Ok() && Converter(charset, "UTF-8").Ok();
+    return IsEncodingName(charset) && Converter("UTF-8", ReadingName(charset)).Ok() && Converter(charset, "UTF-8").Ok();
 }
 
 DecodedText DecodeToUtf8(std::string_view bytes, const std::string& charset)

@@ -108,7 +108,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Unreadable{"<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<Movie>\n<Content>\xFF\xFF</Content>"
                                  "</Movie>",
                                  "not valid GB2312 text (line 3"},
-                      Unreadable{Project("x-no-such-set", "caf\xE9"), "encoding \"x-no-such-set\""}),
+                      Unreadable{Project("x-no-such-set", "caf\xE9"), "encoding \"x-no-such-set\""},
+                      // iconv would take this name as GB2312, but it is no encoding
+                      // name a file can declare: a save could not be read back.
+                      Unreadable{Project("G\x01"
+                                         "B2312",
+                                         "\xD6\xD0"),
+                                 "encoding \"G"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST_F(DeclaredEncodingTest, UnknownEncodingOfPlainAsciiLoadsAndKeepsItsDeclaration)

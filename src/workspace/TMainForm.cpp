@@ -65,6 +65,7 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
     setWindowTitle(ApplicationTitle());
     resize(640, 450);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    setAcceptDrops(true);  // projects, movies, pictures and sounds from a file manager
 
     TGlobalVars& globals = GlobalVars();
     globals.TempDir = (TempFolder() / "").string();

@@ -10,14 +10,20 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QUrl>
 
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QMimeData;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -90,6 +96,13 @@ public:
     void LanguageChinese();
     void LanguageOut();
 
+    // Files dropped at `at` (the window's coordinates): the first project or
+    // movie opens (asking "Save changes?" first); otherwise pictures and
+    // sounds become new objects of the open project, pictures over the
+    // preview centred where they were dropped. Other files are named in a
+    // warning.
+    void DropFiles(const QList<QUrl>& urls, const QPoint& at);
+
     // IMainWindowHooks
     void LoadPreview(const std::string& file, std::vector<uint8_t> written) override;
     void PlayPreview(bool loop) override;
@@ -143,6 +156,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateActions();
@@ -170,6 +186,8 @@ private:
     void CheckInsert(const std::string& kind);
     void ShowEditor(const std::string& kind, bool show);
     void PreviewMouse(QEvent* event);
+    bool TakesDrop(const QMimeData* data) const;
+    void DropPicture(const QString& file, std::optional<QPoint> center);
     // Runs a command; an error ends it and is shown, the program goes on.
     template <typename F> void Guarded(F&& f) {
         try {

@@ -218,6 +218,17 @@ QSize TShockwaveFlash::MovieSize() const
     return QSize(decoded_->header.WidthPixels(), decoded_->header.HeightPixels());
 }
 
+QPoint TShockwaveFlash::StagePoint(const QPoint& widgetPoint) const
+{
+    if (!decoded_) return widgetPoint;
+    const swf::Rect& stage = decoded_->header.frameSize;
+    bool invertible = false;
+    const QTransform toStage = player::FrameRenderer::StageTransform(stage, QRectF(rect())).inverted(&invertible);
+    if (!invertible) return widgetPoint;
+    const QPointF twips = toStage.map(QPointF(widgetPoint));
+    return QPoint(qRound((twips.x() - stage.xMin) / 20.0), qRound((twips.y() - stage.yMin) / 20.0));
+}
+
 QSize TShockwaveFlash::sizeHint() const
 {
     const QSize size = MovieSize();

@@ -72,6 +72,9 @@ public:
 
     // The stage size in pixels of the loaded movie (empty without one).
     QSize MovieSize() const;
+    // The stage pixel under a point of the widget, where the movie is drawn
+    // scaled and centred; the point itself without a movie.
+    QPoint StagePoint(const QPoint& widgetPoint) const;
     QSize sizeHint() const override;
     // Sound through the audio device; on by default. Off: sounds are mixed
     // nowhere (tests, or a player started without sound).

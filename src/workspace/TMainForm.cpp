@@ -71,6 +71,8 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
     globals.TempDir = (TempFolder() / "").string();
     workingBase_ = std::make_unique<WorkingBase>(TempFolder());
     globals.UntitledBase = workingBase_->Base().string();
+    unsaved_ = std::make_unique<UnsavedWork>(FolderOfBase(workingBase_->Base()));
+    abandoned_ = UnsavedWork::Abandoned(TempFolder(), FolderOfBase(workingBase_->Base()));
     globals.LastOpenDir = ReadLastOpenDir(ProgramFolder());
     globals.LastProjectDir = ReadLastProjectDir();
     globals.LoopPlayback = true;
@@ -95,6 +97,9 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
     timerPlay_ = new QTimer(this);
     connect(timerPlay_, &QTimer::timeout, this, [this] { UpdatePlayPos(); });
     timerPlay_->start(100);
+    timerKeep_ = new QTimer(this);
+    connect(timerKeep_, &QTimer::timeout, this, [this] { KeepUnsavedWork(); });
+    timerKeep_->start(kKeepInterval);
 
     SetPlayCommands(false);
     SetProjectCommands(false);
@@ -125,6 +130,7 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
             LoadProject();
         });
     }
+    OfferRecovery();
 }
 
 TMainForm::~TMainForm() {
@@ -301,6 +307,10 @@ void TMainForm::DestroyBuilder() {
     if (timeline_) timeline_->SetObjectList(nullptr);
     builder_.reset();
     savedSnapshot_.clear();
+    // What this editor kept goes with its project; what a dead one left
+    // stays until it has been offered.
+    if (unsaved_ && unsaved_->Kept()) unsaved_->Forget();
+    lastKept_.clear();
     if (actions_.count("FileSave")) {
         SetPlayCommands(false);
         SetProjectCommands(false);

@@ -7,6 +7,7 @@
 #include "objects/RandomSource.h"
 #include "objects/TGlobalVars.h"
 #include "workspace/MessageBoxReporter.h"
+#include "workspace/UnsavedWork.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -47,6 +48,7 @@ class TSoundForm;
 class TTextForm;
 class TTimelineForm;
 class TVuzozUzev;
+class TXMLDocument;
 class WorkingBase;
 namespace exporting {
 struct ExportSettings;
@@ -110,6 +112,12 @@ public:
 
     // The project changed since it was loaded or last saved.
     bool Modified() const;
+    // Writes the document into the working folder when it changed since it
+    // was saved and since it was last kept, or forgets what was kept once it
+    // is saved (every second; tests call it). The next start offers it back
+    // if this editor never closes.
+    void KeepUnsavedWork();
+    static constexpr int kKeepInterval = 1000;  // milliseconds
 
     // File dialogs go through here, so that tests can answer them.
     using FileChooser = std::function<QString(QWidget*, const QString& caption, const QString& filter, bool save)>;
@@ -174,6 +182,12 @@ private:
     void ShowSwf(const QString& file);
     void CopyObjectFiles(const std::filesystem::path& fromFolder, const std::filesystem::path& toFolder);
     void RememberSaved();
+    std::string DocumentText() const;  // the open document as compared for Modified
+    static std::string DocumentText(TXMLDocument& document);
+    // Asks, newest first, whether to recover the work that editors which
+    // never closed left behind; Yes opens it, unsaved, No discards it.
+    void OfferRecovery();
+    void Recover(const UnsavedWork::Found& found);
     bool AskSaveChanges();  // false: cancelled
     // Saves under a name asked for when `askName`; the pictures and sounds
     // are taken from the folder of `fromBase`.
@@ -220,6 +234,10 @@ private:
     QTimer* timerPlay_ = nullptr;
 
     std::unique_ptr<WorkingBase> workingBase_;
+    std::unique_ptr<UnsavedWork> unsaved_;
+    std::vector<UnsavedWork::Found> abandoned_;  // read at start, before anything is written
+    std::string lastKept_;
+    QTimer* timerKeep_ = nullptr;
     std::unique_ptr<PreviewAdapter> previewAdapter_;
     std::unique_ptr<swfService> service_;
     ClockRandomSource random_;

@@ -83,12 +83,6 @@ QString HintOf(const char* caption) {
     return QString(caption).remove('&').remove("...");
 }
 
-std::string Serialized(TXMLDocument& document) {
-    std::ostringstream out;
-    document.Dom().save(out);
-    return out.str();
-}
-
 // Physical memory and memory load from /proc/meminfo; empty when unreadable.
 QString MemoryLines() {
     QFile file("/proc/meminfo");
@@ -249,13 +243,21 @@ QString TMainForm::ChooseFile(const QString& caption, const QString& filter, boo
 }
 
 
+std::string TMainForm::DocumentText(TXMLDocument& document) {
+    std::ostringstream out;
+    document.Dom().save(out);
+    return out.str();
+}
+
+std::string TMainForm::DocumentText() const { return objList_ ? DocumentText(objList_->XMLDoc()) : std::string(); }
+
 bool TMainForm::Modified() const {
-    return builder_ && objList_ && objList_->XMLDoc().Active() &&
-           Serialized(objList_->XMLDoc()) != savedSnapshot_;
+    return builder_ && objList_ && objList_->XMLDoc().Active() && DocumentText() != savedSnapshot_;
 }
 
 void TMainForm::RememberSaved() {
-    savedSnapshot_ = objList_ ? Serialized(objList_->XMLDoc()) : std::string();
+    savedSnapshot_ = DocumentText();
+    KeepUnsavedWork();  // saved: nothing to keep any more
 }
 
 bool TMainForm::AskSaveChanges() {

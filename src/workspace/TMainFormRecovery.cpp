@@ -1,0 +1,108 @@
+// Unsaved work kept outside the project while the editor runs, and offered
+// back at the next start when the editor never closed.
+#include "workspace/TMainForm.h"
+
+#include "document/FileBytes.h"
+#include "document/ProjectFiles.h"
+#include "document/XmlDocument.h"
+#include "generation/TVuzozUzev.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/WaitCursor.h"
+#include "workspace/TObjListForm.h"
+#include "workspace/WorkingBase.h"
+
+#include <QLocale>
+
+#include <system_error>
+
+namespace glimmora {
+
+namespace {
+
+// The pictures and sounds of a project never saved live in its working
+// folder: they come along into this editor's.
+void CopyUntitledMedia(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(from, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.starts_with("Unsaved.") || name.starts_with("Untitled.") || !it->is_regular_file()) continue;
+        std::error_code copy;
+        std::filesystem::copy_file(it->path(), to / name, std::filesystem::copy_options::overwrite_existing, copy);
+    }
+}
+
+}  // namespace
+
+void TMainForm::KeepUnsavedWork()
+{
+    if (!builder_ || !objList_ || !objList_->XMLDoc().Active()) return;
+    const std::string now = DocumentText();
+    if (now == savedSnapshot_) {
+        if (unsaved_->Kept()) unsaved_->Forget();
+        lastKept_.clear();
+        return;
+    }
+    if (now == lastKept_) return;
+    const std::filesystem::path project =
+        builder_->BasePath == UntitledBase() ? std::filesystem::path() : ProjectFileOf(builder_->BasePath);
+    try {
+        unsaved_->Keep(project, [this](const std::filesystem::path& file) { objList_->XMLDoc().SaveToFile(file); });
+        lastKept_ = now;
+    } catch (const std::exception&) {
+        // a full disk must not interrupt the editing; the next change tries again
+    }
+}
+
+void TMainForm::OfferRecovery()
+{
+    std::vector<UnsavedWork::Found> abandoned = std::move(abandoned_);
+    for (const UnsavedWork::Found& found : abandoned) {
+        const QString name = QString::fromStdString(
+            found.project.empty() ? ProjectFileOf(UntitledBase()).filename().string() : found.project.string());
+        const QString when = found.kept.isValid() ? QLocale().toString(found.kept, QLocale::ShortFormat) : QString();
+        const QString question = "Glimmora did not close properly. Recover the unsaved changes to " + name +
+                                 (when.isEmpty() ? QString() : " from " + when) + "?";
+        if (MessageBoxes::Ask(this, question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+            Guarded([&] { Recover(found); });
+            return;  // the others wait for the next start
+        }
+        UnsavedWork::Forget(found.folder);
+    }
+}
+
+void TMainForm::Recover(const UnsavedWork::Found& found)
+{
+    WaitCursor busy;
+    const std::filesystem::path ownFolder = FolderOfBase(UntitledBase());
+    const std::filesystem::path source = ownFolder / "Recovered.gmr";
+    WriteFileReplacing(source, found.document);
+    if (found.project.empty() && found.folder != ownFolder) CopyUntitledMedia(found.folder, ownFolder);
+
+    DestroyBuilder();
+    CreateBuilder();
+    builder_->SourceFile = source;
+    if (!found.project.empty()) builder_->BasePath = std::filesystem::path(found.project).replace_extension();
+    LoadProject();
+    std::error_code error;
+    std::filesystem::remove(source, error);
+    UnsavedWork::Forget(found.folder);
+
+    // Unsaved until saved: against the project file as it is on disk, or
+    // against nothing for a project never saved.
+    savedSnapshot_.clear();
+    if (!found.project.empty() && std::filesystem::exists(found.project, error)) {
+        TXMLDocument saved;
+        saved.SetFileName(found.project);
+        try {
+            GetMovie(saved);
+            savedSnapshot_ = DocumentText(saved);
+        } catch (const std::exception&) {
+            // a project file that no longer loads differs from the recovered work
+        }
+        GlobalVars().LastProjectDir = FolderOfBase(builder_->BasePath).string();
+    }
+    KeepUnsavedWork();  // kept again at once, in this editor's folder
+}
+
+}  // namespace glimmora

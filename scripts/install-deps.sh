@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian package that Glimmora needs to build, run and test;
-# with --programs only what building and running the programs needs.
+# Installs every Debian package that Glimmora needs to build, run, test and
+# package; with --programs only what building and running the programs needs,
+# with --packaging that and what scripts/package-deb.sh needs.
 # Idempotent: packages that are already present are left alone.
 set -euo pipefail
 
@@ -14,9 +15,17 @@ packages=(
   libwebp-dev libimagequant-dev
   fonts-dejavu-core fonts-liberation fonts-wqy-microhei
 )
-# The tests, benchmarks and fuzz targets, and the programs they compare with.
-if [[ "${1:-}" != "--programs" ]]; then
+# The Debian package and the desktop files' checks (scripts/package-deb.sh and
+# the installed-tree tests).
+packaging=(dpkg-dev lintian file appstream desktop-file-utils shared-mime-info libglib2.0-bin)
+if [[ "${1:-}" == "--packaging" ]]; then
+  packages+=("${packaging[@]}")
+fi
+# The tests, benchmarks and fuzz targets, and the programs they compare with;
+# librsvg2-bin renders the icon's PNG sizes (scripts/make-icons.sh).
+if [[ "${1:-}" != "--programs" && "${1:-}" != "--packaging" ]]; then
   packages+=(
+    "${packaging[@]}" librsvg2-bin
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     chromium ffmpeg

@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Glimmora");
     QApplication::setOrganizationName("Tessaly");
+    // Ties the windows to the installed desktop entry (icon, name, task grouping).
+    QGuiApplication::setDesktopFileName("org.tessaly.Glimmora");
     const QStringList args = QApplication::arguments();
     glimmora::TMainForm window(args.size() > 1 ? args[1] : QString());
     window.show();

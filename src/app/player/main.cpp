@@ -121,6 +121,7 @@ int main(int argc, char** argv)
     if (AnswerInformation(argc, argv)) return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kTitle));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tessaly.Glimmora.Player"));
 
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);

@@ -5,6 +5,7 @@
 #ifdef GLIMMORA_HAS_WORKSPACE
 
 #include "projects/BusyMovie.h"
+#include "projects/LongMovies.h"
 
 #include "objects/TGlobalVars.h"
 #include "player/widget/TShockwaveFlash.h"
@@ -62,7 +63,11 @@ void BM_KeystrokeToPreviewFrame(benchmark::State& state)
         std::cerr << "bench: " << request.text.toStdString() << '\n';
         return QMessageBox::Ok;
     });
-    const auto project = WriteBusyProject(folder);
+    // 0: the busy reference movie; else a text movie of that many texts.
+    const int texts = int(state.range(0));
+    const auto project = texts == 0 ? WriteBusyProject(folder)
+                                    : WriteTextMovie(folder, "texts-" + std::to_string(texts),
+                                                     TextMovieSpec{.texts = texts, .effects = {}});
 
     TMainForm window(QString::fromStdString(project.string()));
     window.show();
@@ -102,7 +107,7 @@ void BM_KeystrokeToPreviewFrame(benchmark::State& state)
     MessageBoxes::SetSink({});
 }
 // Real time: the editor waits for its timer and the paint between the key and the frame.
-BENCHMARK(BM_KeystrokeToPreviewFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_KeystrokeToPreviewFrame)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace glimmora::bench

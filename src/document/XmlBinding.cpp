@@ -154,6 +154,15 @@ IXMLObj IXMLObjList::Items(int index) const
     return IXMLObj(obj);
 }
 
+std::vector<IXMLObj> IXMLObjList::All() const
+{
+    std::vector<IXMLObj> objects;
+    for (pugi::xml_node child : node_.children())
+        if (IsElementNamed(child, kObj))
+            objects.emplace_back(child);
+    return objects;
+}
+
 IXMLObj IXMLObjList::Add() const
 {
     RequireBound(node_);

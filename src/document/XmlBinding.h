@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace glimmora {
 
@@ -145,6 +146,7 @@ public:
     using IXMLNode::IXMLNode;  // the node is the `Movie` element
     int Count() const;
     IXMLObj Items(int index) const;   // throws std::out_of_range
+    std::vector<IXMLObj> All() const;  // every one, in order
     IXMLObj Add() const;              // new empty `Obj` as the last child of `Movie`
     IXMLObj Insert(int index) const;  // new empty `Obj` before the index-th
     void Delete(int index) const;     // removes the index-th `Obj` with its subtree

@@ -32,7 +32,7 @@ std::optional<std::string> StoredFrameOutsideMovie(const IXMLObj& obj, const cha
 
 }  // namespace
 
-void GenerateObject(TFlashObj& adapter, const IXMLObj& obj, int index, IErrorReporter* errors)
+void GenerateObject(TFlashObj& adapter, const IXMLObj& obj, IErrorReporter* errors)
 {
     const std::string name = obj.ObjName();
     const auto named = [&name](const std::exception& error) { return name + ": " + error.what(); };
@@ -44,7 +44,7 @@ void GenerateObject(TFlashObj& adapter, const IXMLObj& obj, int index, IErrorRep
             return;
         }
         adapter.ObjName = name;  // for the messages of the generation
-        adapter.Generate(index);
+        adapter.Generate(obj);
     } catch (const ConversionError& error) {
         throw ConversionError(named(error));
     } catch (const DocumentError& error) {

@@ -16,12 +16,12 @@ namespace glimmora {
 // frame or beyond the last one a movie can have); nothing when it can.
 std::optional<std::string> FrameOutsideMovie(const char* field, int frame);
 
-// Generates object `index` (`obj`) with `adapter`. An object whose StartTime
+// Generates `obj` with `adapter`. An object whose StartTime
 // or EndTime is not a frame of a movie is left out, whatever its kind, and
 // `errors` is told so; the build goes on. Any error of the generation is
 // thrown again, of the same kind where it is one of ours, with a text that
 // begins with the object's name ("Text_1: FontColor: 'blue' is not a valid
 // integer value").
-void GenerateObject(TFlashObj& adapter, const IXMLObj& obj, int index, IErrorReporter* errors);
+void GenerateObject(TFlashObj& adapter, const IXMLObj& obj, IErrorReporter* errors);
 
 }  // namespace glimmora

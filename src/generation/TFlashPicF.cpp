@@ -33,9 +33,9 @@ void TFlashPicF::AddNew(int startFrame)
     }
 }
 
-void TFlashPicF::Generate(int index)
+void TFlashPicF::Generate(const IXMLObj& obj)
 {
-    LoadFromDocument(index);
+    LoadFromDocument(obj);
     if (Context == nullptr) throw std::logic_error("Picture generation without a generation context");
     RunPicEffect(*this, *Context);
 }
@@ -47,10 +47,11 @@ std::filesystem::path TFlashPicF::ProjectBase() const
     return {};
 }
 
-void TFlashPicF::LoadFromDocument(int index)
+void TFlashPicF::LoadFromDocument(int index) { LoadFromDocument(BoundMovie(Document).Obj().Items(index)); }
+
+void TFlashPicF::LoadFromDocument(const IXMLObj& obj)
 {
     const IXMLMovie movie = BoundMovie(Document);
-    const IXMLObj obj = movie.Obj().Items(index);
     Layer = obj.Layer();
     StartTime = obj.StartTime();
     EndTime = obj.EndTime();

@@ -14,8 +14,10 @@ class TFlashPicF : public TFlashPic {
 public:
     void AddNew(int startFrame) override;
     // LoadFromDocument, then the picture effect by name.
-    void Generate(int index) override;
+    using TFlashObj::Generate;
+    void Generate(const IXMLObj& obj) override;
     void LoadFromDocument(int index);
+    void LoadFromDocument(const IXMLObj& obj);
     void ShowInEditor(int index);
     void StoreFromEditor();
 

@@ -27,9 +27,9 @@ void TFlashSoundF::AddNew(int startFrame)
     }
 }
 
-void TFlashSoundF::Generate(int index)
+void TFlashSoundF::Generate(const IXMLObj& obj)
 {
-    LoadFromDocument(index);
+    LoadFromDocument(obj);
     if (Context == nullptr) throw std::logic_error("Sound generation without a generation context");
     PlaceSound(*this, *Context);
 }
@@ -41,9 +41,10 @@ std::filesystem::path TFlashSoundF::ProjectBase() const
     return {};
 }
 
-void TFlashSoundF::LoadFromDocument(int index)
+void TFlashSoundF::LoadFromDocument(int index) { LoadFromDocument(BoundMovie(Document).Obj().Items(index)); }
+
+void TFlashSoundF::LoadFromDocument(const IXMLObj& obj)
 {
-    const IXMLObj obj = BoundMovie(Document).Obj().Items(index);
     ObjName = obj.ObjName();
     Content = obj.ObjType().ObjSound().Content();
     MediaNameProblem = glimmora::MediaNameProblem(ObjName).value_or("");

@@ -15,9 +15,11 @@ public:
     // A new sound object; it starts at frame 0 whatever `startFrame` says.
     void AddNew(int startFrame) override;
     // LoadFromDocument, then PlaceSound.
-    void Generate(int index) override;
+    using TFlashObj::Generate;
+    void Generate(const IXMLObj& obj) override;
     // ObjName, Content and WavePath; StartTime and EndTime are not loaded.
     void LoadFromDocument(int index);
+    void LoadFromDocument(const IXMLObj& obj);
     void ShowInEditor(int index);
     void StoreFromEditor();
 

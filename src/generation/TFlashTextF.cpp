@@ -60,16 +60,17 @@ void TFlashTextF::AddNew(int startFrame)
     }
 }
 
-void TFlashTextF::Generate(int index)
+void TFlashTextF::Generate(const IXMLObj& obj)
 {
-    LoadFromDocument(index);
+    LoadFromDocument(obj);
     if (Context == nullptr) throw std::logic_error("Text generation without a generation context");
     RunTextEffect(*this, *Context);
 }
 
-void TFlashTextF::LoadFromDocument(int index)
+void TFlashTextF::LoadFromDocument(int index) { LoadFromDocument(BoundMovie(Document).Obj().Items(index)); }
+
+void TFlashTextF::LoadFromDocument(const IXMLObj& obj)
 {
-    const IXMLObj obj = BoundMovie(Document).Obj().Items(index);
     Layer = obj.Layer();
     StartTime = obj.StartTime();
     EndTime = obj.EndTime();

@@ -14,8 +14,10 @@ public:
     // of the document; the object list's tree gets its node and selects it.
     void AddNew(int startFrame) override;
     // LoadFromDocument, then the text effect by name.
-    void Generate(int index) override;
+    using TFlashObj::Generate;
+    void Generate(const IXMLObj& obj) override;
     void LoadFromDocument(int index);
+    void LoadFromDocument(const IXMLObj& obj);
     // LoadFromDocument, then fills the editor and the effect window.
     void ShowInEditor(int index);
     // Reads the editor and the effect window, then writes the object that is

@@ -2,6 +2,8 @@
 
 #include "document/ColorValue.h"
 #include "document/ProjectFiles.h"
+#include "generation/GenerationKey.h"
+#include "generation/ReportedProblems.h"
 #include "generation/ObjectGeneration.h"
 #include "objects/DocumentAccess.h"
 #include "objects/TGlobalVars.h"
@@ -156,7 +158,7 @@ void TVuzozUzev::Build(const std::filesystem::path& target, std::optional<Frames
 void TVuzozUzev::ProcessSwf()
 {
     const IXMLMovie movie = BoundMovie(Document);
-    const GenerationContext context{&holders_, &errors_, &random_, BasePath};
+    GenerationContext context{&holders_, &errors_, &random_, BasePath};
 
     // A fresh set per build; the editors' adapters are not involved.
     TFlashTextF text;
@@ -168,15 +170,28 @@ void TVuzozUzev::ProcessSwf()
         adapter->Context = &context;
     }
 
-    const IXMLObjList objects = movie.Obj();
-    for (int i = 0; i < objects.Count(); ++i) {
-        const IXMLObj obj = objects.Items(i);
+    // An object whose key the last builds saw is put back as they made it,
+    // with what it reported then; the others are generated and kept.
+    swfMovie& swf = *holders_.movie;
+    for (const IXMLObj& obj : movie.Obj().All()) {
         const std::string kind = obj.ObjTypeName();
         TFlashObj* adapter = kind == "Text"  ? static_cast<TFlashObj*>(&text)
                            : kind == "Pic"   ? static_cast<TFlashObj*>(&pic)
                            : kind == "Sound" ? static_cast<TFlashObj*>(&sound)
                                              : nullptr;
-        if (adapter) GenerateObject(*adapter, obj, i, &errors_);
+        if (!adapter) continue;
+        const std::string key = GenerationKey(kind, obj, movie, BasePath);
+        std::string reported;
+        if (swf.ReusePart(key, &reported)) {
+            ReportedProblems::Repeat(reported, &errors_);
+            continue;
+        }
+        ReportedProblems problems(&errors_);
+        context.errors = &problems;
+        swf.BeginPart(key);
+        GenerateObject(*adapter, obj, &problems);
+        swf.EndPart(problems.Kept());
+        context.errors = &errors_;
     }
 }
 

@@ -22,6 +22,8 @@ bool AnyObjectNamed(const IXMLObjList& objects, const std::string& name)
 
 }  // namespace
 
+void TFlashObj::Generate(int index) { Generate(BoundMovie(Document).Obj().Items(index)); }
+
 void TFlashObj::AddNew(int /*startFrame*/)
 {
     const IXMLObjList objects = BoundMovie(Document).Obj();

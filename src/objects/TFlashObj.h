@@ -17,7 +17,9 @@ public:
     // then create the document object. The argument is the start frame.
     virtual void AddNew(int startFrame);
     // Loads the object at `index` and generates it.
-    virtual void Generate(int index) = 0;
+    virtual void Generate(int index);
+    // Loads `obj`, an object of the bound document, and generates it.
+    virtual void Generate(const IXMLObj& obj) = 0;
 
     // The object list's reference to the bound document; read at every use.
     IXMLMovie* Document = nullptr;

@@ -79,6 +79,22 @@ public:
     // nothing until the next WriteMovie); empty when the service keeps none.
     // Lets the preview show a fresh movie without reading the file back.
     virtual std::vector<uint8_t> TakeWrittenMovie() { return {}; }
+
+    // Parts that a rebuild need not make again. The calls on the movie and
+    // its holders between BeginPart(key) and EndPart() make one part, kept
+    // under `key` (everything the caller's calls depend on: equal keys must
+    // mean equal calls). ReusePart(key) puts the part kept under `key` back
+    // in place, with just the result its calls would have now, movie and
+    // holders included, and returns true; it returns false, and changes
+    // nothing, when it keeps no such part or the result could differ (a file
+    // the part used has changed, a holder is not as the part found it).
+    // Parts are kept from one movie to the next; a service that keeps none
+    // always returns false.
+    // The caller may keep a note with a part (what its calls reported, say),
+    // which ReusePart gives back.
+    virtual void BeginPart(const std::string& key) {}
+    virtual void EndPart(const std::string& note = {}) {}
+    virtual bool ReusePart(const std::string& key, std::string* note = nullptr) { return false; }
 };
 
 // Creates the movie object and the holders.

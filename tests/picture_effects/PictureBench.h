@@ -16,7 +16,7 @@ namespace glimmora::test {
 // TFlashPic leaves loading to the adapter; the routines need only the fields.
 class BenchPicture : public TFlashPic {
 public:
-    void Generate(int) override {}
+    void Generate(const IXMLObj&) override {}
 };
 
 struct PictureBench {

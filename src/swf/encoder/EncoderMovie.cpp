@@ -1,7 +1,6 @@
 #include "swf/encoder/EncoderMovie.h"
 
 #include "swf/encoder/AtomicFile.h"
-#include "swf/encoder/DisplayPlan.h"
 #include "swf/encoder/EncoderObject.h"
 #include "swf/encoder/ShowableMovie.h"
 
@@ -13,12 +12,23 @@ EncoderMovie::EncoderMovie(std::shared_ptr<EncoderContext> context) : context_(s
 {
 }
 
+EncoderMovie::~EncoderMovie() { StopRecording(); }
+
+void EncoderMovie::StopRecording()
+{
+    if (context_->recording == &timeline_) context_->recording = nullptr;
+}
+
 void EncoderMovie::SetSize(int widthTwips, int heightTwips)
 {
     settings_.width = std::clamp(widthTwips, 0, (1 << 30) - 1);
     settings_.height = std::clamp(heightTwips, 0, (1 << 30) - 1);
+    StopRecording();
     timeline_.Clear();
     context_->glyphs.NextBuild();
+    // A new movie: parts that neither of the last two made or reused go.
+    ++build_;
+    std::erase_if(kept_, [this](const auto& entry) { return entry.second.build + 2 < build_; });
 }
 
 void EncoderMovie::SetFrameRate(int framesPerSecond)
@@ -44,27 +54,71 @@ EncoderObject& EncoderMovie::Holder(swfObject& object, const char* call)
     return *holder;
 }
 
+HolderState* EncoderMovie::HolderById(uint32_t id) const
+{
+    auto found = context_->holders.find(id);
+    return found == context_->holders.end() ? nullptr : &found->second->State();
+}
+
 void EncoderMovie::AddObject(swfObject& object)
 {
     EncoderObject& holder = Holder(object, "AddObject");
-    const uint32_t index = timeline_.Add(holder.CurrentContent(), holder.Id(), holder.DepthClass(),
-                                         holder.Fill(), holder.CurrentMatrix());
-    holder.LatestPlacement() = EncoderObject::Link{timeline_.Epoch(), index};
+    timeline_.Add(holder.Id(), holder.State(), holder.CurrentMatrix());
 }
 
 void EncoderMovie::RemoveObject(swfObject& object)
 {
     EncoderObject& holder = Holder(object, "RemoveObject");
-    const EncoderObject::Link& link = holder.LatestPlacement();
-    if (link.epoch == timeline_.Epoch()) {
-        timeline_.Remove(link.placement);
-    }
+    timeline_.Remove(holder.Id(), holder.State());
 }
 
-std::vector<uint8_t> EncoderMovie::EncodeMovie() const
+void EncoderMovie::BeginPart(const std::string& key)
 {
-    return swf::EncodeMovie(settings_, timeline_, PlanDisplay(timeline_));
+    timeline_.BeginPart(key);
+    context_->recording = &timeline_;
 }
+
+void EncoderMovie::EndPart(const std::string& note)
+{
+    std::shared_ptr<const TimelinePart> part = timeline_.EndPart();
+    StopRecording();
+    if (!part || part->key.empty()) return;
+    const std::string key = part->key;
+    kept_[key] = Kept{std::move(part), note, build_};
+}
+
+bool EncoderMovie::MediaUnchanged(const TimelinePart& part) const
+{
+    for (const MediaUse& use : part.media) {
+        std::shared_ptr<const void> now;
+        try {
+            if (use.kind == MediaUse::Kind::Picture)
+                now = context_->media.Picture(use.path);
+            else
+                now = context_->media.Sound(use.path);
+        } catch (const std::exception&) {
+            // still unusable: the same as before only if it was then
+        }
+        if (now != use.result) return false;
+    }
+    return true;
+}
+
+bool EncoderMovie::ReusePart(const std::string& key, std::string* note)
+{
+    if (timeline_.Recording()) return false;
+    auto found = kept_.find(key);
+    if (found == kept_.end()) return false;
+    const auto lookup = [this](uint32_t id) { return HolderById(id); };
+    const TimelinePart& part = *found->second.part;
+    if (!timeline_.CanReplay(part, lookup) || !MediaUnchanged(part)) return false;
+    timeline_.Replay(found->second.part, lookup);
+    found->second.build = build_;
+    if (note) *note = found->second.note;
+    return true;
+}
+
+std::vector<uint8_t> EncoderMovie::EncodeMovie() const { return swf::EncodeMovie(settings_, timeline_); }
 
 void EncoderMovie::WriteMovie(const std::string& path)
 {

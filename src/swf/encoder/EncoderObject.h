@@ -4,11 +4,11 @@
 
 #include "swf/SwfService.h"
 #include "swf/encoder/EncoderContext.h"
+#include "swf/encoder/HolderState.h"
 #include "swf/encoder/PlacedMatrix.h"
 
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace glimmora::swf {
@@ -16,6 +16,9 @@ namespace glimmora::swf {
 class EncoderObject : public swfObject {
 public:
     explicit EncoderObject(std::shared_ptr<EncoderContext> context);
+    ~EncoderObject() override;
+    EncoderObject(const EncoderObject&) = delete;
+    EncoderObject& operator=(const EncoderObject&) = delete;
 
     void SetDepth(int depthClass) override;
     void MakePicture(double left, double top, double right, double bottom, int imageWidth,
@@ -33,33 +36,23 @@ public:
 
     // What AddObject records.
     uint32_t Id() const { return id_; }
-    const std::shared_ptr<const Content>& CurrentContent() const { return content_; }
-    int DepthClass() const { return depthClass_; }
-    const Rgba& Fill() const { return fill_; }
+    const std::shared_ptr<const Content>& CurrentContent() const { return state_.content; }
+    int DepthClass() const { return state_.depthClass; }
+    const Rgba& Fill() const { return state_.fill; }
     Affine CurrentMatrix() const;
 
-    // The holder's latest placement in a timeline, known by the timeline's epoch.
-    struct Link {
-        uint64_t epoch = 0;
-        uint32_t placement = 0;
-    };
-    Link& LatestPlacement() { return latest_; }
+    HolderState& State() { return state_; }
 
 private:
-    void Replace(std::shared_ptr<const Content> content);
+    void Replace(std::shared_ptr<const Content> content, uint8_t alsoWritten = 0);
     void SetBox(double left, double top, double right, double bottom);
+    void Read(uint8_t fields);
+    void Wrote(uint8_t fields);
 
     std::shared_ptr<EncoderContext> context_;
     uint32_t id_;
-    std::shared_ptr<const Content> content_;
-    int depthClass_ = 0;
-    HolderTransform transform_;
-    Rgba fill_{0, 0, 0, 255};
-    // As a font: the family of MakeFont and the glyph of each code.
-    std::string fontFamily_;
-    std::unordered_map<int, std::shared_ptr<const CachedGlyph>> glyphs_;
-    std::vector<std::shared_ptr<const CachedGlyph>> sequence_;
-    Link latest_;
+    HolderState state_;
+    std::vector<std::shared_ptr<const CachedGlyph>> sequence_;  // MakeText's working space
 };
 
 }  // namespace glimmora::swf

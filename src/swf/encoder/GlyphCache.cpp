@@ -60,7 +60,9 @@ void GlyphCache::NextBuild()
         return;
     }
     for (auto it = glyphs_.begin(); it != glyphs_.end();) {
-        if (it->second->lastUsed + 2 < build_) {
+        // A glyph that a kept part still shows stays, so that a part made
+        // again finds the very glyph the kept ones use.
+        if (it->second->lastUsed + 2 < build_ && it->second.use_count() == 1) {
             it = glyphs_.erase(it);
         } else {
             ++it;

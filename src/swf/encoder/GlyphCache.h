@@ -1,7 +1,7 @@
 #pragma once
 // Outlines per (family, text), encoded once and kept across builds, and the
-// baseline per family. Entries unused for a few builds are dropped once the
-// cache grows large.
+// baseline per family. Entries unused for a few builds, and held by nothing
+// else, are dropped once the cache grows large.
 
 #include "swf/encoder/Content.h"
 #include "swf/encoder/GlyphSource.h"

@@ -1,15 +1,15 @@
 #pragma once
-// Writes a planned timeline as an uncompressed SWF file in memory:
-// the header, FileAttributes when needed, the background, then frame by frame
-// the definitions each frame uses for the first time, its display tags, its
-// sounds and ShowFrame, and End.
+// Writes a timeline as an uncompressed SWF file in memory: the header,
+// FileAttributes when needed, the background, then frame by frame the
+// definitions each frame uses for the first time, its display tags (the
+// removals, then the depths from the bottom up), its sounds and ShowFrame,
+// and End.
 //
 // The version is the lowest the tags need: 3 for PlaceObject2, DefineShape3,
 // DefineFont2 and DefineText2; 4 with sounds (uncompressed PCM, format 3);
 // 6 when a font name needs UTF-8; 8 with pictures, because players smooth
 // bitmap fills only from version 8 (and version 8 needs FileAttributes first).
 
-#include "swf/encoder/DisplayPlan.h"
 #include "swf/encoder/Timeline.h"
 
 #include <cstdint>
@@ -23,9 +23,8 @@ struct MovieSettings {
     Rgba background{255, 255, 255, 255};
 };
 
-// Throws SwfError when the movie cannot be written (too many characters or
-// glyphs, more than 4 GB).
-std::vector<uint8_t> EncodeMovie(const MovieSettings& settings, const Timeline& timeline,
-                                 const DisplayPlan& plan);
+// Throws SwfError when the movie cannot be written (too many characters,
+// glyphs or objects shown at once, more than 4 GB).
+std::vector<uint8_t> EncodeMovie(const MovieSettings& settings, const Timeline& timeline);
 
 }  // namespace glimmora::swf

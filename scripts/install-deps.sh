@@ -9,7 +9,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev
   qt6-qpa-plugins libgl-dev qt6-translations-l10n qt6-image-formats-plugins
-  libpugixml-dev libfreetype-dev libfontconfig1-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
+  libpugixml-dev libfreetype-dev libfontconfig1-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev liblzma-dev
   libsndfile1-dev libsamplerate0-dev libmpg123-dev
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libswresample-dev
   libwebp-dev libimagequant-dev

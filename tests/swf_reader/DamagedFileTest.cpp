@@ -1,4 +1,5 @@
 #include "swf/reader/DecodedMovie.h"
+#include "support/LzmaBytes.h"
 #include "support/SwfBytes.h"
 
 #include <gtest/gtest.h>
@@ -35,23 +36,27 @@ TEST(DamagedFileTest, EveryTruncationIsAnError) {
 }
 
 TEST(DamagedFileTest, TruncatedCompressedMovieIsAnErrorUnlessAllItsBytesInflated) {
-    // Cutting only the stream's tail (its checksum, say) can leave every
-    // movie byte intact; then the movie must come out whole, never partly.
-    ByteVector whole = SampleMovie(true);
-    DecodedMovie reference = DecodeMovie(whole.data(), whole.size());
-    int errors = 0;
-    for (size_t cut = 0; cut < whole.size(); ++cut) {
-        ByteVector part(whole.begin(), whole.begin() + long(cut));
-        try {
-            DecodedMovie movie = DecodeMovie(part.data(), part.size());
-            EXPECT_EQ(movie.FrameCount(), reference.FrameCount()) << "cut at " << cut;
-            EXPECT_EQ(movie.DisplayListAt(1).at(1).matrix, reference.DisplayListAt(1).at(1).matrix);
-            EXPECT_EQ(movie.tagCounts, reference.tagCounts) << "cut at " << cut;
-        } catch (const DecodeError&) {
-            ++errors;
+    // Cutting only the stream's tail (its checksum or end marker, say) can
+    // leave every movie byte intact; then the movie must come out whole,
+    // never partly.
+    for (bool lzma : {false, true}) {
+        SCOPED_TRACE(lzma ? "LZMA" : "zlib");
+        ByteVector whole = lzma ? test::ZwsFile(SampleMovie()) : SampleMovie(true);
+        DecodedMovie reference = DecodeMovie(whole.data(), whole.size());
+        int errors = 0;
+        for (size_t cut = 0; cut < whole.size(); ++cut) {
+            ByteVector part(whole.begin(), whole.begin() + long(cut));
+            try {
+                DecodedMovie movie = DecodeMovie(part.data(), part.size());
+                EXPECT_EQ(movie.FrameCount(), reference.FrameCount()) << "cut at " << cut;
+                EXPECT_EQ(movie.DisplayListAt(1).at(1).matrix, reference.DisplayListAt(1).at(1).matrix);
+                EXPECT_EQ(movie.tagCounts, reference.tagCounts) << "cut at " << cut;
+            } catch (const DecodeError&) {
+                ++errors;
+            }
         }
+        EXPECT_GT(errors, int(whole.size()) - 8);  // only the last few bytes may go
     }
-    EXPECT_GT(errors, int(whole.size()) - 8);  // only the last few bytes may go
 }
 
 TEST(DamagedFileTest, TruncatedTagErrorStatesItsOffset) {
@@ -97,6 +102,13 @@ ByteVector CompressedFile(const ByteVector& compressedBody, uint32_t declaredLen
     return Bytes().Add({'C', 'W', 'S', 8}).U32(declaredLength).Add(compressedBody);
 }
 
+TEST(DamagedFileTest, LzmaMovieWithADamagedStreamIsAnError) {
+    ByteVector good = test::ZwsFile(SampleMovie());
+    ByteVector garbage = good;
+    for (size_t i = 8 + 9; i < garbage.size(); ++i) garbage[i] ^= 0x5A;
+    EXPECT_FALSE(ErrorOf(garbage).empty());
+}
+
 TEST(DamagedFileTest, CompressedMovieWithBadZlibIsAnError) {
     ByteVector good = SampleMovie(true);
     ByteVector garbage = good;
@@ -125,12 +137,16 @@ TEST(DamagedFileTest, ZlibBombDeclaringItsSizeStopsAtTheLimit) {
     EXPECT_NE(message.find("size limit"), std::string::npos) << message;
 }
 
-TEST(DamagedFileTest, ZlibBombUnderstatingItsSizeInflatesOnlyTheDeclaredBytes) {
-    // Declares 1000 bytes: inflation stops there, cutting the ShowFrame tag
-    // that starts at offset 999 (the tags start at the odd offset 21).
+TEST(DamagedFileTest, BombUnderstatingItsSizeUnpacksOnlyTheDeclaredBytes) {
+    // Declares 1000 bytes: unpacking (zlib or LZMA) stops there, cutting the
+    // ShowFrame tag that starts at offset 999 (the tags start at the odd offset 21).
     ByteVector flood = ShowFrameFlood(8u << 20);
-    std::string message = ErrorOf(CompressedFile(test::Deflate(flood), 1000));
-    EXPECT_NE(message.find("offset 999"), std::string::npos) << message;
+    Bytes fws;
+    fws.Add({'F', 'W', 'S', 8}).U32(1000).Add(flood);
+    for (const ByteVector& file : {CompressedFile(test::Deflate(flood), 1000), test::ZwsFile(fws)}) {
+        std::string message = ErrorOf(file);
+        EXPECT_NE(message.find("offset 999"), std::string::npos) << message;
+    }
 }
 
 TEST(DamagedFileTest, TooManyRecordsAreAnError) {

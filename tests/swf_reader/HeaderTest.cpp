@@ -1,5 +1,6 @@
 #include "swf/reader/DecodedMovie.h"
 #include "support/TempDir.h"
+#include "support/LzmaBytes.h"
 #include "support/SwfBytes.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +17,18 @@ using test::Bytes;
 // then 00 0C 0A 00, then End.
 ByteVector ExampleBody() { return {0x78, 0x00, 0x05, 0x5F, 0x00, 0x00, 0x0F, 0xA0, 0x00, 0x00, 0x0C, 0x0A, 0x00, 0x00, 0x00}; }
 
-ByteVector ExampleFile(bool compressed) {
+// How the example is stored: uncompressed, zlib, LZMA with and without the
+// stream's end marker.
+enum class Storage { Fws, Cws, Zws, ZwsWithoutEndMarker };
+
+ByteVector ExampleFile(Storage storage) {
     ByteVector body = ExampleBody();
     Bytes file;
-    file.Add({uint8_t(compressed ? 'C' : 'F'), 'W', 'S', 8}).U32(uint32_t(body.size() + 8));
-    file.Add(compressed ? test::Deflate(body) : body);
+    file.Add({uint8_t(storage == Storage::Cws ? 'C' : 'F'), 'W', 'S', 8}).U32(uint32_t(body.size() + 8));
+    file.Add(storage == Storage::Cws ? test::Deflate(body) : body);
+    if (storage == Storage::Zws || storage == Storage::ZwsWithoutEndMarker) {
+        return test::ZwsFile(file, storage == Storage::Zws);
+    }
     return file;
 }
 
@@ -39,12 +47,12 @@ void ExpectExampleHeader(const Header& h) {
     EXPECT_EQ(h.frameCount, 10);
 }
 
-class HeaderTest : public ::testing::TestWithParam<bool> {};
+class HeaderTest : public ::testing::TestWithParam<Storage> {};
 
 TEST_P(HeaderTest, DecodesTheExampleHeader) {
     ByteVector file = ExampleFile(GetParam());
     DecodedMovie movie = DecodeMovie(file.data(), file.size());
-    EXPECT_EQ(movie.header.signature, GetParam() ? "CWS" : "FWS");
+    EXPECT_EQ(movie.header.signature, std::string(file.begin(), file.begin() + 3));
     EXPECT_EQ(movie.header.fileLength, ExampleBody().size() + 8);
     ExpectExampleHeader(movie.header);
     EXPECT_EQ(movie.FrameCount(), 0);  // the declared count is not the number of ShowFrames
@@ -56,19 +64,29 @@ TEST_P(HeaderTest, ReadsTheHeaderFromAFile) {
     ExpectExampleHeader(ReadHeaderFile((dir / "movie.swf").string()));
 }
 
-INSTANTIATE_TEST_SUITE_P(FwsAndCws, HeaderTest, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "CWS" : "FWS"; });
+std::string StorageName(const ::testing::TestParamInfo<Storage>& info) {
+    static const char* const names[] = {"FWS", "CWS", "ZWS", "ZWSWithoutEndMarker"};
+    return names[int(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStorage, HeaderTest,
+                         ::testing::Values(Storage::Fws, Storage::Cws, Storage::Zws, Storage::ZwsWithoutEndMarker),
+                         StorageName);
 
 TEST(HeaderFileTest, CompressedHeaderIsReadWithoutInflatingTheWholeMovie) {
     // A compressed movie whose stream goes on for 8 MB of padding after the
-    // header: the header read must not care.
+    // header: the header read must not care, with zlib or LZMA.
     ByteVector body = ExampleBody();
     body.resize(8u << 20, 0);
-    Bytes file;
-    file.Add({'C', 'W', 'S', 8}).U32(uint32_t(body.size() + 8)).Add(test::Deflate(body));
+    Bytes cws;
+    cws.Add({'C', 'W', 'S', 8}).U32(uint32_t(body.size() + 8)).Add(test::Deflate(body));
+    Bytes fws;
+    fws.Add({'F', 'W', 'S', 8}).U32(uint32_t(body.size() + 8)).Add(body);
     test::TempDir dir;
-    WriteFile(dir / "big.swf", file);
+    WriteFile(dir / "big.swf", cws);
     ExpectExampleHeader(ReadHeaderFile((dir / "big.swf").string()));
+    WriteFile(dir / "big-lzma.swf", test::ZwsFile(fws));
+    ExpectExampleHeader(ReadHeaderFile((dir / "big-lzma.swf").string()));
 }
 
 TEST(HeaderFileTest, MissingOrForeignFilesAreErrors) {
@@ -100,7 +118,8 @@ TEST_P(BadSignatureTest, IsRejectedWithAClearMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BadSignatureTest,
-    ::testing::Values(BadStart{"Lzma", {'Z', 'W', 'S', 13, 20, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, "ZWS"},
+    ::testing::Values(BadStart{"LzmaCutInItsProperties", {'Z', 'W', 'S', 13, 20, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}, "LZMA"},
+                      BadStart{"LzmaWithImpossibleProperties", {'Z', 'W', 'S', 13, 20, 0, 0, 0, 1, 2, 3, 4, 225, 0, 0, 1, 0, 0}, "LZMA"},
                       BadStart{"Png", {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0}, "not an SWF"},
                       BadStart{"Empty", {}, "too short"},
                       BadStart{"SevenBytes", {'F', 'W', 'S', 8, 0, 0, 0}, "too short"},

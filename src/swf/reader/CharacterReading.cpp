@@ -36,7 +36,8 @@ void ReadDefinitionTag(const TagHeader& tag, BitReader& body, DecodedMovie& movi
                        DecodeContext& ctx) {
     switch (TagCode(tag.code)) {
     case TagCode::SetBackgroundColor:
-        movie.background = ReadRgb(body);
+        // The first colour holds; players ignore later ones.
+        if (!movie.background) movie.background = ReadRgb(body);
         return;
     case TagCode::JPEGTables:
         if (ctx.jpegTables.empty()) {

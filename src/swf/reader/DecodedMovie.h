@@ -25,7 +25,7 @@ public:
 };
 
 struct Header {
-    std::string signature;  // "FWS" or "CWS"
+    std::string signature;  // "FWS", "CWS" (zlib) or "ZWS" (LZMA)
     uint8_t version = 0;
     uint32_t fileLength = 0;   // as declared: the uncompressed length
     Rect frameSize;
@@ -221,7 +221,7 @@ struct DecodeLimits {
 DecodedMovie DecodeMovie(const uint8_t* data, size_t size, const DecodeLimits& limits = {});
 DecodedMovie DecodeMovieFile(const std::string& path, const DecodeLimits& limits = {});
 
-// Only the header (FWS or CWS), reading as little of the file as it needs.
+// Only the header (of any of the three), reading as little of the file as it needs.
 Header ReadHeaderFile(const std::string& path);
 
 }  // namespace glimmora::swf

@@ -5,8 +5,9 @@
 namespace glimmora::swf {
 namespace {
 
-// Skips one filter of a PlaceObject3 filter list.
-void SkipFilter(BitReader& in) {
+// Skips one filter of a PlaceObject3 filter list; false for a filter type
+// unknown to the format, whose length (and so what follows) is unknown.
+bool SkipFilter(BitReader& in) {
     uint8_t type = in.U8();
     switch (type) {
     case 0: in.Skip(23); break;  // drop shadow
@@ -25,8 +26,9 @@ void SkipFilter(BitReader& in) {
         break;
     }
     case 6: in.Skip(80); break;  // colour matrix
-    default: throw DecodeError("unknown filter type " + std::to_string(type));
+    default: return false;
     }
+    return true;
 }
 
 }  // namespace
@@ -47,8 +49,10 @@ std::optional<DisplayOp> ReadPlaceObject2(BitReader& in, int version, uint8_t sw
     DisplayOp op;
     op.depth = in.U16();
     bool move = flags & 0x01, hasCharacter = flags & 0x02;
-    bool hasClassName = flags2 & 0x08, hasImage = flags2 & 0x10;
-    if (hasClassName || (hasImage && hasCharacter)) ReadSwfString(in, swfVersion);
+    bool hasClassName = flags2 & 0x08;
+    // The format's description also gives a class name to HasImage with
+    // HasCharacter; players read one only for HasClassName, and so do we.
+    if (hasClassName) ReadSwfString(in, swfVersion);
     if (hasCharacter) op.characterId = in.U16();
     if (flags & 0x04) op.matrix = ReadMatrix(in);
     if (flags & 0x08) op.colorTransform = ReadColorTransform(in, true);
@@ -56,12 +60,14 @@ std::optional<DisplayOp> ReadPlaceObject2(BitReader& in, int version, uint8_t sw
     if (flags & 0x20) op.name = ReadSwfString(in, swfVersion);
     if (flags & 0x40) op.clipDepth = in.U16();
     if (version >= 3) {
+        bool known = true;
         if (flags2 & 0x01) {
             uint8_t filters = in.U8();
-            for (unsigned i = 0; i < filters; ++i) SkipFilter(in);
+            for (unsigned i = 0; i < filters && known; ++i) known = SkipFilter(in);
         }
-        if (flags2 & 0x02) in.U8();  // blend mode
-        if (flags2 & 0x04) in.U8();  // bitmap cache
+        // After an unknown filter the object is placed as far as it was read.
+        if (known && (flags2 & 0x02)) in.U8();  // blend mode
+        if (known && (flags2 & 0x04)) in.U8();  // bitmap cache
         // Visibility, background and clip actions follow; nothing here uses them.
     }
     if (!move && !hasCharacter) return std::nullopt;

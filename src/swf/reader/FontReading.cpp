@@ -3,6 +3,8 @@
 #include "swf/reader/RecordReading.h"
 #include "swf/reader/ShapeReading.h"
 
+#include <algorithm>
+
 namespace glimmora::swf {
 namespace {
 
@@ -13,15 +15,19 @@ std::string ReadFontName(BitReader& in, size_t length, uint8_t version) {
     return version >= 6 ? name : FromCp1252(name);
 }
 
-// Reads the glyph shapes that lie between consecutive offsets; offsets count
-// from `tableStart` and the last shape ends at `end`.
+// Reads each glyph's shape from its offset (counted from `tableStart`) up to
+// the next higher offset, or to `end` for the last shape. Offsets need not
+// ascend: writers that store glyphs out of order are read as players do.
 void ReadGlyphShapes(const BitReader& in, size_t tableStart, const std::vector<uint32_t>& offsets, size_t end,
                      Font& font, DecodeContext& ctx) {
+    std::vector<uint32_t> sorted = offsets;
+    std::sort(sorted.begin(), sorted.end());
     for (size_t i = 0; i < offsets.size(); ++i) {
         size_t from = tableStart + offsets[i];
-        size_t to = i + 1 < offsets.size() ? tableStart + offsets[i + 1] : end;
-        if (from > to) throw DecodeError("glyph offsets are not in ascending order");
-        BitReader shape = in.Slice(from, to);
+        auto next = std::upper_bound(sorted.begin(), sorted.end(), offsets[i]);
+        size_t to = next != sorted.end() ? tableStart + *next : end;
+        if (from > end) throw DecodeError("glyph " + std::to_string(i) + " lies past the glyph data");
+        BitReader shape = in.Slice(from, std::min(to, end));
         if (shape.Size() > 0) font.glyphs[i].records = ReadGlyphShape(shape, ctx);
     }
 }

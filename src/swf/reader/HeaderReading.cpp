@@ -1,5 +1,6 @@
 #include "swf/reader/HeaderReading.h"
 
+#include "swf/reader/LzmaBody.h"
 #include "swf/reader/RecordReading.h"
 
 #include <zlib.h>
@@ -49,8 +50,7 @@ Header ReadFileStart(const uint8_t* data, size_t size) {
     if (size < 8) throw DecodeError("too short to be an SWF file (" + std::to_string(size) + " bytes)");
     Header header;
     header.signature.assign(reinterpret_cast<const char*>(data), 3);
-    if (header.signature == "ZWS") throw DecodeError("LZMA-compressed SWF files (ZWS) are not supported");
-    if (header.signature != "FWS" && header.signature != "CWS") {
+    if (header.signature != "FWS" && header.signature != "CWS" && header.signature != "ZWS") {
         throw DecodeError("not an SWF file (it starts with \"" + Printable(data, 3) + "\")");
     }
     header.version = data[3];
@@ -85,6 +85,12 @@ Header ReadHeaderFile(const std::string& path) {
     std::vector<uint8_t> rest;
     if (header.signature == "CWS") {
         rest = InflatePrefix(file, kMaxHeaderRest);
+    } else if (header.signature == "ZWS") {
+        // The header's few bytes come from the stream's first few dozen.
+        std::vector<uint8_t> start(4096);
+        file.read(reinterpret_cast<char*>(start.data()), std::streamsize(start.size()));
+        start.resize(size_t(file.gcount()));
+        rest = UnpackLzmaBody(start.data(), start.size(), InflateBounds{kMaxHeaderRest, false, false});
     } else {
         rest.resize(kMaxHeaderRest);
         file.read(reinterpret_cast<char*>(rest.data()), std::streamsize(rest.size()));

@@ -6,7 +6,7 @@
 
 namespace glimmora::swf {
 
-// The first 8 bytes; throws DecodeError unless the signature is FWS or CWS.
+// The first 8 bytes; throws DecodeError unless the signature is FWS, CWS (zlib) or ZWS (LZMA).
 Header ReadFileStart(const uint8_t* data, size_t size);
 
 // The rest of the header from the start of the uncompressed part, checked

@@ -3,6 +3,7 @@
 #include "swf/reader/DecodeContext.h"
 #include "swf/reader/HeaderReading.h"
 #include "swf/reader/Inflate.h"
+#include "swf/reader/LzmaBody.h"
 #include "swf/reader/TimelineReading.h"
 
 #include <algorithm>
@@ -29,6 +30,7 @@ std::vector<uint8_t> MovieBody(const uint8_t* data, size_t size, const Header& h
     // Inflation stops at the declared length: a stream that would go on
     // (a zlib bomb among them) costs no more memory than the header admits.
     InflateBounds bounds{declared, false, false};
+    if (header.signature == "ZWS") return UnpackLzmaBody(data + 8, size - 8, bounds);
     return Inflate(data + 8, size - 8, bounds, "compressed movie");
 }
 
@@ -53,7 +55,11 @@ DecodedMovie DecodeMovie(const uint8_t* data, size_t size, const DecodeLimits& l
     ctx.limits = limits;
     ctx.version = movie.header.version;
     MutableDictionary dictionary;
-    movie.frames = ReadTimeline(in, ctx, true, [&](const TagHeader& tag, BitReader& tagBody) {
+    // A movie whose bytes are all there may still lack its End tag (some
+    // writers leave it out, and players accept that); one that is shorter
+    // than its declared length was cut off, and needs it.
+    const bool cutShort = uint64_t(body.size()) + 8 < movie.header.fileLength;
+    movie.frames = ReadTimeline(in, ctx, cutShort, [&](const TagHeader& tag, BitReader& tagBody) {
         ReadDefinitionTag(tag, tagBody, movie, dictionary, ctx);
     });
     for (auto& [id, character] : dictionary) movie.dictionary.emplace(id, std::move(character));

@@ -1,11 +1,13 @@
 #include "player/FillPainter.h"
 
 #include "player/ColorTransformOps.h"
+#include "player/GradientStops.h"
 #include "player/QtConversions.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 
 namespace glimmora::player {
@@ -35,82 +37,45 @@ bool IsBitmap(Type t)
     return t == Type::RepeatingBitmap || t == Type::RepeatingBitmapHard || IsClippedBitmap(t);
 }
 
-double ToLinear(double c)
+// Whether every pixel of a solid or gradient fill is opaque after `cx`;
+// bitmaps are taken as possibly translucent.
+bool IsOpaque(const swf::FillStyle& style, const swf::ColorTransform& cx)
 {
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    if (style.type == Type::Solid) {
+        return ApplyColorTransform(cx, style.color).alpha() == 255;
+    }
+    if (IsBitmap(style.type)) {
+        return false;
+    }
+    return std::all_of(style.stops.begin(), style.stops.end(), [&](const swf::GradientStop& stop) {
+        return ApplyColorTransform(cx, stop.color).alpha() == 255;
+    }) && ApplyColorTransform(cx, swf::Rgba{0, 0, 0, 255}).alpha() == 255;
 }
 
-double FromLinear(double c)
+Qt::PenCapStyle ToQt(swf::LineStyle::Cap cap)
 {
-    return c <= 0.0031308 ? c * 12.92 : 1.055 * std::pow(c, 1 / 2.4) - 0.055;
+    switch (cap) {
+    case swf::LineStyle::Cap::None: return Qt::FlatCap;
+    case swf::LineStyle::Cap::Square: return Qt::SquareCap;
+    default: return Qt::RoundCap;
+    }
 }
 
-// Qt blends stops in sRGB; a gradient blended in linear light gets
-// intermediate stops that follow the linear-light curve.
-QGradientStops LinearLightStops(const QGradientStops& stops)
+Qt::PenJoinStyle ToQt(swf::LineStyle::Join join)
 {
-    constexpr int kSteps = 16;
-    QGradientStops out;
-    for (int i = 0; i + 1 < stops.size(); ++i) {
-        const auto& [p0, c0] = stops[i];
-        const auto& [p1, c1] = stops[i + 1];
-        for (int k = 0; k < kSteps; ++k) {
-            const double t = double(k) / kSteps;
-            auto mix = [&](double a, double b) { return FromLinear(ToLinear(a) + (ToLinear(b) - ToLinear(a)) * t); };
-            out.push_back({p0 + (p1 - p0) * t,
-                           QColor::fromRgbF(float(mix(c0.redF(), c1.redF())), float(mix(c0.greenF(), c1.greenF())),
-                                            float(mix(c0.blueF(), c1.blueF())),
-                                            float(c0.alphaF() + (c1.alphaF() - c0.alphaF()) * t))});
-        }
+    switch (join) {
+    case swf::LineStyle::Join::Bevel: return Qt::BevelJoin;
+    // Qt's miter join, like the format's, is cut off at the limit.
+    case swf::LineStyle::Join::Miter: return Qt::MiterJoin;
+    default: return Qt::RoundJoin;
     }
-    out.push_back(stops.back());
-    return out;
-}
-
-void SetStops(QGradient& gradient, const swf::FillStyle& style, const swf::ColorTransform& cx)
-{
-    if (style.stops.empty()) {
-        gradient.setColorAt(0, ApplyColorTransform(cx, swf::Rgba{0, 0, 0, 255}));
-        gradient.setColorAt(1, ApplyColorTransform(cx, swf::Rgba{0, 0, 0, 255}));
-        return;
-    }
-    QGradientStops stops;
-    for (const swf::GradientStop& stop : style.stops) {
-        const double at = stop.ratio / 255.0;
-        const QColor color = ApplyColorTransform(cx, stop.color);
-        // Qt keeps one stop per position; an equal ratio makes a hard step.
-        const double position = !stops.empty() && at <= stops.back().first
-                                    ? std::min(1.0, stops.back().first + 1e-6)
-                                    : at;
-        stops.push_back({position, color});
-    }
-    if (stops.front().first > 0) {
-        stops.prepend({0.0, stops.front().second});
-    }
-    if (stops.back().first < 1) {
-        stops.push_back({1.0, stops.back().second});
-    }
-    if (style.interpolation == 1) {
-        stops = LinearLightStops(stops);
-    }
-    gradient.setStops(stops);
-    gradient.setSpread(style.spread == 1   ? QGradient::ReflectSpread
-                       : style.spread == 2 ? QGradient::RepeatSpread
-                                           : QGradient::PadSpread);
-}
-
-// A device pixel expressed in the painter's local units, for the 1 px minimum stroke.
-double LocalUnitsPerPixel(const QTransform& t)
-{
-    const double scale = std::sqrt(std::abs(t.determinant()));
-    return scale > 0 ? 1.0 / scale : 1.0;
 }
 
 }  // namespace
 
 bool FillPainter::Smooth(const swf::FillStyle& style) const
 {
-    return smoothBitmaps_ &&
+    return smoothBitmaps_ && qualitySmooths_ &&
            (style.type == Type::RepeatingBitmap || style.type == Type::ClippedBitmap);
 }
 
@@ -118,7 +83,7 @@ QBrush FillPainter::Brush(const swf::FillStyle& style, const swf::ColorTransform
 {
     if (style.type == Type::Linear) {
         QLinearGradient gradient(-kGradientHalf, 0, kGradientHalf, 0);
-        SetStops(gradient, style, cx);
+        SetGradientRamp(gradient, style, cx);
         QBrush brush(gradient);
         brush.setTransform(ToQTransform(style.matrix));
         return brush;
@@ -128,7 +93,7 @@ QBrush FillPainter::Brush(const swf::FillStyle& style, const swf::ColorTransform
                                  ? std::clamp(style.focalPoint, -1.0, 1.0) * kGradientHalf
                                  : 0.0;
         QRadialGradient gradient(QPointF(0, 0), kGradientHalf, QPointF(focal, 0));
-        SetStops(gradient, style, cx);
+        SetGradientRamp(gradient, style, cx);
         QBrush brush(gradient);
         brush.setTransform(ToQTransform(style.matrix));
         return brush;
@@ -224,14 +189,51 @@ void FillPainter::FillClippedBitmap(QPainter& painter, const QPainterPath& path,
     painter.restore();
 }
 
+void FillPainter::CoverSeam(QPainter& painter, const QPainterPath& edges, const swf::FillStyle& earlier,
+                            const swf::FillStyle& later, const swf::ColorTransform& cx)
+{
+    if (!painter.testRenderHint(QPainter::Antialiasing) || !IsOpaque(earlier, cx) || !IsOpaque(later, cx)) {
+        return;
+    }
+    QPen pen(Brush(earlier, cx), 1, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
+    pen.setCosmetic(true);
+    painter.strokePath(edges, pen);
+}
+
+double FillPainter::StrokeWidthOnDevice(const swf::LineStyle& style, const QTransform& toDevice, double stageScale)
+{
+    if (style.noHScale && style.noVScale) {
+        return style.width * stageScale;
+    }
+    // A line that keeps its width along one axis scales with the other alone.
+    if (style.noHScale) {
+        return style.width * std::hypot(toDevice.m21(), toDevice.m22());
+    }
+    if (style.noVScale) {
+        return style.width * std::hypot(toDevice.m11(), toDevice.m12());
+    }
+    return style.width * std::sqrt(std::abs(toDevice.determinant()));
+}
+
 void FillPainter::Stroke(QPainter& painter, const QPainterPath& path, const swf::LineStyle& style,
-                         const swf::ColorTransform& cx)
+                         const swf::ColorTransform& cx, double stageScale)
 {
     const QBrush brush = style.fill ? Brush(*style.fill, cx)
                                     : QBrush(ApplyColorTransform(cx, style.color));
-    const double minimum = LocalUnitsPerPixel(painter.worldTransform());
-    QPen pen(brush, std::max<double>(style.width, minimum), Qt::SolidLine, Qt::RoundCap,
-             Qt::RoundJoin);
+    // Qt draws one cap style at both ends; players take the start's for both.
+    QPen pen(brush, style.width, Qt::SolidLine, ToQt(style.startCap), ToQt(style.join));
+    pen.setMiterLimit(std::max(1.0, style.miterLimit));
+    const QTransform& toDevice = painter.worldTransform();
+    const double onDevice = StrokeWidthOnDevice(style, toDevice, stageScale);
+    const bool keepsWidth = style.noHScale || style.noVScale;
+    if (onDevice < 1) {
+        // Hairlines and lines thinner than a pixel: one pixel, however the shape is stretched.
+        pen.setWidthF(1);
+        pen.setCosmetic(true);
+    } else if (keepsWidth) {
+        pen.setWidthF(onDevice);
+        pen.setCosmetic(true);
+    }
     painter.strokePath(path, pen);
 }
 

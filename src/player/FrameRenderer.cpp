@@ -96,8 +96,11 @@ void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const Stage& 
 {
     const swf::DecodedMovie& movie = cache_.Movie();
     const swf::Rgba background = movie.background.value_or(swf::Rgba{255, 255, 255, 255});
+    const StageQuality quality = stage.quality.value_or(quality_);
+    const bool antialiased = quality != StageQuality::Low;
+    fills_.SetBitmapSmoothing(quality >= StageQuality::High);
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::Antialiasing, antialiased);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(target, ToQColor(background));
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -108,13 +111,15 @@ void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const Stage& 
                          .mapRect(QRectF(frame.xMin, frame.yMin, double(frame.xMax) - frame.xMin,
                                          double(frame.yMax) - frame.yMin));
     const QTransform deviceBase = toTarget * painter.worldTransform();
+    stageScale_ = std::sqrt(std::abs(deviceBase.determinant()));
     visibleOnDevice_ = stageOnDevice_.toAlignedRect();
     const QPaintDevice* device = painter.device();
     if (device) {
         visibleOnDevice_ &= QRect(0, 0, device->width(), device->height());
     }
     const QPaintEngine* engine = painter.paintEngine();
-    layers_.BeginFrame(engine && engine->type() == QPaintEngine::Raster && device &&
+    // Layers are drawn anti-aliased: at low quality every step is drawn directly.
+    layers_.BeginFrame(antialiased && engine && engine->type() == QPaintEngine::Raster && device &&
                        device->devicePixelRatio() == 1 && painter.opacity() == 1);
     masks_.clear();
     budget_ = kMaxObjectsPerFrame;
@@ -221,18 +226,27 @@ void FrameRenderer::DrawStatic(QPainter& painter, uint16_t id, const swf::Charac
         for (const StyledPath& fill : layer.fills) {
             DrawStep(painter, LayerKey(id, step++, transform, cx), fill.path.controlPointRect(), transform,
                      [&](QPainter& target) {
-                         fills_.Fill(target, fill.path, layer.fillStyles[fill.styleIndex], cx);
+                         const swf::FillStyle& style = layer.fillStyles[fill.styleIndex];
+                         fills_.Fill(target, fill.path, style, cx);
+                         for (const Seam& seam : fill.seams) {
+                             fills_.CoverSeam(target, seam.edges, style, layer.fillStyles[seam.laterStyle], cx);
+                         }
                      });
         }
         for (const StyledPath& stroke : layer.strokes) {
             const swf::LineStyle& style = layer.lineStyles[stroke.styleIndex];
-            const double half = style.width / 2.0;
+            const double onDevice = FillPainter::StrokeWidthOnDevice(style, transform, stageScale_);
+            // Half the line in shape units, along the axis the shape shrinks most.
+            const double shrink = std::min(std::hypot(transform.m11(), transform.m12()),
+                                           std::hypot(transform.m21(), transform.m22()));
+            const double half = shrink > 0 ? std::max(style.width / 2.0, onDevice / 2 / shrink) : style.width / 2.0;
             // Qt draws lines up to a pixel wide segment by segment, blending
             // the pixels where segments meet twice: not one fill, so no layer.
-            const bool thin = style.width * std::sqrt(std::abs(transform.determinant())) < 2;
+            const bool thin = onDevice < 2;
             DrawStep(painter, LayerKey(id, step++, transform, cx),
                      stroke.path.controlPointRect().adjusted(-half, -half, half, half), transform,
-                     [&](QPainter& target) { fills_.Stroke(target, stroke.path, style, cx); }, !thin);
+                     [&](QPainter& target) { fills_.Stroke(target, stroke.path, style, cx, stageScale_); },
+                     !thin);
         }
     }
 }

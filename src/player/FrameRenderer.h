@@ -39,6 +39,10 @@ public:
     // Maps stage twips into `target`, scaled uniformly and centred.
     static QTransform StageTransform(const swf::Rect& stage, const QRectF& target);
 
+    // The quality drawn until the movie's scripts choose one (the
+    // embedding's choice); High unless set.
+    void SetQuality(StageQuality quality) { quality_ = quality; }
+
     CharacterCache& Cache() { return cache_; }
     const LayerCache& Layers() const { return layers_; }
 
@@ -71,6 +75,8 @@ private:
     LayerCache layers_;
     const Stage* stage_ = nullptr;  // while painting
     QRectF stageOnDevice_;
+    double stageScale_ = 1;  // device pixels per stage twip
+    StageQuality quality_ = StageQuality::High;
     QRect visibleOnDevice_;  // the device pixels the stage clip lets through
     std::vector<Mask> masks_;
     size_t budget_ = 0;  // objects still to draw in this frame

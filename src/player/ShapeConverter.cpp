@@ -1,5 +1,7 @@
 #include "player/ShapeConverter.h"
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <utility>
 
@@ -42,10 +44,30 @@ void AppendEdges(QPainterPath& path, const std::vector<Edge>& edges)
     }
 }
 
+// Qt's stroker joins a contour whose last point is its first as if it were
+// closed. Drawing it with caps there needs the last point a hair (a
+// thousandth of a twip) back along its last edge.
+void KeepOpen(QPainterPath& path)
+{
+    const int last = path.elementCount() - 1;
+    if (last < 1) {
+        return;
+    }
+    const QPointF end = path.elementAt(last), before = path.elementAt(last - 1);
+    const double length = std::hypot(end.x() - before.x(), end.y() - before.y());
+    if (length > 0) {
+        const QPointF moved = end + (before - end) * (0.001 / length);
+        path.setElementPositionAt(last, moved.x(), moved.y());
+    }
+}
+
+// How the contours of one style are closed: fills always; lines where
+// their ends meet, unless the style asks for caps there (NoClose).
+enum class Closing { Always, WhereEndsMeet, Never };
+
 // Chains segments into contours, following each end point to a segment that
-// starts there. `closed` closes every contour (fills); strokes stay open
-// unless their ends meet.
-QPainterPath JoinSegments(const std::vector<Segment>& segments, bool closed)
+// starts there, and closes them as `closing` says.
+QPainterPath JoinSegments(const std::vector<Segment>& segments, Closing closing)
 {
     std::multimap<Point, size_t> byStart;
     for (size_t i = 0; i < segments.size(); ++i) {
@@ -75,8 +97,10 @@ QPainterPath JoinSegments(const std::vector<Segment>& segments, bool closed)
             AppendEdges(path, segments[next->second].edges);
             end = segments[next->second].End();
         }
-        if (closed || end == origin) {
+        if (closing == Closing::Always || (closing == Closing::WhereEndsMeet && end == origin)) {
             path.closeSubpath();
+        } else if (end == origin) {
+            KeepOpen(path);
         }
     }
     return path;
@@ -141,6 +165,11 @@ private:
             }
             if (fill0_ > 0 && fill0_ <= layer.fillStyles.size()) {
                 fillSegments_[fill0_ - 1].push_back(Reversed(current_));
+                // Two fills meet here: the one drawn first also covers the
+                // edge, so that no background shows between them.
+                if (fill1_ > 0 && fill1_ <= layer.fillStyles.size() && fill1_ != fill0_) {
+                    seamSegments_[{std::min(fill0_, fill1_) - 1, std::max(fill0_, fill1_) - 1}].push_back(current_);
+                }
             }
             if (line_ > 0 && line_ <= layer.lineStyles.size()) {
                 lineSegments_[line_ - 1].push_back(current_);
@@ -168,23 +197,31 @@ private:
         ShapeLayer& layer = result_.layers.back();
         for (size_t i = 0; i < fillSegments_.size(); ++i) {
             if (!fillSegments_[i].empty()) {
-                QPainterPath path = JoinSegments(fillSegments_[i], true);
+                QPainterPath path = JoinSegments(fillSegments_[i], Closing::Always);
                 path.setFillRule(nonZero_ ? Qt::WindingFill : Qt::OddEvenFill);
-                layer.fills.push_back({i, std::move(path)});
+                std::vector<Seam> seams;
+                for (auto seam = seamSegments_.lower_bound({i, 0}); seam != seamSegments_.end() && seam->first.first == i;
+                     ++seam) {
+                    seams.push_back({seam->first.second, JoinSegments(seam->second, Closing::Never)});
+                }
+                layer.fills.push_back({i, std::move(path), std::move(seams)});
             }
         }
         for (size_t i = 0; i < lineSegments_.size(); ++i) {
             if (!lineSegments_[i].empty()) {
-                layer.strokes.push_back({i, JoinSegments(lineSegments_[i], false)});
+                const Closing closing = layer.lineStyles[i].noClose ? Closing::Never : Closing::WhereEndsMeet;
+                layer.strokes.push_back({i, JoinSegments(lineSegments_[i], closing), {}});
             }
         }
         fillSegments_.clear();
         lineSegments_.clear();
+        seamSegments_.clear();
     }
 
     bool nonZero_;
     ConvertedShape result_;
     std::vector<std::vector<Segment>> fillSegments_, lineSegments_;
+    std::map<std::pair<size_t, size_t>, std::vector<Segment>> seamSegments_;  // by (earlier, later) fill
     uint32_t fill0_ = 0, fill1_ = 0, line_ = 0;
     Point pen_{0, 0};
     Segment current_;

@@ -13,9 +13,16 @@
 
 namespace glimmora::player {
 
+// Edges a fill shares with a fill of the same layer drawn after it.
+struct Seam {
+    size_t laterStyle = 0;  // 0-based into the layer's fill styles
+    QPainterPath edges;     // open, shape space
+};
+
 struct StyledPath {
     size_t styleIndex = 0;  // 0-based into the layer's style array
     QPainterPath path;      // shape space, twips
+    std::vector<Seam> seams;  // fills only
 };
 
 struct ShapeLayer {

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 
 namespace glimmora::test {
 namespace {
@@ -87,6 +88,35 @@ TEST(CliRender, ACompressionOutsideZeroToNineIsAUsageError)
         EXPECT_EQ(run.exitCode, 2) << level;
         EXPECT_FALSE(std::filesystem::exists(dir / "f.png")) << level;
     }
+}
+
+// Low quality draws the text's edges without anti-aliasing: two colours only.
+TEST(CliRender, QualityLowDrawsWithoutAntiAliasingAndOtherNamesAreUsageErrors)
+{
+    TempDir dir;
+    const auto project = dir / "show.gmr";
+    WriteFile(project, MovieXml(StaticTextXml("Text_1", "Hello, edges", 10, 10)));
+    auto colours = [](const std::filesystem::path& file) {
+        const QImage image = QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_RGB32);
+        std::set<QRgb> seen;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) seen.insert(image.pixel(x, y));
+        return seen.size();
+    };
+    std::map<std::string, size_t> counts;
+    for (const char* quality : {"low", "high"}) {
+        const auto out = dir / (std::string(quality) + ".png");
+        const ProcessResult run =
+            RunCli({"render", project.string(), "--frame", "3", "--quality", quality, "-o", out.string()});
+        ASSERT_EQ(run.exitCode, 0) << quality << ": " << run.err;
+        counts[quality] = colours(out);
+    }
+    EXPECT_EQ(counts["low"], 2u);
+    EXPECT_GT(counts["high"], 2u);
+    const ProcessResult bad =
+        RunCli({"render", project.string(), "--frame", "0", "--quality", "ultra", "-o", (dir / "f.png").string()});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_NE(bad.err.find("low, medium, high or best"), std::string::npos) << bad.err;
 }
 
 }  // namespace

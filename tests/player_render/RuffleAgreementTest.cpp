@@ -7,11 +7,14 @@
 #include "player/FrameRenderer.h"
 #include "player/timeline/StageCursor.h"
 #include "support/ProcessRunner.h"
+#include "support/SwfBytes.h"
 #include "support/SwfCheck.h"
 #include "support/TempDir.h"
 
+#include <array>
 #include <cmath>
 #include <fstream>
+#include <optional>
 #include <tuple>
 
 namespace glimmora::test {
@@ -45,25 +48,16 @@ void WriteGradientJpeg(const std::filesystem::path& file)
     std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(jpeg.data()), std::streamsize(jpeg.size()));
 }
 
-// Builds the project with the command-line tool, renders a late frame with
-// Ruffle and with our renderer, and compares them: anti-aliasing differs
-// along edges; filled areas must agree. Gives both images for closer checks.
-std::pair<QImage, QImage> ExpectTheSameFrame(const std::filesystem::path& project, QSize size)
+// Renders frame `frame` (from 0) of `swf` with Ruffle and with our renderer
+// and compares them: anti-aliasing differs along edges; filled areas must
+// agree. Gives both images for closer checks.
+std::pair<QImage, QImage> ExpectRuffleToAgree(const std::filesystem::path& swf, int frame, QSize size)
 {
-    const auto swf = std::filesystem::path(project).replace_extension(".swf");
-    const ProcessResult build =
-        RunProcess({ProgramPath("glimmora-cli").string(), "build", project.string(), "-o", swf.string()});
-    EXPECT_EQ(build.exitCode, 0) << build.err;
-
-    // A late frame of the still movie (the tool counts from 1): on a busy
-    // machine the checker's clock can overshoot early times ("Cannot
-    // fast-forward to the past"), so it also gets a second try.
-    constexpr int kFrame = 8;
-    const auto png = project.parent_path() / "ruffle.png";
+    const auto png = std::filesystem::path(swf).replace_extension(".ruffle.png");
     const auto renderTheirs = [&] {
         std::string errors;
         bool rendered = false;
-        for (int attempt = 0; attempt < 2 && !rendered; ++attempt) rendered = SwfCheckRender(swf, kFrame + 1, png, &errors);
+        for (int attempt = 0; attempt < 2 && !rendered; ++attempt) rendered = SwfCheckRender(swf, frame + 1, png, &errors);
         EXPECT_TRUE(rendered) << errors;
         return QImage(QString::fromStdString(png.string())).convertToFormat(QImage::Format_RGB32);
     };
@@ -72,7 +66,7 @@ std::pair<QImage, QImage> ExpectTheSameFrame(const std::filesystem::path& projec
     auto movie = std::make_shared<const swf::DecodedMovie>(swf::DecodeMovieFile(swf.string()));
     player::StageCursor cursor(movie);
     player::FrameRenderer renderer(movie);
-    const QImage ours = renderer.Render(cursor.Seek(kFrame), size).convertToFormat(QImage::Format_RGB32);
+    const QImage ours = renderer.Render(cursor.Seek(frame), size).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(ours.size(), theirs.size());
     if (ours.size() != theirs.size()) return {ours, theirs};
 
@@ -105,6 +99,18 @@ std::pair<QImage, QImage> ExpectTheSameFrame(const std::filesystem::path& projec
     EXPECT_LT(mean, 1.5);
     EXPECT_LT(far, 0.01);
     return {ours, theirs};
+}
+
+// Builds the project with the command-line tool and compares a late frame
+// of the still movie: on a busy machine the checker's clock can overshoot
+// early times ("Cannot fast-forward to the past").
+std::pair<QImage, QImage> ExpectTheSameFrame(const std::filesystem::path& project, QSize size)
+{
+    const auto swf = std::filesystem::path(project).replace_extension(".swf");
+    const ProcessResult build =
+        RunProcess({ProgramPath("glimmora-cli").string(), "build", project.string(), "-o", swf.string()});
+    EXPECT_EQ(build.exitCode, 0) << build.err;
+    return ExpectRuffleToAgree(swf, 8, size);
 }
 
 TEST(RuffleAgreement, StillTextAndPictureLookTheSame)
@@ -157,6 +163,90 @@ TEST(RuffleAgreement, TransparentPicturesLetTheStageShowThrough)
         EXPECT_TRUE(ColorNear(image.pixelColor(90, 40), QColor(128, 127, 0), 6)) << "half red over green";
         EXPECT_TRUE(ColorNear(image.pixelColor(165, 65), QColor(0, 255, 0), 4)) << "the photograph's clear corner";
     }
+}
+
+// MATRIX bytes with scale factors and a translation in twips.
+ByteVector ScaleMatrix(double sx, double sy, int32_t tx, int32_t ty)
+{
+    const auto a = int32_t(std::lround(sx * 65536)), d = int32_t(std::lround(sy * 65536));
+    const unsigned scaleBits = SignedBits({a, d}), moveBits = SignedBits({tx, ty});
+    BitWriter w;
+    w.UB(1, 1).UB(5, scaleBits).SB(scaleBits, a).SB(scaleBits, d).UB(1, 0);
+    w.UB(5, moveBits).SB(moveBits, tx).SB(moveBits, ty);
+    return w.Bytes();
+}
+
+struct Stop {
+    uint8_t ratio;
+    std::array<uint8_t, 4> rgba;
+};
+
+// A gradient FILLSTYLE over a 100 px box: linear across [left, left + width]
+// px, or radial (focal when given) round the box's centre with radius 50 px.
+ByteVector GradientFill(const std::vector<Stop>& stops, uint8_t spread = 0, double left = 0, double width = 100,
+                        std::optional<double> focal = std::nullopt, bool radial = false)
+{
+    Bytes b;
+    if (radial || focal) {
+        b.U8(focal ? 0x13 : 0x12).Add(ScaleMatrix(1000.0 / 16384, 1000.0 / 16384, 1000, 1000));
+    } else {
+        const double scale = width * 20 / 32768;
+        b.U8(0x10).Add(ScaleMatrix(scale, scale, int32_t(std::lround((left + width / 2) * 20)), 1000));
+    }
+    b.U8(uint8_t(spread << 6 | stops.size()));
+    for (const Stop& stop : stops) b.U8(stop.ratio).Add({stop.rgba[0], stop.rgba[1], stop.rgba[2], stop.rgba[3]});
+    if (focal) b.U16(uint16_t(int16_t(std::lround(*focal * 256))));
+    return b;
+}
+
+// DefineShape4 `id`: a 100 x 100 px box filled with `fill`.
+ByteVector FilledBox(uint16_t id, const ByteVector& fill)
+{
+    constexpr int32_t kSide = 2000;
+    BitWriter r;
+    r.UB(4, 1).UB(4, 0);
+    const unsigned n = SignedBits({kSide});
+    r.UB(1, 0).UB(5, 0x01 | 0x04).UB(5, 1).SB(1, 0).SB(1, 0).UB(1, 1);
+    for (auto [vertical, length] : std::vector<std::pair<bool, int32_t>>{{false, kSide}, {true, kSide}, {false, -kSide},
+                                                                         {true, -kSide}}) {
+        r.UB(1, 1).UB(1, 1).UB(4, n - 2).UB(1, 0).UB(1, vertical).SB(n, length);
+    }
+    r.UB(1, 0).UB(5, 0);
+    Bytes b;
+    b.U16(id).Add(RectBytes(0, kSide, 0, kSide)).Add(RectBytes(0, kSide, 0, kSide)).U8(0);
+    b.U8(1).Add(fill).U8(0).Add(r.Bytes());
+    return Tag(83, b);
+}
+
+TEST(RuffleAgreement, GradientsMixLikeRuffle)
+{
+    GLIMMORA_REQUIRE_SWFCHECK();
+    // Colour and alpha mixed apart, equal and out-of-order ratios, the three
+    // spreads and a focal point, in eight boxes over a white stage.
+    constexpr std::array<uint8_t, 4> red{255, 0, 0, 255}, blue{0, 0, 255, 255}, green{0, 255, 0, 255},
+        black{0, 0, 0, 255}, clearBlue{0, 0, 255, 0};
+    const std::vector<ByteVector> fills = {
+        GradientFill({{0, red}, {255, clearBlue}}),
+        GradientFill({{0, red}, {128, red}, {128, blue}, {255, blue}}),
+        GradientFill({{0, red}, {255, blue}, {255, green}}),
+        GradientFill({{0, red}, {200, black}, {100, green}, {255, blue}}),
+        GradientFill({{0, red}, {255, blue}}, 0, 0, 50),
+        GradientFill({{0, red}, {255, blue}}, 1, 0, 50),
+        GradientFill({{0, red}, {255, blue}}, 2, 0, 50),
+        GradientFill({{0, red}, {255, blue}}, 0, 0, 100, 0.5),
+    };
+    std::vector<ByteVector> tags = {Tag(9, {255, 255, 255})};
+    for (size_t i = 0; i < fills.size(); ++i) {
+        const auto id = uint16_t(i + 1);
+        tags.push_back(FilledBox(id, fills[i]));
+        tags.push_back(PlaceNew(id, id, TranslateMatrix(int32_t(200 + 2700 * (i % 4)), int32_t(i < 4 ? 400 : 4400))));
+    }
+    for (int frame = 0; frame < 10; ++frame) tags.push_back(ShowFrame());
+    TempDir dir;
+    const auto swf = dir / "gradients.swf";
+    const ByteVector file = Movie(tags, 10);
+    std::ofstream(swf, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+    ExpectRuffleToAgree(swf, 8, QSize(550, 400));
 }
 
 }  // namespace

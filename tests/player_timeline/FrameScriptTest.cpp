@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
 namespace glimmora::test {
 namespace {
@@ -161,6 +162,40 @@ TEST(FrameScripts, PropertiesAndVariablesByPath)
     const player::DisplayObject& clip = stage.Root().children.at(1);
     EXPECT_EQ(clip.matrix.translateX, 1000);
     EXPECT_FALSE(clip.visible);
+}
+
+TEST(FrameScripts, TheQualityIsTheWholeMoviesWhicheverClipSetsIt)
+{
+    using player::StageQuality;
+    struct Case {
+        const char* name;
+        ActionBytes script;  // in frame 1 of the main timeline
+        std::optional<StageQuality> quality;
+    };
+    const Case cases[] = {
+        {"_quality on the main timeline, any case", ActionBytes().PushString("").PushInt(19).PushString("low").Code(0x23),
+         StageQuality::Low},
+        {"_quality on a clip", ActionBytes().PushString("clip").PushInt(19).PushString("MEDIUM").Code(0x23),
+         StageQuality::Medium},
+        {"_quality as a variable", ActionBytes().PushString("_quality").PushString("Best").Code(0x1D),
+         StageQuality::Best},
+        {"_highquality 0", ActionBytes().PushString("").PushInt(16).PushInt(0).Code(0x23), StageQuality::Low},
+        {"_highquality 2", ActionBytes().PushString("").PushInt(16).PushInt(2).Code(0x23), StageQuality::Best},
+        {"ToggleQuality", ActionBytes().Code(0x08), StageQuality::Low},
+        {"ToggleQuality twice", ActionBytes().Code(0x08).Code(0x08), StageQuality::High},
+        {"a name that is no quality", ActionBytes().PushString("").PushInt(19).PushString("ultra").Code(0x23),
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Then q = _quality, read back.
+        ActionBytes script = c.script;
+        script.PushString("q").PushString("").PushInt(19).Code(0x22).Code(0x1D);
+        const player::Stage stage = Played(ScriptedMovie({}, {{1, script}}), 2);
+        EXPECT_EQ(stage.quality, c.quality);
+        const char* const names[] = {"LOW", "MEDIUM", "HIGH", "BEST"};
+        EXPECT_EQ(ToString(stage.Root().variables.at("q"), 8), names[int(c.quality.value_or(StageQuality::High))]);
+    }
 }
 
 TEST(FrameScripts, ReplaysGiveTheSameRandomNumbers)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace glimmora::swf {
 namespace {
 
@@ -127,6 +129,51 @@ TEST(ShapeTest, DefineShape4ReadsWindingAndFilledLineStyles) {
     EXPECT_EQ(shape.lineStyles[0].width, 40);
     ASSERT_TRUE(shape.lineStyles[0].fill);
     EXPECT_EQ(shape.lineStyles[0].fill->color, (Rgba{5, 6, 7, 8}));
+}
+
+TEST(ShapeTest, DefineShape4LineStylesReadCapsJoinsAndScaling) {
+    using Cap = LineStyle::Cap;
+    using Join = LineStyle::Join;
+    struct Case {
+        const char* name;
+        uint8_t first, second;
+        std::optional<uint16_t> miter;
+        Cap startCap, endCap;
+        Join join;
+        double miterLimit;
+        bool noHScale, noVScale, noClose;
+    };
+    const Case cases[] = {
+        {"miter join with its limit", 0x20, 0x00, 0x0280, Cap::Round, Cap::Round, Join::Miter, 2.5, false, false, false},
+        {"no caps, keeps its width, not closed", 0x46, 0x06, {}, Cap::None, Cap::Square, Join::Round, 3, true, true, true},
+        {"square start, bevel, keeps its vertical width", 0x92, 0x01, {}, Cap::Square, Cap::None, Join::Bevel, 3, false,
+         true, false},
+        {"values past the known ones are round", 0xF0, 0x03, {}, Cap::Round, Cap::Round, Join::Round, 3, false, false,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bytes styles;
+        styles.U8(0).U8(1).U16(60).U8(c.first).U8(c.second);
+        if (c.miter) styles.U16(*c.miter);
+        styles.Add({1, 2, 3, 255});
+        BitWriter r;
+        r.UB(4, 0).UB(4, 1).UB(1, 0).UB(5, 0);
+        Bytes body;
+        body.U16(3).Add(test::RectBytes(0, 20, 0, 20)).Add(test::RectBytes(0, 20, 0, 20)).U8(0).Add(styles).Add(r.Bytes());
+        DecodedMovie movie = Decode(test::Movie({test::Tag(83, body), test::ShowFrame()}));
+        ASSERT_EQ(ShapeOf(movie, 3).lineStyles.size(), 1u);
+        const LineStyle& line = ShapeOf(movie, 3).lineStyles[0];
+        EXPECT_EQ(line.width, 60);
+        EXPECT_EQ(line.color, (Rgba{1, 2, 3, 255}));
+        EXPECT_EQ(line.startCap, c.startCap);
+        EXPECT_EQ(line.endCap, c.endCap);
+        EXPECT_EQ(line.join, c.join);
+        EXPECT_DOUBLE_EQ(line.miterLimit, c.miterLimit);
+        EXPECT_EQ(line.noHScale, c.noHScale);
+        EXPECT_EQ(line.noVScale, c.noVScale);
+        EXPECT_EQ(line.noClose, c.noClose);
+    }
 }
 
 TEST(ShapeTest, BitmapAndFocalFillsAreRead) {

@@ -22,6 +22,7 @@
 #include <cctype>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
@@ -74,7 +75,8 @@ void WritePng(const QImage& image, const std::string& name, int compression)
 }  // namespace
 
 std::vector<std::string> RenderMovie(std::shared_ptr<const swf::DecodedMovie> movie, const RenderRange& range,
-                                     const std::string& pattern, int width, int height, int compression)
+                                     const std::string& pattern, int width, int height, int compression,
+                                     player::StageQuality quality)
 {
     const int frames = movie->FrameCount();
     const bool ticks = range.unit == RenderRange::Unit::Ticks;
@@ -92,6 +94,7 @@ std::vector<std::string> RenderMovie(std::shared_ptr<const swf::DecodedMovie> mo
         height = std::clamp(movie->header.HeightPixels(), 1, kMaxSide);
     }
     player::FrameRenderer renderer(movie);
+    renderer.SetQuality(quality);
     auto write = [&](const player::Stage& stage, int number) {
         WritePng(renderer.Render(stage, QSize(width, height)), names[size_t(number - range.first)], compression);
     };
@@ -160,11 +163,19 @@ int RunRender(const ParsedArgs& parsed)
         if (!n || *n < 0 || *n > 9) throw UsageError("the compression must be a level from 0 to 9");
         compression = *n;
     }
+    player::StageQuality quality = player::StageQuality::High;
+    if (const auto name = parsed.Option("--quality")) {
+        const char* const names[] = {"low", "medium", "high", "best"};
+        const auto found = std::find(std::begin(names), std::end(names), *name);
+        if (found == std::end(names)) throw UsageError("the quality must be low, medium, high or best");
+        quality = player::StageQuality(found - std::begin(names));
+    }
     for (int number : {range.first, range.last}) {
         tools::RefuseToOverwrite(OutputName(*output, number), parsed.positional[0], "source");
     }
     auto movie = std::make_shared<const swf::DecodedMovie>(LoadMovieOrProject(parsed.positional[0]));
-    const std::vector<std::string> written = RenderMovie(std::move(movie), range, *output, width, height, compression);
+    const std::vector<std::string> written =
+        RenderMovie(std::move(movie), range, *output, width, height, compression, quality);
     const char* unit = range.unit == RenderRange::Unit::Ticks ? "Tick" : "Frame";
     if (written.size() == 1)
         std::cout << unit << ' ' << range.first << " written to " << written.front() << '\n';
@@ -195,6 +206,9 @@ CommandSpec RenderCommand()
         {{"--ticks"}, "N|A-B", "The stage after N steps of playing (A-B: after each of A to B steps; %d in the name)."},
         {{"-o"}, "FILE", "The picture to write (PNG).", WordKind::AnyFile},
         {{"--size"}, "WxH", "The size of the pictures (default: the movie's own size)."},
+        {{"--quality"}, "low|medium|high|best",
+         "How finely to draw until the movie's scripts choose: low has no anti-aliasing, medium no smoothed "
+         "pictures; high is the default."},
         {{"--compression"}, "0-9", "zlib's level for the PNG files: 1, the default, is fast; 9 gives the smallest files."},
     };
     spec.arguments = {WordKind::ProjectOrMovie};

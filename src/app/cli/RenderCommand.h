@@ -6,8 +6,9 @@
 // them. Ticks play the movie: it starts, and the player advances N times as
 // playback does (scripts run, every sprite moves on, a stopped main timeline
 // stays put), looping at the end. Optional `--size WxH` (default: the movie's
-// own size).
+// own size) and `--quality low|medium|high|best`.
 
+#include "player/timeline/Stage.h"
 #include "swf/reader/DecodedMovie.h"
 
 #include <memory>
@@ -33,8 +34,10 @@ inline constexpr int kDefaultPngCompression = 1;
 // folder, a pipe or a device is refused before anything is drawn. Returns
 // the names written. Throws std::runtime_error on a missing frame or a
 // failed write, with the reason.
+// `quality` holds until the movie's scripts choose another.
 std::vector<std::string> RenderMovie(std::shared_ptr<const swf::DecodedMovie> movie, const RenderRange& range,
                                      const std::string& pattern, int width = 0, int height = 0,
-                                     int compression = kDefaultPngCompression);
+                                     int compression = kDefaultPngCompression,
+                                     player::StageQuality quality = player::StageQuality::High);
 
 }  // namespace glimmora::cli

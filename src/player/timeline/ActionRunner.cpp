@@ -328,6 +328,12 @@ private:
         case ActionCode::Stop:
             if (target_) r_.control_.Stop(*target_);
             break;
+        case ActionCode::ToggleQuality: {
+            // Between low and high, as the old players' menu did.
+            const StageQuality now = St().quality.value_or(StageQuality::High);
+            St().quality = now == StageQuality::Low ? StageQuality::High : StageQuality::Low;
+            break;
+        }
         case ActionCode::NextFrame:
         case ActionCode::PreviousFrame:
             if (target_) {
@@ -604,7 +610,7 @@ private:
             break;
         }
         default:
-            break;  // no stack effect (ToggleQuality, StopSounds, EndDrag, GetUrl, unknown)
+            break;  // no stack effect (StopSounds, EndDrag, GetUrl, unknown)
         }
         return true;
     }

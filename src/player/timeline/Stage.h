@@ -17,11 +17,16 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace glimmora::player {
+
+// How finely the movie is drawn: Low without anti-aliasing, Medium without
+// smoothing its pictures, High (the default) and Best with both.
+enum class StageQuality : uint8_t { Low, Medium, High, Best };
 
 struct Timeline {
     uint32_t id = 0;
@@ -80,6 +85,9 @@ public:
     // scripts' random numbers: a replay gives the same numbers again.
     uint64_t steps = 0;
     uint32_t randomState = 0x2545F491u;
+    // The quality a script chose (_quality, _highquality, ToggleQuality);
+    // until one does, the player's own.
+    std::optional<StageQuality> quality;
 
     // Timelines held by this stage alone (for measuring sharing).
     size_t UnsharedTimelines() const;

@@ -58,9 +58,17 @@ struct FillStyle {
 };
 
 struct LineStyle {
+    enum class Cap : uint8_t { Round = 0, None = 1, Square = 2 };
+    enum class Join : uint8_t { Round = 0, Bevel = 1, Miter = 2 };
     uint16_t width = 0;  // twips
     Rgba color;
     std::optional<FillStyle> fill;  // LINESTYLE2 with HasFill
+    // LINESTYLE2 (DefineShape4) only; earlier lines are round and scale.
+    Cap startCap = Cap::Round, endCap = Cap::Round;
+    Join join = Join::Round;
+    double miterLimit = 3;  // in widths
+    bool noHScale = false, noVScale = false;  // keeps its width when the shape stretches
+    bool noClose = false;  // a line ending where it starts gets caps, not a join
 };
 
 // One shape record, with edges already made absolute (twips, shape space).

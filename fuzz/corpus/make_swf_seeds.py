@@ -1,6 +1,6 @@
 # Writes the hand-made seed movies of the SWF decoder fuzz target.
 # Usage: python3 make_swf_seeds.py <output folder>
-import struct, zlib, os, sys
+import lzma, struct, zlib, os, sys
 out = sys.argv[1]
 os.makedirs(out, exist_ok=True)
 
@@ -52,6 +52,11 @@ def swf(tags, version=8, sig=b'FWS', frames=1):
     body = rect(0,11000,0,8000)+struct.pack('<HH',0x0C00,frames)+b''.join(tags)+tag(0,b'')
     if sig==b'CWS':
         return sig+bytes([version])+struct.pack('<I',len(body)+8)+zlib.compress(body)
+    if sig==b'ZWS':
+        # .lzma ("alone") output: 5 property bytes, 8 size bytes, the stream.
+        packed = lzma.compress(body, format=lzma.FORMAT_ALONE)
+        stream = packed[13:]
+        return sig+bytes([version])+struct.pack('<I',len(body)+8)+struct.pack('<I',len(stream))+packed[:5]+stream
     return sig+bytes([version])+struct.pack('<I',len(body)+8)+body
 
 def shape3():
@@ -70,6 +75,44 @@ def shape3():
     # new styles record then end
     b.ub(1,0); b.ub(5,0)
     return struct.pack('<H',1)+rect(0,2000,0,2000)+fills+lines+b.bytes()
+
+def shape4():
+    # a focal gradient with out-of-order ratios, a line of each cap and join
+    # (with a miter limit, widths that keep, no close) and a gradient line
+    fills = bytes([1]) + bytes([0x13]) + matrix(0,0,1<<15,1<<15) + bytes([0x43, 0,255,0,0,255, 200,0,0,0,255, 100,0,255,0,128]) + struct.pack('<h',-300)
+    lines = bytes([3])
+    lines += struct.pack('<H',40) + bytes([0x60|0x04, 0x04|0x02]) + struct.pack('<H',0x0180) + bytes([0,0,255,255])
+    lines += struct.pack('<H',0) + bytes([0x50|0x02, 0x01]) + bytes([255,0,0,128])
+    lines += struct.pack('<H',60) + bytes([0x88, 0x00]) + bytes([0x10]) + matrix(0,0,1<<14,1<<14) + bytes([0x02, 0,255,0,0,255, 255,0,0,255,255])
+    b=Bits(); b.ub(4,1); b.ub(4,2)
+    b.ub(1,0); b.ub(5,0x01|0x04|0x08); b.ub(5,8); b.sb(8,0); b.sb(8,0); b.ub(1,1); b.ub(2,1)
+    for dx,dy in ((100,0),(0,100),(-100,0),(0,-100)):
+        b.ub(1,1); b.ub(1,1); b.ub(4,7); b.ub(1,1); b.sb(9,dx); b.sb(9,dy)
+    b.ub(1,0); b.ub(5,0x08); b.ub(2,2)
+    b.ub(1,1); b.ub(1,0); b.ub(4,7); b.sb(9,50); b.sb(9,50); b.sb(9,-50); b.sb(9,50)
+    b.ub(1,0); b.ub(5,0x08); b.ub(2,3)
+    b.ub(1,1); b.ub(1,1); b.ub(4,7); b.ub(1,1); b.sb(9,-100); b.sb(9,-100)
+    b.ub(1,0); b.ub(5,0)
+    body = struct.pack('<H',8)+rect(0,2000,0,2000)+rect(0,2000,0,2000)+bytes([0x01])+fills+lines+b.bytes()
+    return tag(83, body)
+
+def doaction(*codes):
+    # each code is a byte string: one action with its length when long
+    return tag(12, b''.join(codes)+bytes([0]))
+
+def push_str(text):
+    data = bytes([0]) + text + b'\0'
+    return bytes([0x96]) + struct.pack('<H', len(data)) + data
+
+def push_int(n):
+    return bytes([0x96]) + struct.pack('<H', 5) + bytes([7]) + struct.pack('<i', n)
+
+def place3(depth, cid, flags2, extra_after=b'', classname=None):
+    flags = 0x02|0x04
+    b = bytes([flags, flags2]) + struct.pack('<H', depth)
+    if classname is not None: b += classname + b'\0'
+    b += struct.pack('<H', cid) + matrix(100, 100) + extra_after
+    return tag(70, b)
 
 def place2(depth, cid=None, mtx=None, cx=None, name=None, move=False, ratio=None, clip=None):
     flags = (1 if move else 0)|(2 if cid is not None else 0)|(4 if mtx else 0)|(8 if cx else 0)|(0x10 if ratio is not None else 0)|(0x20 if name else 0)|(0x40 if clip is not None else 0)
@@ -135,6 +178,10 @@ seeds = {
  'sprite.swf': swf(base+[lossless(), sprite(), place2(1,6,matrix(0,0),name=b'clip'), tag(43,b'start\0'), show, show, place2(1,5,move=True), show], frames=3),
  'stream.swf': swf(base+[streamhead(0x3A,2), tag(19,struct.pack('<2h',100,200),long=True), streamsprite(), place2(2,7), show, streamhead(0x2E,1152,-576,code=45), tag(19,struct.pack('<Hh',1152,0)+bytes([0xFF,0xFB,0x90,0x64]),long=True), show], frames=2),
  'compressed.swf': swf(base+[place2(1,1,matrix(0,0)), show], sig=b'CWS', frames=1),
+ 'lzma.swf': swf(base+[place2(1,1,matrix(0,0)), show], sig=b'ZWS', frames=1),
+ 'lines.swf': swf(base+[shape4(), place2(1,8,matrix(0,0,1<<17,1<<15)), show], frames=1),
+ 'quality.swf': swf(base+[place2(1,1,matrix(0,0)), doaction(push_str(b''), push_int(19), push_str(b'low'), bytes([0x23]), bytes([0x08]), push_str(b'_highquality'), push_int(2), bytes([0x1D])), show, tag(9,bytes([0,0,0])), show], frames=2),
+ 'place3.swf': swf(base+[place3(1,1,0x10), place3(2,1,0x18,classname=b'Ball'), place3(3,1,0x01|0x02,bytes([1,9,0,0,0])), place3(4,1,0x02|0x04,bytes([3,1])), show], frames=1),
  'place1.swf': swf(base+[tag(4, struct.pack('<HH',1,1)+matrix(20,20)+bytes([0x8C,0xA0,0x00])), show, tag(5,struct.pack('<HH',1,1)), show], version=3, frames=2),
 }
 for name,data in seeds.items():

@@ -1,6 +1,5 @@
 #include "generation/TFlashPicF.h"
 
-#include "document/ProjectFiles.h"
 #include "effects/picture/PictureEffects.h"
 #include "objects/DocumentAccess.h"
 #include "objects/TGlobalVars.h"
@@ -63,12 +62,18 @@ void TFlashPicF::LoadFromDocument(const IXMLObj& obj)
     MovieHeight = movie.Height();
     ObjName = obj.ObjName();
     Content = pic.Content();
-    // A name that cannot be a file name is a missing picture for this object
-    // only: the build goes on, and nothing outside the folder is read.
-    MediaNameProblem = glimmora::MediaNameProblem(ObjName).value_or("");
-    JpegPath = MediaNameProblem.empty() ? StoredPictureOf(ProjectBase(), ObjName).string() : std::string();
+    const MediaFile media = FindMediaFile(Context ? Context->media : Media, ProjectBase(), MediaKind::Picture, ObjName);
+    JpegPath = media.file.string();
+    MediaNameProblem = media.problem;
     Width = pic.Width();
     Height = pic.Height();
+}
+
+std::string TFlashPicF::EditedName() const
+{
+    if (ObjectList)
+        if (const std::optional<std::string> selected = ObjectList->SelectedName()) return *selected;
+    return ObjName;
 }
 
 void TFlashPicF::ShowInEditor(int index)
@@ -76,7 +81,7 @@ void TFlashPicF::ShowInEditor(int index)
     LoadFromDocument(index);
     LoadingFlagGuard loading(GlobalVars().LoadingPicEditor);
     if (!Editor) return;
-    if (!Content.empty()) {
+    if (!Content.empty() && !JpegPath.empty()) {
         try {
             Editor->LoadImage(JpegPath);
         } catch (const std::exception&) {

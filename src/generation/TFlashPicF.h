@@ -2,6 +2,7 @@
 // The picture document adapter: creates, loads, generates, shows and stores
 // one picture object of the document.
 
+#include "document/ProjectMedia.h"
 #include "generation/IObjectListHook.h"
 #include "generation/IPicEditor.h"
 #include "objects/TFlashPic.h"
@@ -24,8 +25,14 @@ public:
     // The project's base path when no generation context is set (the
     // editors' adapter points this at the builder's BasePath).
     const std::filesystem::path* BasePath = nullptr;
+    // The session's media when no generation context is set.
+    const ProjectMedia* Media = nullptr;
     IPicEditor* Editor = nullptr;
     IObjectListHook* ObjectList = nullptr;
+
+    // The name of the object the editor edits now: the object list's
+    // selection (a rename since ShowInEditor shows there), else ObjName.
+    std::string EditedName() const;
 
 private:
     std::filesystem::path ProjectBase() const;

@@ -1,6 +1,5 @@
 #include "generation/TFlashSoundF.h"
 
-#include "document/ProjectFiles.h"
 #include "effects/sound/SoundPlacement.h"
 #include "objects/DocumentAccess.h"
 #include "objects/TGlobalVars.h"
@@ -47,8 +46,16 @@ void TFlashSoundF::LoadFromDocument(const IXMLObj& obj)
 {
     ObjName = obj.ObjName();
     Content = obj.ObjType().ObjSound().Content();
-    MediaNameProblem = glimmora::MediaNameProblem(ObjName).value_or("");
-    WavePath = MediaNameProblem.empty() ? SoundFileOf(ProjectBase(), ObjName).string() : std::string();
+    const MediaFile media = FindMediaFile(Context ? Context->media : Media, ProjectBase(), MediaKind::Sound, ObjName);
+    WavePath = media.file.string();
+    MediaNameProblem = media.problem;
+}
+
+std::string TFlashSoundF::EditedName() const
+{
+    if (ObjectList)
+        if (const std::optional<std::string> selected = ObjectList->SelectedName()) return *selected;
+    return ObjName;
 }
 
 void TFlashSoundF::ShowInEditor(int index)

@@ -2,6 +2,7 @@
 // The sound document adapter: creates, loads, generates, shows and stores one
 // sound object of the document.
 
+#include "document/ProjectMedia.h"
 #include "generation/IObjectListHook.h"
 #include "generation/ISoundEditor.h"
 #include "objects/TFlashSound.h"
@@ -25,8 +26,14 @@ public:
 
     // The project's base path when no generation context is set.
     const std::filesystem::path* BasePath = nullptr;
+    // The session's media when no generation context is set.
+    const ProjectMedia* Media = nullptr;
     ISoundEditor* Editor = nullptr;
     IObjectListHook* ObjectList = nullptr;
+
+    // The name of the object the editor edits now: the object list's
+    // selection (a rename since ShowInEditor shows there), else ObjName.
+    std::string EditedName() const;
 
 private:
     std::filesystem::path ProjectBase() const;

@@ -37,8 +37,18 @@ std::string UpperAscii(std::string text)
 
 }  // namespace
 
+namespace {
+
+std::filesystem::path InstanceUntitledBase()
+{
+    const std::string& untitled = GlobalVars().UntitledBase;
+    return untitled.empty() ? DefaultUntitledBase() : std::filesystem::path(untitled);
+}
+
+}  // namespace
+
 TVuzozUzev::TVuzozUzev(swfService& service, IErrorReporter& errors, IRandomSource& random, BuilderHooks hooks)
-    : errors_(errors), random_(random), hooks_(hooks)
+    : Media(StagingFolderOf(InstanceUntitledBase())), errors_(errors), random_(random), hooks_(hooks)
 {
     TextAdapter = std::make_unique<TFlashTextF>();
     PicAdapter = std::make_unique<TFlashPicF>();
@@ -46,8 +56,7 @@ TVuzozUzev::TVuzozUzev(swfService& service, IErrorReporter& errors, IRandomSourc
 
     holders_ = SwfHolders::Create(service);
 
-    const std::string& untitled = GlobalVars().UntitledBase;
-    BasePath = untitled.empty() ? DefaultUntitledBase() : std::filesystem::path(untitled);
+    BasePath = InstanceUntitledBase();
     WorkingProject = ProjectFileOf(BasePath);
     WorkingMovie = MovieFileOf(BasePath);
 
@@ -57,9 +66,11 @@ TVuzozUzev::TVuzozUzev(swfService& service, IErrorReporter& errors, IRandomSourc
     PicAdapter->Editor = hooks_.picEditor;
     PicAdapter->ObjectList = hooks_.objectList;
     PicAdapter->BasePath = &BasePath;
+    PicAdapter->Media = &Media;
     SoundAdapter->Editor = hooks_.soundEditor;
     SoundAdapter->ObjectList = hooks_.objectList;
     SoundAdapter->BasePath = &BasePath;
+    SoundAdapter->Media = &Media;
 }
 
 void TVuzozUzev::SetDocument(IXMLMovie* document)
@@ -158,7 +169,7 @@ void TVuzozUzev::Build(const std::filesystem::path& target, std::optional<Frames
 void TVuzozUzev::ProcessSwf()
 {
     const IXMLMovie movie = BoundMovie(Document);
-    GenerationContext context{&holders_, &errors_, &random_, BasePath};
+    GenerationContext context{&holders_, &errors_, &random_, BasePath, &Media};
 
     // A fresh set per build; the editors' adapters are not involved.
     TFlashTextF text;
@@ -180,7 +191,11 @@ void TVuzozUzev::ProcessSwf()
                            : kind == "Sound" ? static_cast<TFlashObj*>(&sound)
                                              : nullptr;
         if (!adapter) continue;
-        const std::string key = GenerationKey(kind, obj, movie, BasePath);
+        std::string key = GenerationKey(kind, obj, movie, BasePath);
+        // The file a picture or sound is read from follows the session's
+        // record (a rename, an import waiting for Save), not only the object.
+        if (const auto media = MediaKindOf(kind))
+            key += '\n' + FindMediaFile(&Media, BasePath, *media, obj.ObjName()).file.string();
         std::string reported;
         if (swf.ReusePart(key, &reported)) {
             ReportedProblems::Repeat(reported, &errors_);

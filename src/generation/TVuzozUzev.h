@@ -57,6 +57,8 @@ public:
     std::filesystem::path BasePath;
     std::filesystem::path WorkingProject;
     std::filesystem::path WorkingMovie;
+    // Pictures and sounds imported, renamed and deleted since the last save.
+    ProjectMedia Media;
 
     SwfHolders& Holders() { return holders_; }
 

@@ -3,6 +3,7 @@
 // the two panels the tool windows dock into, and every command. It owns the
 // movie builder while a project is loaded.
 
+#include "document/ProjectMedia.h"
 #include "generation/IMainWindowHooks.h"
 #include "objects/RandomSource.h"
 #include "objects/TGlobalVars.h"
@@ -180,7 +181,8 @@ private:
     void DestroyBuilder();
     void LoadProject();
     void ShowSwf(const QString& file);
-    void CopyObjectFiles(const std::filesystem::path& fromFolder, const std::filesystem::path& toFolder);
+    // Every picture and sound object, in document order.
+    std::vector<std::pair<MediaKind, std::string>> MediaObjects() const;
     void RememberSaved();
     std::string DocumentText() const;  // the open document as compared for Modified
     static std::string DocumentText(TXMLDocument& document);

@@ -252,7 +252,8 @@ std::string TMainForm::DocumentText(TXMLDocument& document) {
 std::string TMainForm::DocumentText() const { return objList_ ? DocumentText(objList_->XMLDoc()) : std::string(); }
 
 bool TMainForm::Modified() const {
-    return builder_ && objList_ && objList_->XMLDoc().Active() && DocumentText() != savedSnapshot_;
+    return builder_ && objList_ && objList_->XMLDoc().Active() &&
+           (DocumentText() != savedSnapshot_ || builder_->Media.Pending());
 }
 
 void TMainForm::RememberSaved() {
@@ -331,18 +332,14 @@ bool TMainForm::FileClose() {
     return true;
 }
 
-void TMainForm::CopyObjectFiles(const std::filesystem::path& fromFolder, const std::filesystem::path& toFolder) {
+std::vector<std::pair<MediaKind, std::string>> TMainForm::MediaObjects() const {
+    std::vector<std::pair<MediaKind, std::string>> media;
     const IXMLObjList objects = objList_->Movie().Obj();
     for (int i = 0; i < objects.Count(); ++i) {
         const IXMLObj obj = objects.Items(i);
-        // A name that leads out of the folder has no media file to carry.
-        if (MediaNameProblem(obj.ObjName())) continue;
-        for (const std::filesystem::path& from : MediaFilesOf(fromFolder / "x", obj.ObjName(), obj.ObjTypeName())) {
-            std::error_code error;
-            if (!std::filesystem::exists(from, error)) continue;
-            ReplaceFile(from, toFolder / from.filename());
-        }
+        if (const auto kind = MediaKindOf(obj.ObjTypeName())) media.emplace_back(*kind, obj.ObjName());
     }
+    return media;
 }
 
 bool TMainForm::FileSave() {
@@ -364,11 +361,11 @@ bool TMainForm::SaveProjectAs(std::filesystem::path fromBase, bool askName) {
     }
     WaitCursor busy;
     try {
-        const std::filesystem::path oldFolder = FolderOfBase(fromBase);
-        const std::filesystem::path newFolder = FolderOfBase(builder_->BasePath);
-        if (std::filesystem::weakly_canonical(oldFolder) != std::filesystem::weakly_canonical(newFolder))
-            CopyObjectFiles(oldFolder, newFolder);
-        SaveProject(objList_->XMLDoc(), builder_->WorkingProject, builder_->BasePath);
+        // The pictures and sounds imported, renamed or deleted since the last
+        // save (or all of them, into another folder) go with the project.
+        builder_->Media.Save(fromBase, builder_->BasePath, MediaObjects(), [&] {
+            SaveProject(objList_->XMLDoc(), builder_->WorkingProject, builder_->BasePath);
+        });
         builder_->BuildMovie();
         // The movie is copied beside and renamed over: never a truncated one.
         ReplaceFile(builder_->WorkingMovie, MovieFileOf(builder_->BasePath));

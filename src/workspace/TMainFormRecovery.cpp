@@ -4,6 +4,7 @@
 
 #include "document/FileBytes.h"
 #include "document/ProjectFiles.h"
+#include "document/ProjectMedia.h"
 #include "document/XmlDocument.h"
 #include "generation/TVuzozUzev.h"
 #include "widgets/MessageBoxes.h"
@@ -32,22 +33,38 @@ void CopyUntitledMedia(const std::filesystem::path& from, const std::filesystem:
     }
 }
 
+// The staging folder of the editor whose working folder is `folder`.
+std::filesystem::path StagedMediaOf(const std::filesystem::path& folder)
+{
+    return StagingFolderOf(folder / DefaultUntitledBase().filename());
+}
+
+// What another editor's session left staged goes with its unsaved work.
+void RemoveStagedMedia(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    std::filesystem::remove_all(StagedMediaOf(folder), error);
+}
+
 }  // namespace
 
 void TMainForm::KeepUnsavedWork()
 {
     if (!builder_ || !objList_ || !objList_->XMLDoc().Active()) return;
-    const std::string now = DocumentText();
-    if (now == savedSnapshot_) {
+    const std::string document = DocumentText();
+    const std::string media = builder_->Media.RecordText();
+    if (document == savedSnapshot_ && !builder_->Media.Pending()) {
         if (unsaved_->Kept()) unsaved_->Forget();
         lastKept_.clear();
         return;
     }
+    const std::string now = document + '\0' + media;
     if (now == lastKept_) return;
     const std::filesystem::path project =
         builder_->BasePath == UntitledBase() ? std::filesystem::path() : ProjectFileOf(builder_->BasePath);
     try {
-        unsaved_->Keep(project, [this](const std::filesystem::path& file) { objList_->XMLDoc().SaveToFile(file); });
+        unsaved_->Keep(project, media,
+                       [this](const std::filesystem::path& file) { objList_->XMLDoc().SaveToFile(file); });
         lastKept_ = now;
     } catch (const std::exception&) {
         // a full disk must not interrupt the editing; the next change tries again
@@ -68,6 +85,7 @@ void TMainForm::OfferRecovery()
             return;  // the others wait for the next start
         }
         UnsavedWork::Forget(found.folder);
+        if (found.folder != FolderOfBase(UntitledBase())) RemoveStagedMedia(found.folder);
     }
 }
 
@@ -84,6 +102,11 @@ void TMainForm::Recover(const UnsavedWork::Found& found)
     builder_->SourceFile = source;
     if (!found.project.empty()) builder_->BasePath = std::filesystem::path(found.project).replace_extension();
     LoadProject();
+    // Pictures and sounds imported, renamed or deleted before the editor
+    // ended: as they were, still waiting for a save.
+    builder_->Media.TakeOver(found.media, StagedMediaOf(found.folder));
+    if (found.folder != ownFolder) RemoveStagedMedia(found.folder);
+    builder_->BuildMovie();
     std::error_code error;
     std::filesystem::remove(source, error);
     UnsavedWork::Forget(found.folder);

@@ -1,6 +1,7 @@
 #include "workspace/TObjListForm.h"
 
 #include "document/ProjectFiles.h"
+#include "document/ProjectMedia.h"
 #include "generation/TVuzozUzev.h"
 #include "widgets/ErrorBox.h"
 
@@ -161,7 +162,13 @@ void TObjListForm::DeleteObj() {
     try {
         const int index = FindSelected();
         if (index < 0) return;
-        const std::string kind = movie_.Obj().Items(index).ObjTypeName();
+        const IXMLObj obj = movie_.Obj().Items(index);
+        const std::string kind = obj.ObjTypeName();
+        const std::string name = obj.ObjName();
+        // Its picture or sound goes with it (its file stays until Save, and
+        // stays after it too: nothing is deleted from the project folder).
+        if (const auto media = MediaKindOf(kind); media && builder_ && CountNamed(name) == 1)
+            builder_->Media.Set(*media, name, std::nullopt);
         movie_.Obj().Delete(index);
         if (hooks_.closeEditor) hooks_.closeEditor(kind);
         RefreshObjList();
@@ -225,34 +232,40 @@ void TObjListForm::DoubleClickSelected() {
     else if (kind == "Pic") hooks_.gotoFrame(builder_->PicAdapter->StartTime);
 }
 
+int TObjListForm::CountNamed(const std::string& name) const {
+    int count = 0;
+    const IXMLObjList objects = movie_.Obj();
+    for (int i = 0; i < objects.Count(); ++i)
+        if (objects.Items(i).ObjName() == name) ++count;
+    return count;
+}
+
 bool TObjListForm::RenameObj(const std::string& oldName, const std::string& newName) {
     if (oldName == newName) return true;
     const int index = FindByName(oldName);
     if (index < 0) return false;
-    if (newName.empty()) {
-        ShowErrorBox(this, std::runtime_error("An object needs a name."));
-        return false;
-    }
-    if (FindByName(newName) >= 0) {
-        ShowErrorBox(this, std::runtime_error("Another object is already named \"" + newName + "\"."));
-        return false;
-    }
     try {
+        if (newName.empty()) throw std::runtime_error("An object needs a name.");
+        if (FindByName(newName) >= 0) throw std::runtime_error("Another object is already named \"" + newName + "\".");
+        // Names are file names: no "a/b", "..", no control characters.
+        if (auto problem = MediaNameProblem(newName)) throw std::runtime_error(*problem);
         const IXMLObj obj = movie_.Obj().Items(index);
-        const std::string kind = obj.ObjTypeName();
-        if (builder_) PictureFileOf(builder_->BasePath, newName);  // names are file names: no "a/b", ".."
-        if (builder_) {
-            // The picture or wave beside the project is found by the object's name.
-            const auto to = MediaFilesOf(builder_->BasePath, newName, kind);  // refuses "a/b", ".."
-            const auto from = MediaFilesOf(builder_->BasePath, oldName, kind);
-            for (size_t i = 0; i < from.size(); ++i) {
-                std::error_code error;
-                if (!std::filesystem::exists(from[i], error)) continue;
-                std::filesystem::rename(from[i], to[i], error);
-                if (error) throw std::runtime_error("Cannot rename " + from[i].string() + ": " + error.message());
-            }
+        // The picture or sound goes with the name; the files themselves
+        // change at Save. Another object of the old name keeps its own.
+        if (const auto kind = MediaKindOf(obj.ObjTypeName()); kind && builder_) {
+            ProjectMedia& media = builder_->Media;
+            media.Set(*kind, newName, media.Of(*kind, oldName));
+            if (CountNamed(oldName) == 1) media.Set(*kind, oldName, std::nullopt);
         }
         obj.SetObjName(newName);
+        // The entry shows the new name (an in-place edit has done so already).
+        const auto entries = tree_->findItems(QString::fromStdString(oldName), Qt::MatchExactly);
+        if (!entries.isEmpty()) {
+            filling_ = true;
+            entries.front()->setText(0, QString::fromStdString(newName));
+            filling_ = false;
+            if (entries.front() == tree_->currentItem()) editedFrom_ = newName;
+        }
         return true;
     } catch (const std::exception& error) {
         ShowErrorBox(this, error);

@@ -48,8 +48,9 @@ public:
     void DoubleClickSelected();
     // Moves the selected entry before `target` and gives it the new Layer.
     void DropOnto(QTreeWidgetItem* target);
-    // Renames the object of `oldName`; refused (false, old name kept) when the
-    // new name is empty, taken by another object or not a plain file name.
+    // Renames the object of `oldName`; refused (false, old name kept, the
+    // reason shown) when the new name cannot name a file (MediaNameProblem)
+    // or another object's. Its picture or sound follows the name at Save.
     bool RenameObj(const std::string& oldName, const std::string& newName);
 
     // IObjectListHook
@@ -63,6 +64,7 @@ protected:
 private:
     int FindSelected() const;  // document position of the selected entry's object, or -1
     int FindByName(const std::string& name) const;
+    int CountNamed(const std::string& name) const;
     static QTreeWidgetItem* NewEntry(const std::string& name);
     void SetSelectedLayerToRow();
     void ItemEdited(QTreeWidgetItem* item);

@@ -1,6 +1,7 @@
 #include "workspace/TPicSelectForm.h"
 
 #include "document/ProjectFiles.h"
+#include "document/ProjectMedia.h"
 #include "effects/picture/import/PictureImport.h"
 #include "generation/IPicEditor.h"
 #include "generation/TVuzozUzev.h"
@@ -8,7 +9,9 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <filesystem>
 #include <stdexcept>
+#include <system_error>
 
 namespace glimmora {
 
@@ -55,15 +58,23 @@ bool TPicSelectForm::ImportPicture(TVuzozUzev& builder, IPicEditor& editor, IErr
     if (PictureFileName.isEmpty()) return false;
     TFlashPicF& adapter = *builder.PicAdapter;
     if (adapter.ObjName.empty()) throw std::runtime_error("No picture object is open in the editor");
+    // The object's name now: it may have been renamed since it was shown.
+    const std::string name = adapter.EditedName();
+    if (auto problem = MediaNameProblem(name)) throw std::runtime_error(*problem + ". Rename the object first.");
 
+    // The picture waits in the session's staging folder until the project is
+    // saved; the project folder is not touched.
     const std::string source = PictureFileName.toStdString();
-    const StoredPictureFiles targets{PictureFileOf(builder.BasePath, adapter.ObjName),
-                                     TransparentPictureFileOf(builder.BasePath, adapter.ObjName)};
+    const std::filesystem::path staged = builder.Media.NewStagedName();
+    const StoredPictureFiles targets{std::filesystem::path(staged).concat(".jpg"),
+                                     std::filesystem::path(staged).concat(".png")};
     const std::optional<StoredPicture> stored = glimmora::ImportPicture(source, targets, reporter);
     if (!stored) {
         editor.ClearImage();
         return false;
     }
+    builder.Media.Set(MediaKind::Picture, name, MediaSource{stored->file, {}});
+    adapter.ObjName = name;
     editor.LoadImage(stored->file.string());
     adapter.Content = source;
     adapter.JpegPath = stored->file.string();

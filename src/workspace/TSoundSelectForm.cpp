@@ -1,6 +1,7 @@
 #include "workspace/TSoundSelectForm.h"
 
 #include "document/ProjectFiles.h"
+#include "document/ProjectMedia.h"
 #include "generation/ISoundEditor.h"
 #include "generation/TVuzozUzev.h"
 #include "objects/ErrorReporter.h"
@@ -48,9 +49,13 @@ SoundConversionResult TSoundSelectForm::ConvertSound(TVuzozUzev& builder, ISound
 
     TFlashSoundF& adapter = *builder.SoundAdapter;
     if (adapter.ObjName.empty()) throw std::runtime_error("No sound object is open in the editor");
-    // Named before the conversion: an object name that leads out of the
-    // project folder is refused without converting anything.
-    const std::filesystem::path objectWave = SoundFileOf(builder.BasePath, adapter.ObjName);
+    // The object's name now: it may have been renamed since it was shown. A
+    // name that cannot name a file is refused before anything is converted.
+    const std::string name = adapter.EditedName();
+    if (auto problem = MediaNameProblem(name)) throw std::runtime_error(*problem + ". Rename the object first.");
+    // The sound waits in the session's staging folder until the project is
+    // saved; the project folder is not touched.
+    const std::filesystem::path objectWave = std::filesystem::path(builder.Media.NewStagedName()).concat(".wav");
 
     SoundConversionResult result = ConvertChosenSound(
         SourceName.toStdString(), objectWave,
@@ -61,6 +66,8 @@ SoundConversionResult TSoundSelectForm::ConvertSound(TVuzozUzev& builder, ISound
         return result;
     }
 
+    builder.Media.Set(MediaKind::Sound, name, MediaSource{objectWave, {}});
+    adapter.ObjName = name;
     adapter.WavePath = objectWave.string();
     adapter.Content = result.content;
     editor.SetContent(result.content);

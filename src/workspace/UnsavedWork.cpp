@@ -15,15 +15,18 @@ namespace {
 
 constexpr const char* kDocument = "Unsaved.gmr";
 constexpr const char* kProject = "Unsaved.txt";
+constexpr const char* kMedia = "Unsaved.media";
 constexpr const char* kWorkingFolders = "Glimmora-Untitled";
 
 }  // namespace
 
-void UnsavedWork::Keep(const std::filesystem::path& project,
+void UnsavedWork::Keep(const std::filesystem::path& project, const std::string& media,
                        const std::function<void(const std::filesystem::path&)>& writeDocument)
 {
-    // The project's name first: a document is never found without it.
+    // The project's name and the media first: a document is never found
+    // without them.
     WriteFileReplacing(folder_ / kProject, project.string());
+    WriteFileReplacing(folder_ / kMedia, media);
     writeDocument(folder_ / kDocument);
     kept_ = true;
 }
@@ -39,6 +42,7 @@ void UnsavedWork::Forget(const std::filesystem::path& folder)
     std::error_code error;
     std::filesystem::remove(folder / kDocument, error);
     std::filesystem::remove(folder / kProject, error);
+    std::filesystem::remove(folder / kMedia, error);
 }
 
 std::optional<UnsavedWork::Found> UnsavedWork::Read(const std::filesystem::path& folder)
@@ -50,6 +54,7 @@ std::optional<UnsavedWork::Found> UnsavedWork::Read(const std::filesystem::path&
     found.folder = folder;
     found.document = *document;
     found.project = std::filesystem::path(*project);
+    found.media = ReadFileBytes(folder / kMedia).value_or("");
     found.kept = QFileInfo(QString::fromStdString((folder / kDocument).string())).lastModified();
     return found;
 }

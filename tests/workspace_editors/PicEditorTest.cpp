@@ -51,7 +51,13 @@ protected:
         EXPECT_TRUE(image.save(QString::fromStdString(file.string()), format));
         return file;
     }
-    std::filesystem::path Stored() const { return dir / "Pic_1.jpg"; }
+    // The picture the movie takes for Pic_1 now; in the project folder only
+    // once the project is saved.
+    std::filesystem::path Stored() const
+    {
+        return builder->Media.Find(builder->BasePath, MediaKind::Picture, "Pic_1").file;
+    }
+    std::filesystem::path Saved() const { return dir / "Pic_1.jpg"; }
     std::string PicField(const char* name) const { return Field(0, (std::string("ObjType/ObjPic/") + name).c_str()); }
 };
 
@@ -73,6 +79,7 @@ TEST_P(PictureImport, StoresTheConvertedPictureAndRebuilds)
     ASSERT_TRUE(pic->ImportFile(QString::fromStdString(source.string())));
 
     ASSERT_TRUE(std::filesystem::exists(Stored()));
+    EXPECT_FALSE(std::filesystem::exists(Saved()));  // the project folder changes at Save
     QImage stored(QString::fromStdString(Stored().string()));
     EXPECT_EQ(stored.width(), c.width);
     EXPECT_EQ(stored.height(), c.height);
@@ -129,9 +136,11 @@ TEST_F(PicEditorTest, PictureWithTransparencyIsStoredAsPngAndTheMovieTakesIt)
 
     ASSERT_TRUE(pic->ImportFile(QString::fromStdString(source.string())));
 
-    const auto png = dir / "Pic_1.png";
+    const auto png = Stored();
+    EXPECT_EQ(png.extension(), ".png");
     EXPECT_TRUE(std::filesystem::exists(png));
-    EXPECT_FALSE(std::filesystem::exists(Stored())) << "the earlier JPEG would hide the new picture";
+    // The project folder changes at Save (where the PNG takes the JPEG's place).
+    EXPECT_EQ(ReadAll(Saved()), "earlier opaque picture");
     EXPECT_TRUE(pic->HasImage());
     EXPECT_EQ(PicField("Width"), "60");
     EXPECT_EQ(PicField("Content"), source.string());

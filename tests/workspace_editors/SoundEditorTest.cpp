@@ -132,7 +132,13 @@ protected:
     bool Choose(const std::filesystem::path& file) { return sound->ChooseSound(QString::fromStdString(file.string())); }
     QLineEdit& ContentEdit() { return *sound->findChild<QLineEdit*>("Content"); }
     std::string Recorded(int index = 0) const { return Field(index, "ObjType/ObjSound/Content"); }
-    std::filesystem::path ObjectWave() const { return dir / "Sound_1.wav"; }
+    // The wave the movie takes for Sound_1 now; in the project folder only
+    // once the project is saved.
+    std::filesystem::path ObjectWave() const
+    {
+        return builder->Media.Find(builder->BasePath, MediaKind::Sound, "Sound_1").file;
+    }
+    std::filesystem::path SavedWave() const { return dir / "Sound_1.wav"; }
     std::vector<std::string> MessageTexts() const { return messages.messages; }
 
     std::filesystem::path temp = dir / "temp";
@@ -168,6 +174,7 @@ TEST_P(SoundChoice, BecomesTheObjectsMono22kWaveAndIsRecorded)
     EXPECT_EQ(ContentEdit().text().toStdString(), source.string());
     EXPECT_EQ(Recorded(), source.string());
     EXPECT_EQ(builder->SoundAdapter->WavePath, ObjectWave().string());
+    EXPECT_FALSE(std::filesystem::exists(SavedWave()));  // the project folder changes at Save
     EXPECT_EQ(GlobalVars().LastOpenDir, FolderWithSeparator(music));
 
     EXPECT_TRUE(watch.seenVisible);

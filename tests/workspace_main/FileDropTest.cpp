@@ -55,6 +55,12 @@ protected:
         return drop.isAccepted();
     }
     IXMLObj Obj(int index) const { return window->ObjListForm()->Movie().Obj().Items(index); }
+    // Where the movie takes the picture or sound of object `index` from now.
+    std::filesystem::path MediaOf(int index, MediaKind kind) const
+    {
+        const TVuzozUzev& builder = *window->Builder();
+        return builder.Media.Find(builder.BasePath, kind, Obj(index).ObjName()).file;
+    }
     int Count() const { return window->ObjListForm()->Movie().Obj().Count(); }
 };
 
@@ -73,9 +79,12 @@ TEST_F(FileDropTest, PicturesDroppedOnThePreviewAreCentredWhereTheyFell)
     EXPECT_EQ(Field(1, "Width"), "40");
     EXPECT_EQ(Field(2, "PositionX"), std::to_string(100 + 16 - 5));
     EXPECT_EQ(Field(2, "PositionY"), std::to_string(80 + 16 - 15));
+    EXPECT_TRUE(std::filesystem::exists(MediaOf(1, MediaKind::Picture)));
+    EXPECT_TRUE(std::filesystem::exists(MediaOf(2, MediaKind::Picture)));
+    EXPECT_TRUE(window->Modified());
+    ASSERT_TRUE(window->FileSave());  // the project folder takes them at Save
     EXPECT_TRUE(std::filesystem::exists(dir / "p" / (Obj(1).ObjName() + ".jpg")));
     EXPECT_TRUE(std::filesystem::exists(dir / "p" / (Obj(2).ObjName() + ".jpg")));
-    EXPECT_TRUE(window->Modified());
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -101,7 +110,7 @@ TEST_F(FileDropTest, SoundsBecomeSoundObjectsAndFailuresAndOtherFilesLeaveNothin
 
     ASSERT_EQ(Count(), 2) << "the sound that could not be converted is not left as an empty object";
     EXPECT_EQ(Obj(1).ObjTypeName(), "Sound");
-    EXPECT_TRUE(std::filesystem::exists(dir / "p" / (Obj(1).ObjName() + ".wav")));
+    EXPECT_TRUE(std::filesystem::exists(MediaOf(1, MediaKind::Sound)));
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_TRUE((boxes[0].text + boxes[0].details).contains("broken.wav")) << boxes[0].text.toStdString();
     EXPECT_NE(boxes[1].text.indexOf("notes.txt"), -1) << boxes[1].text.toStdString();

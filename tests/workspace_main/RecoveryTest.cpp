@@ -101,7 +101,7 @@ std::filesystem::path LeaveUntitledWork(const std::filesystem::path& temp, const
 {
     const std::filesystem::path folder = temp / "Glimmora-Untitled-4242";
     std::filesystem::create_directories(folder);
-    UnsavedWork(folder).Keep({}, [&](const std::filesystem::path& file) { WriteFile(file, xml); });
+    UnsavedWork(folder).Keep({}, {}, [&](const std::filesystem::path& file) { WriteFile(file, xml); });
     return folder;
 }
 

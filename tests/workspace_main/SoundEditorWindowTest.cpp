@@ -134,10 +134,11 @@ TEST_F(SoundEditorWindowTest, TheProgressWindowOutlivesTheProjectAndIsReused)
     ASSERT_TRUE(window->SoundForm()->ChooseSound(QString::fromStdString(wave.string())));
     QPointer<TSoundSelectForm> progress = window->SoundForm()->SelectForm();
     ASSERT_NE(progress, nullptr);
-    EXPECT_TRUE(std::filesystem::exists(dir / "p" / "Tune.wav"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "p" / "Tune.wav"));  // written at Save
 
     answers = {QMessageBox::No};
     ASSERT_TRUE(window->FileClose());
+    EXPECT_FALSE(std::filesystem::exists(dir / "p" / "Tune.wav"));
     EXPECT_EQ(window->SoundForm(), nullptr);
     ASSERT_NE(progress, nullptr);  // kept by the main window
 
@@ -145,6 +146,24 @@ TEST_F(SoundEditorWindowTest, TheProgressWindowOutlivesTheProjectAndIsReused)
     SelectEntry("Tune");
     ASSERT_TRUE(window->SoundForm()->ChooseSound(QString::fromStdString(wave.string())));
     EXPECT_EQ(window->SoundForm()->SelectForm(), progress.data());
+}
+
+TEST_F(SoundEditorWindowTest, ASoundChosenAfterARenameIsSavedUnderTheNewName)
+{
+    const auto wave = dir / "music" / "tune.wav";
+    std::filesystem::create_directories(wave.parent_path());
+    WriteStereoSine(wave);
+    OpenMixed();
+    SelectEntry("Tune");  // the editor shows Tune ...
+    ASSERT_TRUE(window->ObjListForm()->RenameObj("Tune", "Song"));  // ... then it is renamed
+    ASSERT_TRUE(window->SoundForm()->ChooseSound(QString::fromStdString(wave.string())));
+    EXPECT_EQ(SoundContent(2), wave.string());
+
+    boxes.clear();
+    window->Action("FileSave")->trigger();
+    for (const auto& box : boxes) ADD_FAILURE() << box.text.toStdString();  // the build finds it
+    EXPECT_TRUE(std::filesystem::exists(dir / "p" / "Song.wav"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "p" / "Tune.wav"));
 }
 
 TEST_F(SoundEditorWindowTest, AChosenSoundPlaysInTheExportedMovie)

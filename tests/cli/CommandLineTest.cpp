@@ -1,5 +1,6 @@
 // How glimmora-cli splits a command line: options by any of their names,
-// "--name=value", "--", and negative numbers as arguments.
+// "--name=value", "--", and negative numbers and words with blanks as
+// arguments.
 
 #include "app/cli/CommandLine.h"
 
@@ -34,6 +35,9 @@ TEST(CliCommandLine, SplitsWordsByTheOptions)
         {"negative number as a value", {"--at", "-5,-6", "-0.5"}, {"-0.5"}, "", false, "-5,-6"},
         {"double dash ends options", {"P", "--", "--new", "-o"}, {"P", "--new", "-o"}, "", false, ""},
         {"a lone dash is an argument", {"-"}, {"-"}, "", false, ""},
+        {"a word with a blank is an argument", {"P", "Pic_1", "EffectName", "-- None --"},
+         {"P", "Pic_1", "EffectName", "-- None --"}, "", false, ""},
+        {"a blank after the name is the value's", {"--output=my movie.swf", "-- x"}, {"-- x"}, "my movie.swf", false, ""},
     };
     for (const Case& c : cases) {
         const ParsedArgs parsed = ParseArgs(c.args, kOptions);

@@ -53,6 +53,12 @@ bool IsNegativeNumber(const std::string& word)
     return digit;
 }
 
+bool IsOptionWord(const std::string& word)
+{
+    if (word.size() < 2 || word[0] != '-' || IsNegativeNumber(word)) return false;
+    return word.substr(0, word.find('=')).find_first_of(" \t") == std::string::npos;
+}
+
 ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& options)
 {
     ParsedArgs parsed;
@@ -67,7 +73,7 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
     bool onlyPositional = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        if (onlyPositional || word.size() < 2 || word[0] != '-' || IsNegativeNumber(word)) {
+        if (onlyPositional || !IsOptionWord(word)) {
             parsed.positional.push_back(word);
             continue;
         }

@@ -46,13 +46,18 @@ private:
 };
 
 // Splits `args` by `options`. "--name=value" gives a value too; "--" ends the
-// options, and a word like "-12" is a number, not an option. A repeated
+// options, and a word like "-12" or "-- None --" is a value, not an option
+// (IsOptionWord). A repeated
 // option keeps its last value. Throws UsageError for an unknown option or a
 // missing value.
 ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& options);
 
 // Whether `word` reads as a negative number ("-5", "-0.5").
 bool IsNegativeNumber(const std::string& word);
+// Whether `word` is read as an option (or as "--"): it starts with a dash, is
+// no negative number, and its name (up to a "=") has no blank, as no option's
+// name has one. So "-20" and the effect name "-- None --" are values.
+bool IsOptionWord(const std::string& word);
 
 // A whole number of at most nine digits, or nothing.
 std::optional<int> ParseNumber(const std::string& text);

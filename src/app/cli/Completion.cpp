@@ -42,7 +42,7 @@ Context Read(const CommandSpec& command, const std::vector<std::string>& before)
             if (word != "=") context.valueOf = nullptr;  // "--template = VALUE" as the shell splits it
             continue;
         }
-        if (context.onlyPositional || word.size() < 2 || word[0] != '-' || IsNegativeNumber(word)) {
+        if (context.onlyPositional || !IsOptionWord(word)) {
             context.positional.push_back(word);
         } else if (word == "--") {
             context.onlyPositional = true;
@@ -207,7 +207,7 @@ Completion Complete(const std::vector<std::string>& words)
     if (context.valueOf) return Offered(ForKind(context.valueOf->completes, context), raw == "=" ? "" : raw);
 
     const std::string typed = TypedWord(raw);
-    if (!context.onlyPositional && !typed.empty() && typed[0] == '-' && !IsNegativeNumber(typed)) {
+    if (!context.onlyPositional && (typed == "-" || IsOptionWord(typed))) {
         std::vector<std::string> names;
         for (const auto* options : {&command->options, &CommonOptions()})
             for (const OptionSpec& option : *options) names.insert(names.end(), option.names.begin(), option.names.end());

@@ -132,7 +132,8 @@ CommandSpec SetCommand()
         "Frames count from 0. Colours are $BBGGRR (as the project file writes them), #RRGGBB or decimal. "
         "Only this one property changes: an effect's length stays ExSpeed (its frames minus 1) until that is "
         "set too. A start frame after the end frame is refused, so set the far end first when moving an "
-        "object. A negative number is a value, not an option.";
+        "object. A negative number is a value, not an option, and so is a word with a blank (the effect "
+        "-- None --).";
     spec.options = {{{"--movie"}, "", "Changes a property of the movie instead of an object's."}};
     spec.arguments = {WordKind::Project, WordKind::Object, WordKind::Property, WordKind::PropertyValue};
     spec.group = CommandGroup::Projects;

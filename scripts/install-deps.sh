@@ -21,7 +21,8 @@ packaging=(dpkg-dev lintian file appstream desktop-file-utils shared-mime-info l
 if [[ "${1:-}" == "--packaging" ]]; then
   packages+=("${packaging[@]}")
 fi
-# The tests, benchmarks and fuzz targets, and the programs they compare with;
+# The tests, benchmarks and fuzz targets, and the programs they compare with
+# (openbox on Xvfb for what only a window manager shows);
 # librsvg2-bin renders the icon's PNG sizes (scripts/make-icons.sh).
 if [[ "${1:-}" != "--programs" && "${1:-}" != "--packaging" ]]; then
   packages+=(
@@ -29,7 +30,7 @@ if [[ "${1:-}" != "--programs" && "${1:-}" != "--packaging" ]]; then
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     chromium ffmpeg
-    xvfb xauth sox lame imagemagick
+    xvfb xauth openbox x11-utils sox lame imagemagick
   )
 fi
 

@@ -47,6 +47,7 @@ TEST(CliImportPicture, RefusesUnknownObjectsOtherKindsAndOversizedPictures)
     WriteFile(project, original);
     WriteSolidBmp(dir / "small.bmp", 8, 8, 0, 0, 255);
     WriteSolidBmp(dir / "wide.bmp", 801, 2, 0, 0, 255);
+    std::filesystem::create_directories(dir / "folder.jpg");
 
     struct Case {
         std::vector<std::string> args;
@@ -56,7 +57,8 @@ TEST(CliImportPicture, RefusesUnknownObjectsOtherKindsAndOversizedPictures)
         {{"import-picture", project.string(), "Nobody", (dir / "small.bmp").string()}, "no object named 'Nobody'"},
         {{"import-picture", project.string(), "Text_1", (dir / "small.bmp").string()}, "not a picture object"},
         {{"import-picture", project.string(), "Pic_1", (dir / "wide.bmp").string()}, "The picture width>800 or height>600!"},
-        {{"import-picture", project.string(), "Pic_1", (dir / "missing.bmp").string()}, "missing.bmp"},
+        {{"import-picture", project.string(), "Pic_1", (dir / "missing.bmp").string()}, "missing.bmp\": no such file"},
+        {{"import-picture", project.string(), "Pic_1", (dir / "folder.jpg").string()}, "folder.jpg\": it is a folder"},
     };
     for (const auto& c : cases) {
         const ProcessResult run = RunCli(c.args);

@@ -85,6 +85,8 @@ TEST_F(CliImportSound, RefusedSoundsLeaveTheProjectAndTheObjectsWaveAlone)
     WriteFile(dir / "Sound_1.wav", "the earlier sound");
     WriteAdpcmWave(dir / "packed.wav");
     WriteFile(dir / "notes.wav", "not a wave at all");
+    WriteFile(dir / "fake.mp3", "ID3 and then nothing that decodes");
+    std::filesystem::create_directories(dir / "folder.wav");
     WriteSineWave(dir / "ok.wav", {.rate = 22050, .channels = 1, .bits = 16, .seconds = 0.1});
     const std::string before = ReadFile(project);
     struct Case {
@@ -96,7 +98,9 @@ TEST_F(CliImportSound, RefusedSoundsLeaveTheProjectAndTheObjectsWaveAlone)
     const Case cases[] = {
         {{p, "Sound_1", (dir / "packed.wav").string()}, 1, "Sound_1: Something error! (packed.wav is not a PCM wave file)"},
         {{p, "Sound_1", (dir / "notes.wav").string()}, 1, "notes.wav"},
-        {{p, "Sound_1", (dir / "gone.wav").string()}, 1, "gone.wav"},
+        {{p, "Sound_1", (dir / "gone.wav").string()}, 1, "gone.wav\": no such file"},
+        {{p, "Sound_1", (dir / "folder.wav").string()}, 1, "folder.wav\": it is a folder"},
+        {{p, "Sound_1", (dir / "fake.mp3").string()}, 1, "fake.mp3\": it is not a sound that can be decoded"},
         {{p, "Sound_2", (dir / "ok.wav").string()}, 1, "song.gmr has no object named 'Sound_2' (use --new to create it)"},
         {{p, "Text_1", (dir / "ok.wav").string()}, 1, "'Text_1' in song.gmr is not a sound object"},
         {{p, "a/b", (dir / "ok.wav").string(), "--new"}, 2, "'a/b' cannot name an object"},

@@ -21,7 +21,10 @@ std::string Quoted(const std::filesystem::path& file) { return "\"" + file.strin
 std::vector<std::uint8_t> ReadPictureFile(const std::filesystem::path& file)
 {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec))
+    const std::filesystem::file_status status = std::filesystem::status(file, ec);
+    if (std::filesystem::is_directory(status))
+        throw PictureError("Cannot open the picture " + Quoted(file) + ": it is a folder, not a picture");
+    if (!std::filesystem::is_regular_file(status))
         throw PictureError("Cannot open the picture " + Quoted(file) + ": no such file");
     const std::uintmax_t size = std::filesystem::file_size(file, ec);
     if (ec) throw PictureError("Cannot open the picture " + Quoted(file) + ": " + ec.message());

@@ -3,6 +3,7 @@
 #include "effects/sound/conversion/SoundError.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace glimmora {
@@ -20,9 +21,11 @@ FileByteSource::FileByteSource(const std::filesystem::path& file)
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec))
         throw SoundError("Cannot open the sound file \"" + file.string() + "\": it is a folder");
+    if (!std::filesystem::exists(file, ec))
+        throw SoundError("Cannot open the sound file \"" + file.string() + "\": no such file");
     stream_.open(file, std::ios::binary);
     if (!stream_)
-        throw SoundError("Cannot open the sound file \"" + file.string() + "\"");
+        throw SoundError("Cannot open the sound file \"" + file.string() + "\": " + std::strerror(errno));
     stream_.seekg(0, std::ios::end);
     const std::streamoff end = stream_.tellg();
     if (end < 0)

@@ -5,6 +5,7 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <cstdio>
 #include <cstring>
 
@@ -76,8 +77,15 @@ SoundReader SoundReader::OpenFile(const std::filesystem::path& file)
 {
     auto handle = std::make_unique<Handle>();
     handle->file = sf_open(file.c_str(), SFM_READ, &handle->info);
-    if (!handle->file)
-        throw SoundError("Cannot read the sound file \"" + file.string() + "\": " + sf_strerror(nullptr));
+    if (!handle->file) {
+        // The library's own words blame a missing file for any it cannot decode.
+        std::error_code ec;
+        const std::filesystem::file_status status = std::filesystem::status(file, ec);
+        const std::string reason = std::filesystem::is_directory(status)      ? "it is a folder"
+                                   : !std::filesystem::is_regular_file(status) ? "no such file"
+                                                                               : "it is not a sound that can be decoded";
+        throw SoundError("Cannot read the sound file \"" + file.string() + "\": " + reason);
+    }
     return SoundReader(std::move(handle), file.string());
 }
 

@@ -1,6 +1,7 @@
 // The editor's side of an edit, as a user meets it: a key typed into the text
 // editor's Content of the busy reference movie, until the preview has painted
-// the rebuilt movie (the editor's 1 ms pause before the build included).
+// the rebuilt movie (the editor's 1 ms pause before the build included); and
+// the undo and redo of such a step, until the preview has painted again.
 
 #ifdef GLIMMORA_HAS_WORKSPACE
 
@@ -24,6 +25,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
 namespace glimmora::bench {
 namespace {
@@ -50,10 +52,18 @@ public:
     int paints = 0;
 };
 
-void BM_KeystrokeToPreviewFrame(benchmark::State& state)
+// The editor on the busy reference movie in a fresh folder, with the text
+// editor open on its first text and the focus in its Content; empty (and the
+// benchmark skipped) when no text opens it.
+struct BusyEditor {
+    std::unique_ptr<TMainForm> window;
+    QLineEdit* content = nullptr;
+};
+
+BusyEditor OpenBusyEditor(benchmark::State& state, const char* folderName)
 {
     EnsureApplication();
-    const auto folder = std::filesystem::temp_directory_path() / "glimmora-bench-editor";
+    const auto folder = std::filesystem::temp_directory_path() / folderName;
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder / "temp");
     qputenv("TEMP", QByteArray::fromStdString((folder / "temp").string()));
@@ -69,7 +79,9 @@ void BM_KeystrokeToPreviewFrame(benchmark::State& state)
                                     : WriteTextMovie(folder, "texts-" + std::to_string(texts),
                                                      TextMovieSpec{.texts = texts, .effects = {}});
 
-    TMainForm window(QString::fromStdString(project.string()));
+    BusyEditor editor;
+    editor.window = std::make_unique<TMainForm>(QString::fromStdString(project.string()));
+    TMainForm& window = *editor.window;
     window.show();
     QApplication::processEvents();
     QTreeWidget& tree = window.ObjListForm()->ObjTree();
@@ -78,13 +90,29 @@ void BM_KeystrokeToPreviewFrame(benchmark::State& state)
         tree.setCurrentItem(tree.topLevelItem(row));
         QApplication::processEvents();
     }
-    auto* content = window.TextForm()->findChild<QLineEdit*>("Content");
-    if (!content || !window.TextForm()->isVisible()) {
+    editor.content = window.TextForm()->findChild<QLineEdit*>("Content");
+    if (!editor.content || !window.TextForm()->isVisible()) {
         state.SkipWithError("no text object opened the text editor");
-        return;
+        editor.window.reset();
+        return editor;
     }
-    content->setFocus();
-    content->end(false);
+    editor.content->setFocus();
+    editor.content->end(false);
+    return editor;
+}
+
+void WaitForPaintedLoad(TMainForm& window, const PaintCounter& counter, int loads, int paints)
+{
+    while (window.PreviewLoads() == loads || counter.paints == paints)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void BM_KeystrokeToPreviewFrame(benchmark::State& state)
+{
+    BusyEditor editor = OpenBusyEditor(state, "glimmora-bench-editor");
+    if (!editor.window) return;
+    TMainForm& window = *editor.window;
+    QLineEdit* content = editor.content;
 
     PaintCounter counter;
     window.Flash().installEventFilter(&counter);
@@ -99,8 +127,7 @@ void BM_KeystrokeToPreviewFrame(benchmark::State& state)
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, erase ? QString() : QStringLiteral("a"));
         QApplication::sendEvent(content, &press);
         QApplication::sendEvent(content, &release);
-        while (window.PreviewLoads() == loads || counter.paints == paints)
-            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        WaitForPaintedLoad(window, counter, loads, paints);
     }
     window.Flash().removeEventFilter(&counter);
     state.counters["preview_loads"] = double(window.PreviewLoads());
@@ -108,6 +135,35 @@ void BM_KeystrokeToPreviewFrame(benchmark::State& state)
 }
 // Real time: the editor waits for its timer and the paint between the key and the frame.
 BENCHMARK(BM_KeystrokeToPreviewFrame)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Edit > Undo, then Redo, of one typed letter on the busy movie, until the
+// preview has painted the result (one iteration: one undo or one redo).
+void BM_UndoRedoToPreviewFrame(benchmark::State& state)
+{
+    BusyEditor editor = OpenBusyEditor(state, "glimmora-bench-undo");
+    if (!editor.window) return;
+    TMainForm& window = *editor.window;
+    PaintCounter counter;
+    window.Flash().installEventFilter(&counter);
+    {
+        const int loads = window.PreviewLoads();
+        const int paints = counter.paints;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QApplication::sendEvent(editor.content, &press);
+        WaitForPaintedLoad(window, counter, loads, paints);
+    }
+    int steps = 0;
+    for (auto _ : state) {
+        const int loads = window.PreviewLoads();
+        const int paints = counter.paints;
+        if (++steps % 2 == 1) window.EditUndo();
+        else window.EditRedo();
+        WaitForPaintedLoad(window, counter, loads, paints);
+    }
+    window.Flash().removeEventFilter(&counter);
+    MessageBoxes::SetSink({});
+}
+BENCHMARK(BM_UndoRedoToPreviewFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace glimmora::bench

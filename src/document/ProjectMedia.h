@@ -71,6 +71,12 @@ public:
     // go with the session.
     std::filesystem::path NewStagedName();
 
+    // The record as it stands, and put back as it stood (undo and redo):
+    // staged files stay for the session, so an earlier record finds them.
+    using Record = std::map<std::pair<MediaKind, std::string>, MediaEntry>;
+    const Record& Entries() const { return entries_; }
+    void RestoreEntries(Record entries) { entries_ = std::move(entries); }
+
     // Whether Save would write any media file.
     bool Pending() const;
 
@@ -103,7 +109,7 @@ private:
     void RemoveStagedFiles();
 
     std::filesystem::path stagingFolder_;
-    std::map<std::pair<MediaKind, std::string>, MediaEntry> entries_;
+    Record entries_;
     std::set<std::filesystem::path> staged_;  // every name this session gave out
     unsigned nextStaged_ = 1;
 };

@@ -255,6 +255,21 @@ std::string TXMLDocument::Serialize()
     return SerializeAs(pugi::encoding_utf8, false);
 }
 
+std::string TXMLDocument::Snapshot() const
+{
+    std::string out;
+    StringWriter writer(out);
+    dom_.save(writer, "", kSaveFlags, pugi::encoding_utf8);
+    return out;
+}
+
+void TXMLDocument::RestoreSnapshot(std::string_view snapshot)
+{
+    if (!dom_.load_buffer(snapshot.data(), snapshot.size(), kParseFlags, pugi::encoding_utf8))
+        throw DocumentError("The movie document cannot be restored: its saved state does not read");
+    active_ = true;
+}
+
 void TXMLDocument::SaveToFile()
 {
     SaveToFile(fileName_);

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace glimmora {
 
@@ -33,6 +34,13 @@ public:
     void SaveToFile(const std::filesystem::path& file);
 
     pugi::xml_document& Dom() { return dom_; }
+
+    // The whole tree as UTF-8 text, exactly as RestoreSnapshot takes it back
+    // (undo steps, and the comparison with the state last saved).
+    std::string Snapshot() const;
+    // Replaces the tree by a snapshot's; the file's encoding stays as loaded.
+    // Throws DocumentError when the text is no snapshot.
+    void RestoreSnapshot(std::string_view snapshot);
 
 private:
     std::string Serialize();

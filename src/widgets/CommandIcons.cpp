@@ -90,6 +90,8 @@ QIcon CommandIcon(const QString& command, const QStyle& style)
         {"FileNew", QStyle::SP_FileIcon},
         {"FileOpen", QStyle::SP_DialogOpenButton},
         {"FileSave", QStyle::SP_DialogSaveButton},
+        {"EditUndo", QStyle::SP_ArrowBack},
+        {"EditRedo", QStyle::SP_ArrowForward},
         {"ControlPlay", QStyle::SP_MediaPlay},
         {"ControlPause", QStyle::SP_MediaPause},
         {"ControlStop", QStyle::SP_MediaSkipForward},

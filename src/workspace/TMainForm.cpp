@@ -15,6 +15,7 @@
 #include "workspace/TSoundForm.h"
 #include "workspace/TTextForm.h"
 #include "workspace/TTimelineForm.h"
+#include "workspace/UndoHistory.h"
 #include "workspace/WorkingBase.h"
 
 #include "document/ProjectFiles.h"
@@ -83,6 +84,7 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
 
     service_ = MakeEncoderService();
     CreateActions();
+    CreateUndo();
     CreateMenus();
     CreateLayout();
     previewAdapter_ = std::make_unique<PreviewAdapter>(*flash_);
@@ -92,7 +94,10 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
     connect(flash_, &TShockwaveFlash::playingChanged, pause, [pause](bool playing) { pause->setChecked(!playing); });
 
     timerTitle_ = new QTimer(this);
-    connect(timerTitle_, &QTimer::timeout, this, [this] { UpdateTitle(); });
+    connect(timerTitle_, &QTimer::timeout, this, [this] {
+        RecordStep();  // changes that build nothing (a rename, a new order) become steps too
+        UpdateTitle();
+    });
     timerTitle_->start(100);
     timerPlay_ = new QTimer(this);
     connect(timerPlay_, &QTimer::timeout, this, [this] { UpdatePlayPos(); });
@@ -137,6 +142,7 @@ TMainForm::~TMainForm() {
     // Closing hides the timeline too; nothing here is to follow that any more.
     timeline_->disconnect(this);
     DestroyBuilder();
+    history_->Stack().disconnect(this);  // the stack announces its own end
     ReleaseLanguage();
 }
 
@@ -306,7 +312,10 @@ void TMainForm::DestroyBuilder() {
     delete objList_.data();
     if (timeline_) timeline_->SetObjectList(nullptr);
     builder_.reset();
-    savedSnapshot_.clear();
+    if (history_) {
+        history_->Reset({}, {});
+        UpdateUndoActions();
+    }
     // What this editor kept goes with its project; what a dead one left
     // stays until it has been offered.
     if (unsaved_ && unsaved_->Kept()) unsaved_->Forget();
@@ -357,6 +366,7 @@ void TMainForm::LoadPreview(const std::string& file, std::vector<uint8_t> writte
         // the preview shows what it can; sizing errors are not the user's concern
     }
     autoSizing_ = false;
+    RecordStep();  // every edit ends in a build: the change is one step
 }
 
 void TMainForm::KeepOnScreen() {

@@ -50,6 +50,7 @@ class TTextForm;
 class TTimelineForm;
 class TVuzozUzev;
 class TXMLDocument;
+class UndoHistory;
 class WorkingBase;
 namespace exporting {
 struct ExportSettings;
@@ -111,8 +112,14 @@ public:
     void PlayPreview(bool loop) override;
     void SetLoopChecked(bool checked) override;
 
-    // The project changed since it was loaded or last saved.
+    // The project changed since it was loaded or last saved: the undo
+    // stack is off its clean state, or holds a change not recorded yet.
     bool Modified() const;
+    // Edit menu: undo or redo the step named in its caption ("Undo Move
+    // Text_1"); the previous media files come back with it.
+    void EditUndo();
+    void EditRedo();
+    UndoHistory& History() const;
     // Writes the document into the working folder when it changed since it
     // was saved and since it was last kept, or forgets what was kept once it
     // is saved (every second; tests call it). The next start offers it back
@@ -184,6 +191,13 @@ private:
     // Every picture and sound object, in document order.
     std::vector<std::pair<MediaKind, std::string>> MediaObjects() const;
     void RememberSaved();
+    void CreateUndo();
+    void RecordStep();  // the document's change since the last step, as a step
+    void RestoreDocument(const std::string& snapshot, const std::optional<ProjectMedia::Record>& media,
+                         const std::string& focus);
+    void UpdateUndoActions();
+    // Whether a text field keeps an undo or redo key for its own typing.
+    bool FieldTakesUndoKey(QObject* watched, QEvent* event) const;
     std::string DocumentText() const;  // the open document as compared for Modified
     static std::string DocumentText(TXMLDocument& document);
     // Asks, newest first, whether to recover the work that editors which
@@ -237,6 +251,7 @@ private:
 
     std::unique_ptr<WorkingBase> workingBase_;
     std::unique_ptr<UnsavedWork> unsaved_;
+    std::unique_ptr<UndoHistory> history_;
     std::vector<UnsavedWork::Found> abandoned_;  // read at start, before anything is written
     std::string lastKept_;
     QTimer* timerKeep_ = nullptr;
@@ -265,7 +280,6 @@ private:
     GuideRunner guideRunner_;
     QSize autoSize_;
     QToolBar* toolBar_ = nullptr;
-    std::string savedSnapshot_;
     bool autoSizing_ = false;
     int previewLoads_ = 0;
     bool moving_ = false;

@@ -21,6 +21,7 @@
 #include "workspace/TSoundForm.h"
 #include "workspace/TTextForm.h"
 #include "workspace/TTimelineForm.h"
+#include "workspace/UndoHistory.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -54,6 +55,8 @@ const CommandRow kCommands[] = {
     {"FileSwfToExe", "Convert S&WF to EXE...", "", false},
     {"FileExeToSwf", "Convert EXE to SW&F...", "", false},
     {"FileExit", "E&xit", "Ctrl+Q", false},
+    {"EditUndo", "&Undo", "Ctrl+Z", false},
+    {"EditRedo", "&Redo", "Ctrl+Y", false},
     {"InsertText", "Insert &Text", "", true},
     {"InsertPicture", "Insert &Picture", "", true},
     {"InsertSound", "Insert &Sound", "", true},
@@ -61,7 +64,7 @@ const CommandRow kCommands[] = {
     {"ControlPause", "P&ause", "", true},
     {"ControlStop", "&Go To End", "", false},
     {"ControlForward", "&Forward", "Ctrl+B", false},
-    {"ControlBackward", "&Backward", "Ctrl+Z", false},
+    {"ControlBackward", "&Backward", "Ctrl+Shift+B", false},
     {"ControlLoop", "&Loop", "Ctrl+L", true},
     {"ModifyBg", "&Movie Property", "", false},
     {"HelpContents", "&Contents...", "F1", false},
@@ -145,6 +148,7 @@ void TMainForm::CreateActions() {
     on("LanguageChinese", &TMainForm::LanguageChinese);
     on("LanguageOut", &TMainForm::LanguageOut);
     CreateToolActions();
+    Action("EditRedo")->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
     // Commands that come later exist but stay disabled.
     for (const char* name : {"HelpVisitTessaly"})
         Action(name)->setEnabled(false);
@@ -194,6 +198,7 @@ void TMainForm::CreateMenus() {
     recent_ = new RecentProjects(*recent, *this, [this](const QString& project) { Guarded([&] { OpenFile(project); }); });
     add(file, {"FileClose", "|", "FileSave", "FileSaveAs", "FileExportAsSwf", "FileExportMovie", "|",
                "FileSetAsScreenSaver", "FileSwfToExe", "FileExeToSwf", "|", "FileExit"});
+    add(menu("EditMenu", "&Edit"), {"EditUndo", "EditRedo"});
     add(menu("InsertMenu", "&Insert"), {"InsertText", "InsertPicture", "InsertSound"});
     add(menu("ControlMenu", "&Control"), {"ControlPlay", "ControlPause", "ControlStop", "|", "ControlForward",
                                          "ControlBackward", "|", "ControlLoop", "|", "WindowTimeline"});
@@ -206,7 +211,7 @@ void TMainForm::CreateMenus() {
     toolBar_->setObjectName("ToolBar");
     toolBar_->setMovable(false);
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);  // the hints name the buttons
-    for (const char* name : {"FileNew", "FileOpen", "FileSave", "|", "InsertText", "InsertPicture",
+    for (const char* name : {"FileNew", "FileOpen", "FileSave", "|", "EditUndo", "EditRedo", "|", "InsertText", "InsertPicture",
                              "InsertSound", "|", "ControlPlay", "ControlPause", "ControlStop", "|",
                              "ControlBackward", "ControlForward", "|", "ControlLoop"}) {
         if (QString(name) == "|") {
@@ -243,21 +248,18 @@ QString TMainForm::ChooseFile(const QString& caption, const QString& filter, boo
 }
 
 
-std::string TMainForm::DocumentText(TXMLDocument& document) {
-    std::ostringstream out;
-    document.Dom().save(out);
-    return out.str();
-}
+std::string TMainForm::DocumentText(TXMLDocument& document) { return document.Snapshot(); }
 
 std::string TMainForm::DocumentText() const { return objList_ ? DocumentText(objList_->XMLDoc()) : std::string(); }
 
 bool TMainForm::Modified() const {
-    return builder_ && objList_ && objList_->XMLDoc().Active() &&
-           (DocumentText() != savedSnapshot_ || builder_->Media.Pending());
+    if (!builder_ || !objList_ || !objList_->XMLDoc().Active()) return false;
+    return !history_->Stack().isClean() || DocumentText() != history_->Current() || builder_->Media.Pending();
 }
 
 void TMainForm::RememberSaved() {
-    savedSnapshot_ = DocumentText();
+    RecordStep();
+    history_->MarkSaved(builder_->Media.Entries());
     KeepUnsavedWork();  // saved: nothing to keep any more
 }
 
@@ -279,7 +281,8 @@ void TMainForm::LoadProject() {
     builder_->LoadMovieProperties();
     objList_->show();
     bgForm_->show();
-    RememberSaved();
+    history_->Reset(DocumentText(), builder_->Media.Entries());
+    KeepUnsavedWork();
     builder_->BuildMovie();
     PlayPreview(GlobalVars().LoopPlayback);  // a freshly opened movie plays, as a shown SWF does
 }

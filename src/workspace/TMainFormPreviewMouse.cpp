@@ -15,6 +15,8 @@
 namespace glimmora {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // Not taken by the field: the Edit menu's shortcut runs instead.
+    if (event->type() == QEvent::ShortcutOverride && !FieldTakesUndoKey(watched, event)) return true;
     if (watched == flash_ &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
         auto* mouse = static_cast<QMouseEvent*>(event);

@@ -10,6 +10,7 @@
 #include "widgets/MessageBoxes.h"
 #include "widgets/WaitCursor.h"
 #include "workspace/TObjListForm.h"
+#include "workspace/UndoHistory.h"
 #include "workspace/WorkingBase.h"
 
 #include <QLocale>
@@ -51,19 +52,17 @@ void RemoveStagedMedia(const std::filesystem::path& folder)
 void TMainForm::KeepUnsavedWork()
 {
     if (!builder_ || !objList_ || !objList_->XMLDoc().Active()) return;
-    const std::string document = DocumentText();
-    const std::string media = builder_->Media.RecordText();
-    if (document == savedSnapshot_ && !builder_->Media.Pending()) {
+    if (!Modified()) {
         if (unsaved_->Kept()) unsaved_->Forget();
         lastKept_.clear();
         return;
     }
-    const std::string now = document + '\0' + media;
+    const std::string now = DocumentText() + '\0' + builder_->Media.RecordText();
     if (now == lastKept_) return;
     const std::filesystem::path project =
         builder_->BasePath == UntitledBase() ? std::filesystem::path() : ProjectFileOf(builder_->BasePath);
     try {
-        unsaved_->Keep(project, media,
+        unsaved_->Keep(project, builder_->Media.RecordText(),
                        [this](const std::filesystem::path& file) { objList_->XMLDoc().SaveToFile(file); });
         lastKept_ = now;
     } catch (const std::exception&) {
@@ -111,20 +110,20 @@ void TMainForm::Recover(const UnsavedWork::Found& found)
     std::filesystem::remove(source, error);
     UnsavedWork::Forget(found.folder);
 
-    // Unsaved until saved: against the project file as it is on disk, or
-    // against nothing for a project never saved.
-    savedSnapshot_.clear();
+    // Unsaved until saved, unless the project file on disk holds the same.
+    bool asSaved = false;
     if (!found.project.empty() && std::filesystem::exists(found.project, error)) {
         TXMLDocument saved;
         saved.SetFileName(found.project);
         try {
             GetMovie(saved);
-            savedSnapshot_ = DocumentText(saved);
+            asSaved = DocumentText(saved) == DocumentText();
         } catch (const std::exception&) {
             // a project file that no longer loads differs from the recovered work
         }
         GlobalVars().LastProjectDir = FolderOfBase(builder_->BasePath).string();
     }
+    if (!asSaved) History().Stack().resetClean();
     KeepUnsavedWork();  // kept again at once, in this editor's folder
 }
 

@@ -311,6 +311,13 @@ void TObjListForm::SelectLastNode() {
     tree_->scrollToItem(item);  // a new object is never out of sight
 }
 
+void TObjListForm::SelectByName(const std::string& name) {
+    const auto found = tree_->findItems(QString::fromStdString(name), Qt::MatchExactly);
+    if (found.isEmpty()) return;
+    tree_->setCurrentItem(found.front());
+    tree_->scrollToItem(found.front());
+}
+
 std::optional<std::string> TObjListForm::SelectedName() const {
     if (QTreeWidgetItem* item = tree_->currentItem()) return item->text(0).toStdString();
     return std::nullopt;

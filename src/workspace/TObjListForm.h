@@ -52,6 +52,8 @@ public:
     // reason shown) when the new name cannot name a file (MediaNameProblem)
     // or another object's. Its picture or sound follows the name at Save.
     bool RenameObj(const std::string& oldName, const std::string& newName);
+    // Selects the entry of that object (its editor shows it); none: no change.
+    void SelectByName(const std::string& name);
 
     // IObjectListHook
     void AppendNode(const std::string& name) override;

@@ -46,7 +46,8 @@ TEST_F(MainWindowTest, ToolbarButtonsShowPicturesAndHints) {
         EXPECT_FALSE(action->toolTip().isEmpty()) << action->objectName().toStdString();
         named << action->objectName();
     }
-    EXPECT_EQ(named, QStringList({"FileNew", "FileOpen", "FileSave", "InsertText", "InsertPicture", "InsertSound",
+    EXPECT_EQ(named, QStringList({"FileNew", "FileOpen", "FileSave", "EditUndo", "EditRedo", "InsertText",
+                                  "InsertPicture", "InsertSound",
                                   "ControlPlay", "ControlPause", "ControlStop", "ControlBackward", "ControlForward",
                                   "ControlLoop"}));
     // The three drawn pictures differ from each other.

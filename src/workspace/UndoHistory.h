@@ -1,0 +1,67 @@
+#pragma once
+// The editor's undo and redo: a stack of steps over the movie document. Each
+// step holds the document before and after it (whole snapshots, so every kind
+// of change undoes alike: fields, insert, delete, rename, order, timing,
+// background) and the session's media record before and after it, so that a
+// picture or sound choice, a rename or a delete undone finds the previous
+// media again. Changes are recorded where the editor has made one (after each
+// build, on the title's tick, and before an undo or a save); a burst of the
+// same change to the same object (typing in one field, a spin field stepped)
+// joins one step while its pieces come within a second of each other.
+//
+// A save writes the media into the project folder and starts the record
+// afresh: steps made before it take back the document only.
+
+#include "document/ProjectMedia.h"
+
+#include <QUndoStack>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace glimmora {
+
+class UndoHistory {
+public:
+    using Media = ProjectMedia::Record;
+    // Shows a document state again: `snapshot` the document, `media` the
+    // media record (none: leave the record as it is), `focus` the object the
+    // step was about (empty: none).
+    using Restore = std::function<void(const std::string& snapshot, const std::optional<Media>& media,
+                                       const std::string& focus)>;
+    using Clock = std::function<qint64()>;  // milliseconds
+
+    UndoHistory();
+
+    QUndoStack& Stack() { return stack_; }
+    const QUndoStack& Stack() const { return stack_; }
+    void SetRestore(Restore restore) { restore_ = std::move(restore); }
+    void SetClock(Clock clock) { clock_ = std::move(clock); }
+
+    // A document loaded: no steps, and this state is the saved one.
+    void Reset(const std::string& snapshot, const Media& media);
+    // Saved: the state on top is the clean one, and the media record (now
+    // empty) starts afresh.
+    void MarkSaved(const Media& media);
+    // Records the change from the last state to this one as a step (or as
+    // part of the step on top); false when nothing the user changed differs.
+    bool Record(const std::string& snapshot, const Media& media);
+
+    // Undo and redo run this (the steps call it); `generation` is the save
+    // count the step was made in.
+    void Apply(const std::string& snapshot, const Media& media, int generation, const std::string& focus);
+    bool Restoring() const { return restoring_; }
+    const std::string& Current() const { return current_; }  // the state last recorded
+
+private:
+    QUndoStack stack_;
+    std::string current_;
+    Media currentMedia_;
+    int generation_ = 0;
+    Restore restore_;
+    Clock clock_;
+    bool restoring_ = false;
+};
+
+}  // namespace glimmora

@@ -69,42 +69,6 @@ TEST(Quality, LowQualityDrawsEdgesWithoutAntiAliasingUnlessTheScriptsSayOtherwis
     }
 }
 
-// Two squares meeting along x = 20 in shape space, the left one fill 1, the
-// right one fill 2; their shared edge is recorded once, with a fill on each
-// side (running down, fill 1 on its right as recorded, fill 2 on its left).
-swf::Shape TwoSquares(swf::FillStyle left, swf::FillStyle right)
-{
-    swf::Shape shape;
-    shape.version = 3;
-    shape.fillStyles = {std::move(left), std::move(right)};
-    auto style = [&](std::optional<std::pair<double, double>> move, uint32_t fill0, uint32_t fill1) {
-        swf::ShapeRecord r;
-        if (move) r.moveTo = std::make_pair(Px(move->first), Px(move->second));
-        r.fillStyle0 = fill0;
-        r.fillStyle1 = fill1;
-        shape.records.push_back(r);
-    };
-    auto line = [&](double x, double y) {
-        swf::ShapeRecord r;
-        r.kind = swf::ShapeRecord::Kind::Line;
-        r.toX = Px(x);
-        r.toY = Px(y);
-        shape.records.push_back(r);
-    };
-    style(std::make_pair(0.0, 0.0), 0, 1);
-    line(20, 0);
-    style(std::nullopt, 2, 1);
-    line(20, 20);
-    style(std::nullopt, 0, 1);
-    line(0, 20);
-    line(0, 0);
-    style(std::make_pair(20.0, 0.0), 0, 2);
-    line(40, 0);
-    line(40, 20);
-    line(20, 20);
-    return shape;
-}
-
 TEST(Seams, TouchingFillsShowNoBackgroundBetweenThem)
 {
     // Red and blue squares meeting on a pixel's middle (x = 30.5 on the

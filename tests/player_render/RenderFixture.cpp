@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace glimmora::test {
 
@@ -81,6 +82,39 @@ swf::Shape RectShape(double left, double top, double width, double height, swf::
     AddContour(shape.records,
                {{left, top}, {left + width, top}, {left + width, top + height}, {left, top + height}},
                0, 1);
+    return shape;
+}
+
+swf::Shape TwoSquares(swf::FillStyle left, swf::FillStyle right)
+{
+    swf::Shape shape;
+    shape.version = 3;
+    shape.fillStyles = {std::move(left), std::move(right)};
+    auto style = [&](std::optional<std::pair<double, double>> move, uint32_t fill0, uint32_t fill1) {
+        swf::ShapeRecord r;
+        if (move) r.moveTo = std::make_pair(Px(move->first), Px(move->second));
+        r.fillStyle0 = fill0;
+        r.fillStyle1 = fill1;
+        shape.records.push_back(r);
+    };
+    auto line = [&](double x, double y) {
+        swf::ShapeRecord r;
+        r.kind = swf::ShapeRecord::Kind::Line;
+        r.toX = Px(x);
+        r.toY = Px(y);
+        shape.records.push_back(r);
+    };
+    style(std::make_pair(0.0, 0.0), 0, 1);
+    line(20, 0);
+    style(std::nullopt, 2, 1);
+    line(20, 20);
+    style(std::nullopt, 0, 1);
+    line(0, 20);
+    line(0, 0);
+    style(std::make_pair(20.0, 0.0), 0, 2);
+    line(40, 0);
+    line(40, 20);
+    line(20, 20);
     return shape;
 }
 

@@ -37,6 +37,12 @@ void AddContour(std::vector<swf::ShapeRecord>& records, const std::vector<std::p
                 uint32_t fill0, uint32_t fill1, uint32_t line = 0);
 // Clockwise on screen, so the inside is fill style 1.
 swf::Shape RectShape(double left, double top, double width, double height, swf::FillStyle fill);
+// Two 20 px squares meeting along x = 20 px, the left one fill 1, the right
+// one fill 2. Their shared edge is recorded once, running down with a fill
+// on each side (fill 1 on its right as recorded, fill 2 on its left); each
+// square's other edges are separate runs, so a square is only whole when
+// its runs are joined.
+swf::Shape TwoSquares(swf::FillStyle left, swf::FillStyle right);
 
 struct MovieFixture {
     explicit MovieFixture(int widthPx = 100, int heightPx = 100, swf::Rgba background = kWhite,

@@ -98,41 +98,11 @@ TEST(FillSides, InnerContourWithFillOnItsLeftIsAHole)
     EXPECT_PIXEL(image, 80, 40, Q(kWhite));
 }
 
-// Two squares sharing the edge x = 20: the left one red (fill 1), the right
-// one blue (fill 2). The shared edge runs down with red on its right (fill1)
-// and blue on its left (fill0); each square's other edges are recorded in
-// separate runs, so a square is only whole when its runs are joined.
+// Two squares sharing the edge x = 20: the left one red, the right one blue
+// (see TwoSquares: whole only when the runs of each square are joined).
 TEST(FillSides, TwoFillsShareOneEdge)
 {
-    swf::Shape shape;
-    shape.version = 3;
-    shape.fillStyles = {Solid(kRed), Solid(kBlue)};
-    auto style = [&](std::optional<std::pair<double, double>> move, uint32_t f0, uint32_t f1) {
-        swf::ShapeRecord r;
-        if (move) r.moveTo = std::make_pair(Px(move->first), Px(move->second));
-        r.fillStyle0 = f0;
-        r.fillStyle1 = f1;
-        shape.records.push_back(r);
-    };
-    auto line = [&](double x, double y) {
-        swf::ShapeRecord r;
-        r.kind = Kind::Line;
-        r.toX = Px(x);
-        r.toY = Px(y);
-        shape.records.push_back(r);
-    };
-    style(std::make_pair(0.0, 0.0), 0, 1);
-    line(20, 0);
-    style(std::nullopt, 2, 1);
-    line(20, 20);
-    style(std::nullopt, 0, 1);
-    line(0, 20);
-    line(0, 0);
-    style(std::make_pair(20.0, 0.0), 0, 2);
-    line(40, 0);
-    line(40, 20);
-    line(20, 20);
-
+    const swf::Shape shape = TwoSquares(Solid(kRed), Solid(kBlue));
     MovieFixture fixture;
     fixture.Define(1, shape);
     fixture.Place(0, 1, 1, Translate(10, 10));

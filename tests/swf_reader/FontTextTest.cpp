@@ -1,4 +1,5 @@
 #include "swf/reader/DecodedMovie.h"
+#include "support/MovieDecoding.h"
 #include "support/SwfBytes.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ using test::BitWriter;
 using test::ByteVector;
 using test::Bytes;
 
-DecodedMovie Decode(const ByteVector& file) { return DecodeMovie(file.data(), file.size()); }
+using test::Decode;
 
 // A glyph SHAPE: a triangle from (0, -700) filled with style 1.
 ByteVector TriangleGlyph() {

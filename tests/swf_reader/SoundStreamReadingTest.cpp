@@ -4,6 +4,7 @@
 // Damaged fields are decode errors that name their tag, never crashes.
 
 #include "swf/reader/DecodedMovie.h"
+#include "support/MovieDecoding.h"
 #include "support/SwfBytes.h"
 
 #include <gtest/gtest.h>
@@ -16,16 +17,7 @@ namespace {
 using test::ByteVector;
 using test::Bytes;
 
-DecodedMovie Decode(const ByteVector& file) { return DecodeMovie(file.data(), file.size()); }
-
-std::string ErrorOf(const ByteVector& file) {
-    try {
-        Decode(file);
-    } catch (const DecodeError& e) {
-        return e.what();
-    }
-    return {};
-}
+using test::Decode;
 
 ByteVector DefineSound(uint16_t id) {
     return test::Tag(14, Bytes().U16(id).U8(0x3A).U32(2).Add({1, 0, 2, 0}), true);
@@ -81,7 +73,7 @@ TEST(SoundInfoReading, InAndOutPointsAndEnvelopes) {
     for (const Case& c : cases) {
         const ByteVector file = test::Movie({DefineSound(4), StartSound(4, c.flags, c.fields), test::ShowFrame()});
         if (c.damaged) {
-            const std::string error = ErrorOf(file);
+            const std::string error = test::ErrorOfDecoding(file);
             EXPECT_NE(error.find("StartSound"), std::string::npos) << c.name << ": " << error;
             continue;
         }
@@ -169,7 +161,7 @@ TEST(SoundStreamReading, DamagedStreamTagsAreErrorsNamingTheTag) {
         {"block running past the file", blockPastTheFile, "SoundStreamBlock"},
     };
     for (const Case& c : cases) {
-        const std::string error = ErrorOf(test::Movie({c.tag, test::ShowFrame()}));
+        const std::string error = test::ErrorOfDecoding(test::Movie({c.tag, test::ShowFrame()}));
         EXPECT_FALSE(error.empty()) << c.name;
         EXPECT_NE(error.find(c.tagName), std::string::npos) << c.name << ": " << error;
     }
@@ -182,10 +174,10 @@ TEST(SoundStreamReading, EveryTruncationOfAStreamingMovieIsAnError) {
          StreamBlock({0x80, 0x04, 0, 0, 0xFF, 0xFB, 0x90, 0x64}), test::ShowFrame(),
          StreamBlock({0, 0, 0, 0}), test::ShowFrame()},
         2);
-    ASSERT_TRUE(ErrorOf(whole).empty()) << ErrorOf(whole);
+    ASSERT_TRUE(test::ErrorOfDecoding(whole).empty()) << test::ErrorOfDecoding(whole);
     for (size_t cut = 0; cut < whole.size(); ++cut) {
         const ByteVector part(whole.begin(), whole.begin() + long(cut));
-        EXPECT_FALSE(ErrorOf(part).empty()) << "cut at " << cut;
+        EXPECT_FALSE(test::ErrorOfDecoding(part).empty()) << "cut at " << cut;
     }
 }
 

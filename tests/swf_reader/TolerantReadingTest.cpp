@@ -2,6 +2,7 @@
 // reads as they show it, while a file that was cut off stays an error.
 
 #include "swf/reader/DecodedMovie.h"
+#include "support/MovieDecoding.h"
 #include "support/SwfBytes.h"
 
 #include <gtest/gtest.h>
@@ -13,16 +14,7 @@ using test::BitWriter;
 using test::ByteVector;
 using test::Bytes;
 
-DecodedMovie Decode(const ByteVector& file) { return DecodeMovie(file.data(), file.size()); }
-
-std::string ErrorOf(const ByteVector& file) {
-    try {
-        Decode(file);
-    } catch (const DecodeError& e) {
-        return e.what();
-    }
-    return {};
-}
+using test::Decode;
 
 // An uncompressed file of `tags` without an End tag, declaring `extra` more
 // bytes than it has.
@@ -51,7 +43,7 @@ TEST(TolerantReading, AMovieWithoutEndTagReadsItsFramesUnlessItWasCutOff) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.frames < 0) {
-            EXPECT_FALSE(ErrorOf(c.file).empty());
+            EXPECT_FALSE(test::ErrorOfDecoding(c.file).empty());
             continue;
         }
         DecodedMovie movie = Decode(c.file);

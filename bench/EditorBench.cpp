@@ -77,7 +77,7 @@ BusyEditor OpenBusyEditor(benchmark::State& state, const char* folderName)
     const int texts = int(state.range(0));
     const auto project = texts == 0 ? WriteBusyProject(folder)
                                     : WriteTextMovie(folder, "texts-" + std::to_string(texts),
-                                                     TextMovieSpec{.texts = texts, .effects = {}});
+                                                     TextMovieShape{.texts = texts, .effects = {}});
 
     BusyEditor editor;
     editor.window = std::make_unique<TMainForm>(QString::fromStdString(project.string()));

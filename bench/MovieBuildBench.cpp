@@ -195,7 +195,7 @@ std::filesystem::path TextMovie(int texts)
 {
     const std::string name = "texts-" + std::to_string(texts);
     const auto project = BenchFolder(name) / (name + ".gmr");
-    if (!std::filesystem::exists(project)) WriteTextMovie(BenchFolder(name), name, TextMovieSpec{.texts = texts, .effects = {}});
+    if (!std::filesystem::exists(project)) WriteTextMovie(BenchFolder(name), name, TextMovieShape{.texts = texts, .effects = {}});
     return project;
 }
 

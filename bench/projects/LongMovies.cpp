@@ -51,16 +51,16 @@ const std::vector<std::string>& TwelveTextEffects()
     return effects;
 }
 
-std::string TextMovieXml(const TextMovieSpec& spec)
+std::string TextMovieXml(const TextMovieShape& shape)
 {
-    const std::vector<std::string>& effects = spec.effects.empty() ? TwelveTextEffects() : spec.effects;
+    const std::vector<std::string>& effects = shape.effects.empty() ? TwelveTextEffects() : shape.effects;
     std::string xml = MovieStart({});
-    xml.reserve(size_t(spec.texts) * 600 + 200);
-    for (int i = 0; i < spec.texts; ++i) {
+    xml.reserve(size_t(shape.texts) * 600 + 200);
+    for (int i = 0; i < shape.texts; ++i) {
         Sequence random{uint32_t(i)};
         TextFields text;
         text.name = "Text_" + std::to_string(i + 1);
-        text.start = i * spec.spacing;
+        text.start = i * shape.spacing;
         text.end = text.start + 9;
         text.content = Letters(random);
         text.size = 12 + int(random.Next(17));
@@ -92,11 +92,11 @@ std::string PictureMovieXml(int pictures)
 }
 
 std::filesystem::path WriteTextMovie(const std::filesystem::path& folder, const std::string& name,
-                                     const TextMovieSpec& spec)
+                                     const TextMovieShape& shape)
 {
     std::filesystem::create_directories(folder);
     const auto project = folder / (name + ".gmr");
-    WriteText(project, TextMovieXml(spec));
+    WriteText(project, TextMovieXml(shape));
     return project;
 }
 

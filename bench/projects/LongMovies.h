@@ -17,19 +17,19 @@ namespace glimmora::bench {
 // The twelve effects of the text movies: every text effect but the still one.
 const std::vector<std::string>& TwelveTextEffects();
 
-struct TextMovieSpec {
+struct TextMovieShape {
     int texts = 1000;
     int spacing = 3;                   // frames between the starts of two texts
     std::vector<std::string> effects;  // taken in turn; empty: TwelveTextEffects()
 };
 
 // The project's text, without writing it.
-std::string TextMovieXml(const TextMovieSpec& spec);
+std::string TextMovieXml(const TextMovieShape& shape);
 std::string PictureMovieXml(int pictures);
 
 // Writes `name`.gmr into `folder` (created when missing) and returns its path.
 std::filesystem::path WriteTextMovie(const std::filesystem::path& folder, const std::string& name,
-                                     const TextMovieSpec& spec);
+                                     const TextMovieShape& shape);
 // Also writes the pictures' JPEG files beside the project (Pic_1.jpg, ...).
 std::filesystem::path WritePictureMovie(const std::filesystem::path& folder, const std::string& name,
                                         int pictures);

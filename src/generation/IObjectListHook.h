@@ -20,4 +20,14 @@ public:
     virtual std::optional<std::string> SelectedName() const = 0;
 };
 
+// The name of the object an editor edits now: the list's selected entry (a
+// rename since the editor was filled shows there), else the name it was
+// filled with.
+inline std::string EditedName(const IObjectListHook* list, const std::string& shown)
+{
+    if (list)
+        if (std::optional<std::string> selected = list->SelectedName()) return *selected;
+    return shown;
+}
+
 }  // namespace glimmora

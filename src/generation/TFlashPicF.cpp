@@ -71,9 +71,7 @@ void TFlashPicF::LoadFromDocument(const IXMLObj& obj)
 
 std::string TFlashPicF::EditedName() const
 {
-    if (ObjectList)
-        if (const std::optional<std::string> selected = ObjectList->SelectedName()) return *selected;
-    return ObjName;
+    return glimmora::EditedName(ObjectList, ObjName);
 }
 
 void TFlashPicF::ShowInEditor(int index)

@@ -53,9 +53,7 @@ void TFlashSoundF::LoadFromDocument(const IXMLObj& obj)
 
 std::string TFlashSoundF::EditedName() const
 {
-    if (ObjectList)
-        if (const std::optional<std::string> selected = ObjectList->SelectedName()) return *selected;
-    return ObjName;
+    return glimmora::EditedName(ObjectList, ObjName);
 }
 
 void TFlashSoundF::ShowInEditor(int index)

@@ -9,7 +9,7 @@
 namespace glimmora::cli {
 namespace {
 
-const std::vector<OptionSpec> kOptions = {
+const std::vector<OptionSyntax> kOptions = {
     {{"-o", "--output"}, "FILE", "out"},
     {{"--new"}, "", "switch"},
     {{"--at"}, "X,Y", "place"},

@@ -12,7 +12,7 @@
 namespace glimmora::test {
 namespace {
 
-using cli::CommandSpec;
+using cli::CommandSyntax;
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -21,7 +21,7 @@ TEST(CliHelp, ToolHelpListsEveryCommandAndTheExitCodes)
     const ProcessResult run = RunCli({"--help"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.out.rfind("Usage: glimmora-cli COMMAND", 0) == 0) << run.out;
-    for (const CommandSpec& command : cli::Commands()) {
+    for (const CommandSyntax& command : cli::Commands()) {
         if (command.hidden) continue;
         EXPECT_TRUE(Contains(run.out, "\n  " + command.name + " ")) << command.name << " is listed:\n" << run.out;
         EXPECT_TRUE(Contains(run.out, command.summary.substr(0, 20))) << command.name;
@@ -34,12 +34,12 @@ TEST(CliHelp, ToolHelpListsEveryCommandAndTheExitCodes)
 
 TEST(CliHelp, EachCommandExplainsItsUsageAndOptions)
 {
-    for (const CommandSpec& command : cli::Commands()) {
+    for (const CommandSyntax& command : cli::Commands()) {
         if (command.hidden) continue;
         const ProcessResult run = RunCli({command.name, "--help"});
         ASSERT_EQ(run.exitCode, 0) << command.name << ": " << run.err;
         EXPECT_TRUE(run.out.rfind("Usage: glimmora-cli " + command.name + " ", 0) == 0) << run.out;
-        for (const cli::OptionSpec& option : command.options)
+        for (const cli::OptionSyntax& option : command.options)
             for (const std::string& name : option.names)
                 EXPECT_TRUE(Contains(run.out, name)) << command.name << " explains " << name << ":\n" << run.out;
         EXPECT_TRUE(Contains(run.out, "--version")) << command.name;
@@ -51,7 +51,7 @@ TEST(CliHelp, EachCommandExplainsItsUsageAndOptions)
 TEST(CliHelp, LinesFitATerminal)
 {
     std::string all = RunCli({"--help"}).out;
-    for (const CommandSpec& command : cli::Commands())
+    for (const CommandSyntax& command : cli::Commands())
         if (!command.hidden) all += RunCli({command.name, "--help"}).out;
     size_t start = 0;
     while (start < all.size()) {
@@ -66,7 +66,7 @@ TEST(CliHelp, VersionIsTheProjectsForTheToolAndEveryCommand)
 {
     const std::string expected = std::string("glimmora-cli ") + GLIMMORA_VERSION + "\n";
     EXPECT_EQ(RunCli({"--version"}).out, expected);
-    for (const CommandSpec& command : cli::Commands()) {
+    for (const CommandSyntax& command : cli::Commands()) {
         if (command.hidden) continue;
         const ProcessResult run = RunCli({command.name, "--version"});
         EXPECT_EQ(run.exitCode, 0) << command.name;

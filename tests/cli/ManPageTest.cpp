@@ -26,13 +26,13 @@ TEST(CliManPage, CoversEveryCommandOptionAndExitCode)
     std::ostringstream roff;
     cli::WriteManPage(roff);
     const std::string page = roff.str();
-    for (const cli::CommandSpec& command : cli::Commands()) {
+    for (const cli::CommandSyntax& command : cli::Commands()) {
         if (command.hidden) {
             EXPECT_FALSE(Contains(page, command.name)) << command.name;
             continue;
         }
         EXPECT_TRUE(Contains(page, ".SS \"glimmora\\-cli " + cli::RoffText(command.name) + " ")) << command.name;
-        for (const cli::OptionSpec& option : command.options)
+        for (const cli::OptionSyntax& option : command.options)
             for (const std::string& name : option.names)
                 EXPECT_TRUE(Contains(page, "\\fB" + cli::RoffText(name) + "\\fR")) << command.name << " " << name;
     }

@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
         ProjectCase{"BusyMovie", [](const fs::path& folder) { return bench::WriteBusyProject(folder); }},
         ProjectCase{"TextMovie",
                     [](const fs::path& folder) {
-                        return bench::WriteTextMovie(folder, "texts", bench::TextMovieSpec{.texts = 150, .effects = {}});
+                        return bench::WriteTextMovie(folder, "texts", bench::TextMovieShape{.texts = 150, .effects = {}});
                     }},
         ProjectCase{"PictureMovie", [](const fs::path& folder) { return bench::WritePictureMovie(folder, "pictures", 40); }}),
     [](const auto& info) { return std::string(info.param.name); });

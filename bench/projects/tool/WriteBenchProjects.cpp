@@ -48,14 +48,14 @@ void Written(const std::filesystem::path& project) { std::cout << project.string
 
 void WriteTexts(const std::filesystem::path& folder, int count, const std::string& effect)
 {
-    TextMovieSpec spec;
-    spec.texts = count;
+    TextMovieShape shape;
+    shape.texts = count;
     std::string name = "texts-" + std::to_string(count);
     if (!effect.empty()) {
-        spec.effects = {effect};
+        shape.effects = {effect};
         name += "-" + Slug(effect);
     }
-    Written(WriteTextMovie(folder / name, name, spec));
+    Written(WriteTextMovie(folder / name, name, shape));
 }
 
 void WritePictures(const std::filesystem::path& folder, int count)

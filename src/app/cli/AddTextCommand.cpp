@@ -77,14 +77,14 @@ int RunAddText(const ParsedArgs& parsed)
 
 }  // namespace
 
-CommandSpec AddTextCommand()
+CommandSyntax AddTextCommand()
 {
-    CommandSpec spec;
-    spec.name = "add-text";
-    spec.usage = {"PROJECT.gmr TEXT [--effect NAME] [--font F] [--size N] [--colour C] [--at X,Y] "
+    CommandSyntax syntax;
+    syntax.name = "add-text";
+    syntax.usage = {"PROJECT.gmr TEXT [--effect NAME] [--font F] [--size N] [--colour C] [--at X,Y] "
                   "[--frames A-B] [--name NAME]"};
-    spec.summary = "Adds a text object to a project.";
-    spec.description =
+    syntax.summary = "Adds a text object to a project.";
+    syntax.description =
         "Adds a text with the values the editor's Insert Text gives it (font Microsoft Sans Serif, or what "
         "the system has in its place, size 18, blue, at 50,50), changed by the options. The new object is "
         "named Text_1, Text_2, ... unless --name names it; its name is printed.\n"
@@ -93,7 +93,7 @@ CommandSpec AddTextCommand()
         "frames as the effect lasts, unless --frames gives them (counted from 0).\n"
         "\n"
         "  glimmora-cli add-text show.gmr 'Hello!' --effect 'Come In' --at 100,80";
-    spec.options = {
+    syntax.options = {
         {{"--effect"}, "NAME", "The text effect (glimmora-cli effects --text lists them).", WordKind::TextEffect},
         {{"--font"}, "F", "The font's name."},
         {{"--size"}, "N", "The font size: 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48 or 72."},
@@ -102,10 +102,10 @@ CommandSpec AddTextCommand()
         {{"--frames"}, "A-B", "The first and last frame, counted from 0."},
         {{"--name"}, "NAME", "The object's name (default: the next free Text_N)."},
     };
-    spec.arguments = {WordKind::Project, WordKind::Nothing};
-    spec.group = CommandGroup::Projects;
-    spec.run = RunAddText;
-    return spec;
+    syntax.arguments = {WordKind::Project, WordKind::Nothing};
+    syntax.group = CommandGroup::Projects;
+    syntax.run = RunAddText;
+    return syntax;
 }
 
 }  // namespace glimmora::cli

@@ -112,7 +112,7 @@ int RunBatch(const std::vector<BatchJob>& jobs, int parallel, std::ostream& out,
     return withProblems ? kExitWrittenWithProblems : kExitSuccess;
 }
 
-OptionSpec JobsOption()
+OptionSyntax JobsOption()
 {
     return {{"-j", "--jobs"}, "N", "Builds N movies at once (default: one per processor)."};
 }

@@ -4,7 +4,7 @@
 // output of a job is printed as one block when the job ends, so that the
 // lines of jobs never mix.
 
-#include "app/cli/CommandSpec.h"
+#include "app/cli/CommandSyntax.h"
 
 #include <ostream>
 #include <string>
@@ -22,7 +22,7 @@ struct BatchJob {
 int RunBatch(const std::vector<BatchJob>& jobs, int parallel, std::ostream& out, std::ostream& err);
 
 // "-j N, --jobs N".
-OptionSpec JobsOption();
+OptionSyntax JobsOption();
 
 // The option's value, or the number of processors; throws UsageError for a
 // value that is not a number from 1 to 256.

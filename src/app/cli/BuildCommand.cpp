@@ -111,14 +111,14 @@ int RunBuild(const ParsedArgs& parsed)
 
 }  // namespace
 
-CommandSpec BuildCommand()
+CommandSyntax BuildCommand()
 {
-    CommandSpec spec;
-    spec.name = "build";
-    spec.usage = {"PROJECT.gmr... [-o OUT.swf | --output-dir DIR] [-j N]",
+    CommandSyntax syntax;
+    syntax.name = "build";
+    syntax.usage = {"PROJECT.gmr... [-o OUT.swf | --output-dir DIR] [-j N]",
                   "TEMPLATE.gmr --data ROWS.csv [--name-column COLUMN] [--row N|A-B] [--output-dir DIR] [-j N]"};
-    spec.summary = "Generates the movies of projects, or of a template filled from a table.";
-    spec.description =
+    syntax.summary = "Generates the movies of projects, or of a template filled from a table.";
+    syntax.description =
         "Generates each movie with the same builder the editor uses. Pictures and sounds are found beside "
         "the project, named after their objects (Pic_1.jpg, Sound_1.wav). The project file itself is never "
         "changed. Several projects are built at once, one per processor (or -j N), each in a working copy "
@@ -146,7 +146,7 @@ CommandSpec BuildCommand()
         "      --row \"$SLURM_ARRAY_TASK_ID\" --output-dir cards\n"
         "\n"
         "With several movies the exit code is 1 when one failed, else 3 when one had problems.";
-    spec.options = {
+    syntax.options = {
         OutputOption("Where the movie goes (one project or one row; default: beside the project, as PROJECT.swf)."),
         {{"--output-dir"}, "DIR", "The folder the movies go into.", WordKind::Directory},
         JobsOption(),
@@ -154,11 +154,11 @@ CommandSpec BuildCommand()
         {{"--name-column"}, "COLUMN", "The column that names each row's movie (default: the first)."},
         {{"--row"}, "N|A-B", "Builds only row N (or rows A to B), counted from 1 below the column names."},
     };
-    spec.arguments = {WordKind::Project};
-    spec.repeatLast = true;
-    spec.group = CommandGroup::Movies;
-    spec.run = RunBuild;
-    return spec;
+    syntax.arguments = {WordKind::Project};
+    syntax.repeatLast = true;
+    syntax.group = CommandGroup::Movies;
+    syntax.run = RunBuild;
+    return syntax;
 }
 
 }  // namespace glimmora::cli

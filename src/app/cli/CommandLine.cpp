@@ -59,13 +59,13 @@ bool IsOptionWord(const std::string& word)
     return word.substr(0, word.find('=')).find_first_of(" \t") == std::string::npos;
 }
 
-ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& options)
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSyntax>& options)
 {
     ParsedArgs parsed;
-    for (const OptionSpec& option : options)
+    for (const OptionSyntax& option : options)
         for (const std::string& name : option.names) parsed.aliases[name] = option.Name();
-    const auto find = [&](const std::string& name) -> const OptionSpec* {
-        for (const OptionSpec& option : options)
+    const auto find = [&](const std::string& name) -> const OptionSyntax* {
+        for (const OptionSyntax& option : options)
             if (std::find(option.names.begin(), option.names.end(), name) != option.names.end()) return &option;
         return nullptr;
     };
@@ -87,7 +87,7 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<Opt
             name = word.substr(0, equals);
             inlineValue = word.substr(equals + 1);
         }
-        const OptionSpec* option = find(name);
+        const OptionSyntax* option = find(name);
         if (!option) throw UsageError("unknown option " + name);
         if (!option->TakesValue()) {
             if (inlineValue) throw UsageError("option " + name + " takes no value");

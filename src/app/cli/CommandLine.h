@@ -21,7 +21,7 @@ public:
 
 // One option of a command. The first name is the one ParsedArgs files it
 // under; every name finds it.
-struct OptionSpec {
+struct OptionSyntax {
     std::vector<std::string> names;  // "-o", "--output"
     std::string value;               // the value's placeholder ("FILE"); empty for a switch
     std::string help;                // one sentence
@@ -50,7 +50,7 @@ private:
 // (IsOptionWord). A repeated
 // option keeps its last value. Throws UsageError for an unknown option or a
 // missing value.
-ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSpec>& options);
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<OptionSyntax>& options);
 
 // Whether `word` reads as a negative number ("-5", "-0.5").
 bool IsNegativeNumber(const std::string& word);

@@ -2,9 +2,9 @@
 
 namespace glimmora::cli {
 
-const std::vector<CommandSpec>& Commands()
+const std::vector<CommandSyntax>& Commands()
 {
-    static const std::vector<CommandSpec> table = {
+    static const std::vector<CommandSyntax> table = {
         NewCommand(),
         AddTextCommand(),
         SetCommand(),
@@ -25,14 +25,14 @@ const std::vector<CommandSpec>& Commands()
     return table;
 }
 
-const CommandSpec* FindCommand(const std::string& name)
+const CommandSyntax* FindCommand(const std::string& name)
 {
-    for (const CommandSpec& command : Commands())
+    for (const CommandSyntax& command : Commands())
         if (command.name == name) return &command;
     return nullptr;
 }
 
-OptionSpec OutputOption(const std::string& help)
+OptionSyntax OutputOption(const std::string& help)
 {
     return {{"-o", "--output"}, "FILE", help, WordKind::AnyFile};
 }

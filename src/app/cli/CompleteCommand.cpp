@@ -24,16 +24,16 @@ int RunComplete(const ParsedArgs& parsed)
 
 }  // namespace
 
-CommandSpec CompleteCommand()
+CommandSyntax CompleteCommand()
 {
-    CommandSpec spec;
-    spec.name = "__complete";
-    spec.usage = {"WORDS..."};
-    spec.summary = "Shell completion.";
-    spec.group = CommandGroup::Information;
-    spec.hidden = true;
-    spec.run = RunComplete;
-    return spec;
+    CommandSyntax syntax;
+    syntax.name = "__complete";
+    syntax.usage = {"WORDS..."};
+    syntax.summary = "Shell completion.";
+    syntax.group = CommandGroup::Information;
+    syntax.hidden = true;
+    syntax.run = RunComplete;
+    return syntax;
 }
 
 }  // namespace glimmora::cli

@@ -18,21 +18,21 @@ namespace {
 
 // What the command line says so far, read as the command will read it.
 struct Context {
-    const CommandSpec* command = nullptr;
+    const CommandSyntax* command = nullptr;
     std::vector<std::string> positional;
-    const OptionSpec* valueOf = nullptr;  // the option whose value is being completed
+    const OptionSyntax* valueOf = nullptr;  // the option whose value is being completed
     bool onlyPositional = false;          // after "--"
     bool movie = false;                   // set --movie
 };
 
-const OptionSpec* FindOption(const CommandSpec& command, const std::string& name)
+const OptionSyntax* FindOption(const CommandSyntax& command, const std::string& name)
 {
-    for (const OptionSpec& option : command.options)
+    for (const OptionSyntax& option : command.options)
         if (std::find(option.names.begin(), option.names.end(), name) != option.names.end()) return &option;
     return nullptr;
 }
 
-Context Read(const CommandSpec& command, const std::vector<std::string>& before)
+Context Read(const CommandSyntax& command, const std::vector<std::string>& before)
 {
     Context context;
     context.command = &command;
@@ -46,7 +46,7 @@ Context Read(const CommandSpec& command, const std::vector<std::string>& before)
             context.positional.push_back(word);
         } else if (word == "--") {
             context.onlyPositional = true;
-        } else if (const OptionSpec* option = FindOption(command, word.substr(0, word.find('=')))) {
+        } else if (const OptionSyntax* option = FindOption(command, word.substr(0, word.find('=')))) {
             if (option->TakesValue() && word.find('=') == std::string::npos) context.valueOf = option;
             if (option->Name() == "--movie") context.movie = true;
         }
@@ -134,7 +134,7 @@ Completion ForKind(WordKind kind, const Context& context)
     case WordKind::Template: return Words(TemplateNames());
     case WordKind::Command: {
         std::vector<std::string> names;
-        for (const CommandSpec& command : Commands())
+        for (const CommandSyntax& command : Commands())
             if (!command.hidden) names.push_back(command.name);
         return Words(names);
     }
@@ -201,7 +201,7 @@ Completion Complete(const std::vector<std::string>& words)
     const std::vector<std::string> before(words.begin(), words.end() - 1);
     if (before.empty()) return Offered(ForKind(WordKind::Command, {}), raw);
 
-    const CommandSpec* command = FindCommand(before[0]);
+    const CommandSyntax* command = FindCommand(before[0]);
     if (!command || command->hidden) return {};
     const Context context = Read(*command, before);
     if (context.valueOf) return Offered(ForKind(context.valueOf->completes, context), raw == "=" ? "" : raw);
@@ -210,7 +210,7 @@ Completion Complete(const std::vector<std::string>& words)
     if (!context.onlyPositional && (typed == "-" || IsOptionWord(typed))) {
         std::vector<std::string> names;
         for (const auto* options : {&command->options, &CommonOptions()})
-            for (const OptionSpec& option : *options) names.insert(names.end(), option.names.begin(), option.names.end());
+            for (const OptionSyntax& option : *options) names.insert(names.end(), option.names.begin(), option.names.end());
         return Offered(Words(names), raw);
     }
     return Offered(ForKind(ArgumentKind(context), context), raw);

@@ -28,22 +28,22 @@ int RunEffects(const ParsedArgs& parsed)
 
 }  // namespace
 
-CommandSpec EffectsCommand()
+CommandSyntax EffectsCommand()
 {
-    CommandSpec spec;
-    spec.name = "effects";
-    spec.usage = {"[--text | --picture]"};
-    spec.summary = "Lists the names of the text and picture effects.";
-    spec.description =
+    CommandSyntax syntax;
+    syntax.name = "effects";
+    syntax.usage = {"[--text | --picture]"};
+    syntax.summary = "Lists the names of the text and picture effects.";
+    syntax.description =
         "An effect is chosen by its exact name, letter case and blanks included; \"-- None --\" is the still "
         "text or picture. With --text or --picture, the names of that kind alone, one a line, for scripts.";
-    spec.options = {
+    syntax.options = {
         {{"--text"}, "", "Only the text effects."},
         {{"--picture"}, "", "Only the picture effects."},
     };
-    spec.group = CommandGroup::Information;
-    spec.run = RunEffects;
-    return spec;
+    syntax.group = CommandGroup::Information;
+    syntax.run = RunEffects;
+    return syntax;
 }
 
 }  // namespace glimmora::cli

@@ -30,20 +30,20 @@ int RunExeToSwf(const ParsedArgs& parsed)
 
 }  // namespace
 
-CommandSpec ExeToSwfCommand()
+CommandSyntax ExeToSwfCommand()
 {
-    CommandSpec spec;
-    spec.name = "exe-to-swf";
-    spec.usage = {"PROJECTOR [-o OUT.swf]"};
-    spec.summary = "Takes the movie back out of a projector, byte for byte.";
-    spec.description =
+    CommandSyntax syntax;
+    syntax.name = "exe-to-swf";
+    syntax.usage = {"PROJECTOR [-o OUT.swf]"};
+    syntax.summary = "Takes the movie back out of a projector, byte for byte.";
+    syntax.description =
         "A file that is no projector is refused with \"Unknown type of executable flash file!\". An existing "
         "target is replaced only once the new file is complete.";
-    spec.options = {OutputOption("The movie to write (default: the projector's name with .swf).")};
-    spec.arguments = {WordKind::AnyFile};
-    spec.group = CommandGroup::Projectors;
-    spec.run = RunExeToSwf;
-    return spec;
+    syntax.options = {OutputOption("The movie to write (default: the projector's name with .swf).")};
+    syntax.arguments = {WordKind::AnyFile};
+    syntax.group = CommandGroup::Projectors;
+    syntax.run = RunExeToSwf;
+    return syntax;
 }
 
 }  // namespace glimmora::cli

@@ -115,20 +115,20 @@ int RunExport(const ParsedArgs& parsed)
 
 }  // namespace
 
-CommandSpec ExportCommand()
+CommandSyntax ExportCommand()
 {
-    CommandSpec spec;
-    spec.name = "export";
-    spec.usage = {"PROJECT.gmr|MOVIE.swf -o OUT.mp4|.webm|.gif|.webp|.apng|.png|.html [--size WxH | --scale S] "
+    CommandSyntax syntax;
+    syntax.name = "export";
+    syntax.usage = {"PROJECT.gmr|MOVIE.swf -o OUT.mp4|.webm|.gif|.webp|.apng|.png|.html [--size WxH | --scale S] "
                   "[--frames A-B] [--quality Q] [--loop N]"};
-    spec.summary = "Exports a video, an animated image, PNG pictures or an offline web page.";
-    spec.description =
+    syntax.summary = "Exports a video, an animated image, PNG pictures or an offline web page.";
+    syntax.description =
         "The output's extension chooses the format: .mp4 (H.264 and AAC), .webm (VP9 and Opus), .gif, .webp, "
         ".apng or .png (animated images; a .png name with %d gives a numbered PNG sequence), or .html (a web "
         "page with its own player, which plays from the file system). Frames are drawn by the player's "
         "renderer and the sound comes from its mixer, in step with the frames. A project is built first; "
         "the project file is not changed. A cancelled or failed export leaves no file.";
-    spec.options = {
+    syntax.options = {
         {{"-o"}, "FILE", "The file to write; its extension chooses the format.", WordKind::AnyFile},
         {{"--size"}, "WxH", "The size of the frames (default: the movie's own size)."},
         {{"--scale"}, "S", "The movie's size times S (0 to 64)."},
@@ -136,10 +136,10 @@ CommandSpec ExportCommand()
         {{"--quality"}, "Q", "The quality, 1 to 100 (default 80)."},
         {{"--loop"}, "N", "Animated images: plays N times (0, the default: for ever)."},
     };
-    spec.arguments = {WordKind::ProjectOrMovie};
-    spec.group = CommandGroup::Movies;
-    spec.run = RunExport;
-    return spec;
+    syntax.arguments = {WordKind::ProjectOrMovie};
+    syntax.group = CommandGroup::Movies;
+    syntax.run = RunExport;
+    return syntax;
 }
 
 }  // namespace glimmora::cli

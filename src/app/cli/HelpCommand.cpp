@@ -16,7 +16,7 @@ int RunHelp(const ParsedArgs& parsed)
         PrintToolHelp(std::cout);
         return 0;
     }
-    const CommandSpec* command = FindCommand(parsed.positional[0]);
+    const CommandSyntax* command = FindCommand(parsed.positional[0]);
     if (!command || command->hidden) throw UsageError("unknown command '" + parsed.positional[0] + "'");
     PrintCommandHelp(std::cout, *command);
     return 0;
@@ -24,16 +24,16 @@ int RunHelp(const ParsedArgs& parsed)
 
 }  // namespace
 
-CommandSpec HelpCommand()
+CommandSyntax HelpCommand()
 {
-    CommandSpec spec;
-    spec.name = "help";
-    spec.usage = {"[COMMAND]"};
-    spec.summary = "Shows the list of commands, or the help of one command.";
-    spec.arguments = {WordKind::Command};
-    spec.group = CommandGroup::Information;
-    spec.run = RunHelp;
-    return spec;
+    CommandSyntax syntax;
+    syntax.name = "help";
+    syntax.usage = {"[COMMAND]"};
+    syntax.summary = "Shows the list of commands, or the help of one command.";
+    syntax.arguments = {WordKind::Command};
+    syntax.group = CommandGroup::Information;
+    syntax.run = RunHelp;
+    return syntax;
 }
 
 }  // namespace glimmora::cli

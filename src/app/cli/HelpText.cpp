@@ -67,7 +67,7 @@ std::vector<std::string> UsageWords(const std::string& usage)
 
 // "Usage: glimmora-cli NAME ..." for each way to call the command, wrapped
 // under its first argument.
-void PrintUsageLines(std::ostream& out, const CommandSpec& command)
+void PrintUsageLines(std::ostream& out, const CommandSyntax& command)
 {
     for (size_t i = 0; i < command.usage.size(); ++i) {
         const std::string head = std::string(i == 0 ? "Usage: " : "       ") + kTool + ' ' + command.name;
@@ -83,18 +83,18 @@ void PrintUsageLines(std::ostream& out, const CommandSpec& command)
     }
 }
 
-void PrintOptions(std::ostream& out, const std::vector<OptionSpec>& options)
+void PrintOptions(std::ostream& out, const std::vector<OptionSyntax>& options)
 {
-    for (const OptionSpec& option : options) PrintEntry(out, OptionTitle(option), option.help, 26);
+    for (const OptionSyntax& option : options) PrintEntry(out, OptionTitle(option), option.help, 26);
 }
 
 }  // namespace
 
 std::string VersionLine() { return std::string(kTool) + " " + GLIMMORA_VERSION_TEXT; }
 
-const std::vector<OptionSpec>& CommonOptions()
+const std::vector<OptionSyntax>& CommonOptions()
 {
-    static const std::vector<OptionSpec> options = {
+    static const std::vector<OptionSyntax> options = {
         {{"-h", "--help"}, "", "Shows this help and ends."},
         {{"--version"}, "", "Shows the version and ends."},
     };
@@ -112,7 +112,7 @@ std::string GroupTitle(CommandGroup group)
     return "";
 }
 
-std::string OptionTitle(const OptionSpec& option)
+std::string OptionTitle(const OptionSyntax& option)
 {
     std::string title;
     for (const std::string& name : option.names) title += (title.empty() ? "" : ", ") + name;
@@ -144,7 +144,7 @@ void PrintToolHelp(std::ostream& out)
     for (CommandGroup group : {CommandGroup::Projects, CommandGroup::Movies, CommandGroup::Projectors,
                                CommandGroup::Information}) {
         out << '\n' << GroupTitle(group) << ":\n";
-        for (const CommandSpec& command : Commands())
+        for (const CommandSyntax& command : Commands())
             if (command.group == group && !command.hidden) PrintEntry(out, command.name, command.summary, 18);
     }
     out << "\nOptions:\n";
@@ -154,7 +154,7 @@ void PrintToolHelp(std::ostream& out)
     out << "\nThe help of one command: " << kTool << " help COMMAND\n";
 }
 
-void PrintCommandHelp(std::ostream& out, const CommandSpec& command)
+void PrintCommandHelp(std::ostream& out, const CommandSyntax& command)
 {
     PrintUsageLines(out, command);
     out << command.summary << "\n\n";
@@ -167,7 +167,7 @@ void PrintCommandHelp(std::ostream& out, const CommandSpec& command)
     PrintOptions(out, CommonOptions());
 }
 
-void PrintUsageHint(std::ostream& out, const CommandSpec* command)
+void PrintUsageHint(std::ostream& out, const CommandSyntax* command)
 {
     if (!command) {
         out << "Usage: " << kTool << " COMMAND [ARGUMENTS] [OPTIONS]\n"

@@ -58,22 +58,22 @@ int RunImportPicture(const ParsedArgs& parsed)
 
 }  // namespace
 
-CommandSpec ImportPictureCommand()
+CommandSyntax ImportPictureCommand()
 {
-    CommandSpec spec;
-    spec.name = "import-picture";
-    spec.usage = {"PROJECT.gmr OBJECT PICTURE [--new] [--scale-down]"};
-    spec.summary = "Converts a picture into a picture object of a project.";
-    spec.description =
+    CommandSyntax syntax;
+    syntax.name = "import-picture";
+    syntax.usage = {"PROJECT.gmr OBJECT PICTURE [--new] [--scale-down]"};
+    syntax.summary = "Converts a picture into a picture object of a project.";
+    syntax.description =
         "Converts a BMP, JPEG, PNG, GIF (its first frame) or WebP picture of at most 800 x 600 pixels into the "
         "project's folder and records it, with its size, in the picture object OBJECT, as the editor's picture "
         "editor does: as OBJECT.jpg (JPEG quality 75), or losslessly as OBJECT.png when it has transparent pixels.";
-    spec.options = {{{"--new"}, "", "Creates the picture object OBJECT when the project has none of that name."},
+    syntax.options = {{{"--new"}, "", "Creates the picture object OBJECT when the project has none of that name."},
                     {{"--scale-down"}, "", "Scales a picture larger than 800 x 600 down to fit, keeping its aspect."}};
-    spec.arguments = {WordKind::Project, WordKind::PictureObject, WordKind::Picture};
-    spec.group = CommandGroup::Projects;
-    spec.run = RunImportPicture;
-    return spec;
+    syntax.arguments = {WordKind::Project, WordKind::PictureObject, WordKind::Picture};
+    syntax.group = CommandGroup::Projects;
+    syntax.run = RunImportPicture;
+    return syntax;
 }
 
 }  // namespace glimmora::cli

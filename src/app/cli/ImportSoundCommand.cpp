@@ -78,22 +78,22 @@ int RunImportSound(const ParsedArgs& parsed)
 
 }  // namespace
 
-CommandSpec ImportSoundCommand()
+CommandSyntax ImportSoundCommand()
 {
-    CommandSpec spec;
-    spec.name = "import-sound";
-    spec.usage = {"PROJECT.gmr OBJECT SOUND.wav|.mp3 [--new]"};
-    spec.summary = "Converts a sound into a sound object of a project.";
-    spec.description =
+    CommandSyntax syntax;
+    syntax.name = "import-sound";
+    syntax.usage = {"PROJECT.gmr OBJECT SOUND.wav|.mp3 [--new]"};
+    syntax.summary = "Converts a sound into a sound object of a project.";
+    syntax.description =
         "Converts a PCM WAV or an MP3 file into the project's folder as OBJECT.wav, 16-bit mono at 22050 "
         "samples a second, and records it in the sound object OBJECT, as the editor's sound editor does. An "
         "earlier sound of the object is replaced. On a terminal a progress bar shows the conversion. The "
         "sound plays from the start of the movie.";
-    spec.options = {{{"--new"}, "", "Creates the sound object OBJECT when the project has none of that name."}};
-    spec.arguments = {WordKind::Project, WordKind::SoundObject, WordKind::Sound};
-    spec.group = CommandGroup::Projects;
-    spec.run = RunImportSound;
-    return spec;
+    syntax.options = {{{"--new"}, "", "Creates the sound object OBJECT when the project has none of that name."}};
+    syntax.arguments = {WordKind::Project, WordKind::SoundObject, WordKind::Sound};
+    syntax.group = CommandGroup::Projects;
+    syntax.run = RunImportSound;
+    return syntax;
 }
 
 }  // namespace glimmora::cli

@@ -99,21 +99,21 @@ int RunList(const ParsedArgs& parsed)
 
 }  // namespace
 
-CommandSpec ListCommand()
+CommandSyntax ListCommand()
 {
-    CommandSpec spec;
-    spec.name = "list";
-    spec.usage = {"PROJECT.gmr [--json]"};
-    spec.summary = "Shows a project's movie and its objects with their kind, frames and effect.";
-    spec.description =
+    CommandSyntax syntax;
+    syntax.name = "list";
+    syntax.usage = {"PROJECT.gmr [--json]"};
+    syntax.summary = "Shows a project's movie and its objects with their kind, frames and effect.";
+    syntax.description =
         "Frames count from 0 (the editor shows them counted from 1); a sound plays from the start of the "
         "movie. With --json, every property of the movie and of each object, named as in the project file "
         "and as the set command names them: numbers as numbers, the rest as text.";
-    spec.options = {{{"--json"}, "", "Prints JSON for scripts."}};
-    spec.arguments = {WordKind::Project};
-    spec.group = CommandGroup::Projects;
-    spec.run = RunList;
-    return spec;
+    syntax.options = {{{"--json"}, "", "Prints JSON for scripts."}};
+    syntax.arguments = {WordKind::Project};
+    syntax.group = CommandGroup::Projects;
+    syntax.run = RunList;
+    return syntax;
 }
 
 }  // namespace glimmora::cli

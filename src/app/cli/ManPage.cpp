@@ -10,9 +10,9 @@ namespace glimmora::cli {
 
 namespace {
 
-void WriteOptions(std::ostream& out, const std::vector<OptionSpec>& options)
+void WriteOptions(std::ostream& out, const std::vector<OptionSyntax>& options)
 {
-    for (const OptionSpec& option : options) {
+    for (const OptionSyntax& option : options) {
         out << ".TP\n";
         std::string names;
         for (const std::string& name : option.names) names += (names.empty() ? "" : ", ") + ("\\fB" + RoffText(name) + "\\fR");
@@ -50,7 +50,7 @@ void WriteDescription(std::ostream& out, const std::string& description)
     if (inExample) out << ".fi\n.RE\n";
 }
 
-void WriteCommand(std::ostream& out, const CommandSpec& command)
+void WriteCommand(std::ostream& out, const CommandSyntax& command)
 {
     for (const std::string& usage : command.usage)
         out << ".SS \"" << RoffText("glimmora-cli " + command.name + " " + usage) << "\"\n";
@@ -94,7 +94,7 @@ void WriteManPage(std::ostream& out)
         std::string title = GroupTitle(group);
         for (char& c : title) c = char(std::toupper(static_cast<unsigned char>(c)));
         out << ".SH \"" << RoffText(title) << "\"\n";
-        for (const CommandSpec& command : Commands())
+        for (const CommandSyntax& command : Commands())
             if (command.group == group && !command.hidden) WriteCommand(out, command);
     }
     out << ".SH OPTIONS\nEvery command takes these:\n";

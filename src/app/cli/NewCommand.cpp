@@ -65,24 +65,24 @@ int RunNew(const ParsedArgs& parsed)
 
 }  // namespace
 
-CommandSpec NewCommand()
+CommandSyntax NewCommand()
 {
-    CommandSpec spec;
-    spec.name = "new";
-    spec.usage = {"PROJECT.gmr [--template NAME] [--force]"};
-    spec.summary = "Makes a new project from a template.";
-    spec.description =
+    CommandSyntax syntax;
+    syntax.name = "new";
+    syntax.usage = {"PROJECT.gmr [--template NAME] [--force]"};
+    syntax.summary = "Makes a new project from a template.";
+    syntax.description =
         "Copies a template of the program folder (blank: an empty movie; normal: a movie with sample texts) "
         "to PROJECT.gmr, with the pictures and sounds its objects use, as the editor's File New does. An "
         "existing file is kept unless --force is given.";
-    spec.options = {
+    syntax.options = {
         {{"--template"}, "NAME", "The template: blank (the default) or normal.", WordKind::Template},
         {{"--force"}, "", "Replaces an existing PROJECT.gmr."},
     };
-    spec.arguments = {WordKind::NewProject};
-    spec.group = CommandGroup::Projects;
-    spec.run = RunNew;
-    return spec;
+    syntax.arguments = {WordKind::NewProject};
+    syntax.group = CommandGroup::Projects;
+    syntax.run = RunNew;
+    return syntax;
 }
 
 }  // namespace glimmora::cli

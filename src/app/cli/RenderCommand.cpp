@@ -187,20 +187,20 @@ int RunRender(const ParsedArgs& parsed)
 
 }  // namespace
 
-CommandSpec RenderCommand()
+CommandSyntax RenderCommand()
 {
-    CommandSpec spec;
-    spec.name = "render";
-    spec.usage = {"PROJECT.gmr|MOVIE.swf --frame N -o OUT.png", "PROJECT.gmr|MOVIE.swf --frames A-B -o OUT_%d.png",
+    CommandSyntax syntax;
+    syntax.name = "render";
+    syntax.usage = {"PROJECT.gmr|MOVIE.swf --frame N -o OUT.png", "PROJECT.gmr|MOVIE.swf --frames A-B -o OUT_%d.png",
                   "PROJECT.gmr|MOVIE.swf --ticks N -o OUT.png"};
-    spec.summary = "Draws frames of a movie or project as PNG pictures.";
-    spec.description =
+    syntax.summary = "Draws frames of a movie or project as PNG pictures.";
+    syntax.description =
         "Draws frames, counted from 0, with the player's renderer; no display is needed. A project is built "
         "first, with the editor's builder; the project file is not changed. --frame and --frames show frames of "
         "the main timeline as a seek does; --ticks starts the movie and advances the player N times as playback "
         "does (frame scripts run, every sprite moves on by its own play head, a main timeline stopped by a "
         "script stays put), for movies with scripts and nested sprites.";
-    spec.options = {
+    syntax.options = {
         {{"--frame"}, "N", "The frame to draw."},
         {{"--frames"}, "A-B", "The frames A to B; the output name then needs %d, which becomes the frame number."},
         {{"--ticks"}, "N|A-B", "The stage after N steps of playing (A-B: after each of A to B steps; %d in the name)."},
@@ -211,10 +211,10 @@ CommandSpec RenderCommand()
          "pictures; high is the default."},
         {{"--compression"}, "0-9", "zlib's level for the PNG files: 1, the default, is fast; 9 gives the smallest files."},
     };
-    spec.arguments = {WordKind::ProjectOrMovie};
-    spec.group = CommandGroup::Movies;
-    spec.run = RunRender;
-    return spec;
+    syntax.arguments = {WordKind::ProjectOrMovie};
+    syntax.group = CommandGroup::Movies;
+    syntax.run = RunRender;
+    return syntax;
 }
 
 }  // namespace glimmora::cli

@@ -110,13 +110,13 @@ int RunSet(const ParsedArgs& parsed)
 
 }  // namespace
 
-CommandSpec SetCommand()
+CommandSyntax SetCommand()
 {
-    CommandSpec spec;
-    spec.name = "set";
-    spec.usage = {"PROJECT.gmr OBJECT PROPERTY VALUE", "PROJECT.gmr --movie PROPERTY VALUE"};
-    spec.summary = "Changes one property of an object or of the movie.";
-    spec.description =
+    CommandSyntax syntax;
+    syntax.name = "set";
+    syntax.usage = {"PROJECT.gmr OBJECT PROPERTY VALUE", "PROJECT.gmr --movie PROPERTY VALUE"};
+    syntax.summary = "Changes one property of an object or of the movie.";
+    syntax.description =
         "Properties are named as in the project file (list --json shows them all); letter case does not "
         "matter. Values are checked as the editors check them:\n"
         "\n"
@@ -134,11 +134,11 @@ CommandSpec SetCommand()
         "set too. A start frame after the end frame is refused, so set the far end first when moving an "
         "object. A negative number is a value, not an option, and so is a word with a blank (the effect "
         "-- None --).";
-    spec.options = {{{"--movie"}, "", "Changes a property of the movie instead of an object's."}};
-    spec.arguments = {WordKind::Project, WordKind::Object, WordKind::Property, WordKind::PropertyValue};
-    spec.group = CommandGroup::Projects;
-    spec.run = RunSet;
-    return spec;
+    syntax.options = {{{"--movie"}, "", "Changes a property of the movie instead of an object's."}};
+    syntax.arguments = {WordKind::Project, WordKind::Object, WordKind::Property, WordKind::PropertyValue};
+    syntax.group = CommandGroup::Projects;
+    syntax.run = RunSet;
+    return syntax;
 }
 
 }  // namespace glimmora::cli

@@ -36,23 +36,23 @@ int RunSwfToExe(const ParsedArgs& parsed)
 
 }  // namespace
 
-CommandSpec SwfToExeCommand()
+CommandSyntax SwfToExeCommand()
 {
-    CommandSpec spec;
-    spec.name = "swf-to-exe";
-    spec.usage = {"MOVIE.swf [-o OUT] [--player PLAYER]"};
-    spec.summary = "Makes a projector: a player that plays the movie when started.";
-    spec.description =
+    CommandSyntax syntax;
+    syntax.name = "swf-to-exe";
+    syntax.usage = {"MOVIE.swf [-o OUT] [--player PLAYER]"};
+    syntax.summary = "Makes a projector: a player that plays the movie when started.";
+    syntax.description =
         "Writes a copy of the standalone player with the movie behind it. Started, the projector plays the "
         "movie by itself; exe-to-swf takes the movie back out. An existing target is replaced only once the "
         "new file is complete.";
-    spec.options = {OutputOption("The projector to write (default: MOVIE.exe beside the movie)."),
+    syntax.options = {OutputOption("The projector to write (default: MOVIE.exe beside the movie)."),
                     {{"--player"}, "PLAYER", "The player to copy (default: glimmora-player beside this program).",
                      WordKind::AnyFile}};
-    spec.arguments = {WordKind::Movie};
-    spec.group = CommandGroup::Projectors;
-    spec.run = RunSwfToExe;
-    return spec;
+    syntax.arguments = {WordKind::Movie};
+    syntax.group = CommandGroup::Projectors;
+    syntax.run = RunSwfToExe;
+    return syntax;
 }
 
 }  // namespace glimmora::cli

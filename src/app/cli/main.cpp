@@ -45,7 +45,7 @@ int main(int argc, char** argv)
         return kExitSuccess;
     }
 
-    const CommandSpec* command = FindCommand(name);
+    const CommandSyntax* command = FindCommand(name);
     try {
         if (!command) throw UsageError(name.rfind('-', 0) == 0 ? "unknown option " + name
                                                                  : "unknown command '" + name + "'");

@@ -15,14 +15,14 @@ namespace glimmora::cli {
 // Where a command is listed in the help and the manual page.
 enum class CommandGroup { Projects, Movies, Projectors, Information };
 
-struct CommandSpec {
+struct CommandSyntax {
     std::string name;
     std::vector<std::string> usage;  // each a way to call it, after the name
     std::string summary;             // one line for the command list
     // Paragraphs separated by a blank line. A line that starts with two
     // blanks is an example, shown as it stands.
     std::string description;
-    std::vector<OptionSpec> options;
+    std::vector<OptionSyntax> options;
     // What each positional argument names; with `repeatLast` the last kind
     // stands for any number of further arguments.
     std::vector<WordKind> arguments;
@@ -36,6 +36,6 @@ struct CommandSpec {
 };
 
 // The option "-o FILE, --output FILE" that most commands share.
-OptionSpec OutputOption(const std::string& help);
+OptionSyntax OutputOption(const std::string& help);
 
 }  // namespace glimmora::cli

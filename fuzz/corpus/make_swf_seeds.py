@@ -114,6 +114,29 @@ def place3(depth, cid, flags2, extra_after=b'', classname=None):
     b += struct.pack('<H', cid) + matrix(100, 100) + extra_after
     return tag(70, b)
 
+def fixed(v): return struct.pack('<i', int(v*65536))
+def fixed8(v): return struct.pack('<h', int(v*256))
+def f32(v): return struct.pack('<f', v)
+
+def filters():
+    # one of each type, with their flags and passes set
+    rgba = bytes([255,0,0,200])
+    shadow = bytes([0]) + rgba + fixed(6)+fixed(3)+fixed(0.78)+fixed(5)+fixed8(1.5)+bytes([0x20|3])
+    blur = bytes([1]) + fixed(8)+fixed(2)+bytes([2<<3])
+    glow = bytes([2]) + rgba + fixed(10)+fixed(10)+fixed8(2)+bytes([0x80|0x20|1])
+    bevel = bytes([3]) + bytes([255,255,255,255,0,0,0,255]) + fixed(4)+fixed(4)+fixed(0.78)+fixed(3)+fixed8(1)+bytes([0x80|0x20|0x10|1])
+    ggrad = bytes([4,2,0,255,0,0,0,255,0,255,0,255]) + fixed(6)+fixed(6)+fixed(0)+fixed(0)+fixed8(1)+bytes([0x20|2])
+    conv = bytes([5,3,3]) + f32(9)+f32(0) + b''.join(f32(1) for _ in range(9)) + bytes([0,0,0,0,0x03])
+    cmat = bytes([6]) + b''.join(f32(v) for v in [0,0,1,0,0, 0,1,0,0,0, 1,0,0,0,0, 0,0,0,1,0])
+    gbevel = bytes([7,3,0,0,255,255,0,0,0,0,0,0,0,255,0,128,255]) + fixed(3)+fixed(3)+fixed(0.78)+fixed(4)+fixed8(1)+bytes([0x40|0x20|1])
+    parts = [shadow, blur, glow, bevel, ggrad, conv, cmat, gbevel]
+    return bytes([len(parts)]) + b''.join(parts), parts
+
+def blend_sprite():
+    # a clip whose second object masks it (alpha), third erases from it
+    inner = place2(1,1,matrix(0,0)) + place3(2,1,0x02,bytes([11])) + place3(3,1,0x02,bytes([12])) + tag(1,b'') + tag(0,b'')
+    return tag(39, struct.pack('<HH',9,1)+inner)
+
 def place2(depth, cid=None, mtx=None, cx=None, name=None, move=False, ratio=None, clip=None):
     flags = (1 if move else 0)|(2 if cid is not None else 0)|(4 if mtx else 0)|(8 if cx else 0)|(0x10 if ratio is not None else 0)|(0x20 if name else 0)|(0x40 if clip is not None else 0)
     b=bytes([flags])+struct.pack('<H',depth)
@@ -182,6 +205,8 @@ seeds = {
  'lines.swf': swf(base+[shape4(), place2(1,8,matrix(0,0,1<<17,1<<15)), show], frames=1),
  'quality.swf': swf(base+[place2(1,1,matrix(0,0)), doaction(push_str(b''), push_int(19), push_str(b'low'), bytes([0x23]), bytes([0x08]), push_str(b'_highquality'), push_int(2), bytes([0x1D])), show, tag(9,bytes([0,0,0])), show], frames=2),
  'place3.swf': swf(base+[place3(1,1,0x10), place3(2,1,0x18,classname=b'Ball'), place3(3,1,0x01|0x02,bytes([1,9,0,0,0])), place3(4,1,0x02|0x04,bytes([3,1])), show], frames=1),
+ 'filters.swf': swf(base+[place3(1,1,0x01|0x02|0x04,filters()[0]+bytes([3,1])), show] + [place3(2+i,1,0x01,bytes([1])+part) for i,part in enumerate(filters()[1])] + [show], frames=2),
+ 'blends.swf': swf(base+[place3(1+m,1,0x02,bytes([m])) for m in range(15)] + [blend_sprite(), place3(20,9,0x02|0x04,bytes([2,1])), place3(21,9,0x01,bytes([1])+filters()[1][0]), show], frames=1),
  'place1.swf': swf(base+[tag(4, struct.pack('<HH',1,1)+matrix(20,20)+bytes([0x8C,0xA0,0x00])), show, tag(5,struct.pack('<HH',1,1)), show], version=3, frames=2),
 }
 for name,data in seeds.items():

@@ -2,6 +2,7 @@
 
 #include "player/ColorTransformOps.h"
 #include "player/QtConversions.h"
+#include "player/compositing/BlendComposite.h"
 #include "player/TextPainter.h"
 
 #include <QPaintDevice>
@@ -19,9 +20,6 @@
 namespace glimmora::player {
 namespace {
 
-// Sprites nested deeper than this are not drawn (a damaged file may nest
-// a sprite inside itself).
-constexpr int kMaxNesting = 32;
 // At most this many objects are drawn per frame: sprites placing themselves
 // twice would otherwise multiply without end.
 constexpr size_t kMaxObjectsPerFrame = 50000;
@@ -125,7 +123,17 @@ void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const Stage& 
     budget_ = kMaxObjectsPerFrame;
     ApplyClip(painter);
     stage_ = &stage;
-    DrawList(painter, stage.Root().children, deviceBase, swf::ColorTransform{}, 0);
+    const DepthList& root = stage.Root().children;
+    if (ChangesItsParentsLayer(root)) {
+        // Objects that erase or mask what is under them act on the movie's
+        // own layer, not on the background.
+        const QImage layer = DrawOnLayer(painter, visibleOnDevice_, [&](QPainter& target, const QTransform& shift) {
+            DrawList(target, root, deviceBase * shift, swf::ColorTransform{}, 0);
+        });
+        CompositeLayer(painter, layer, visibleOnDevice_.topLeft(), swf::BlendMode::Normal);
+    } else {
+        DrawList(painter, root, deviceBase, swf::ColorTransform{}, 0);
+    }
     stage_ = nullptr;
     layers_.EndFrame();
     painter.restore();
@@ -193,8 +201,18 @@ void FrameRenderer::DrawItem(QPainter& painter, const DisplayObject& item, const
     if (!character) {
         return;
     }
-    if (std::holds_alternative<swf::Shape>(*character) || std::holds_alternative<swf::Text>(*character)) {
-        DrawStatic(painter, item.characterId, *character, transform, cx);
+    if (NeedsLayer(item)) {
+        DrawLayered(painter, item, *character, transform, cx, level);
+    } else {
+        DrawContent(painter, item, *character, transform, cx, level);
+    }
+}
+
+void FrameRenderer::DrawContent(QPainter& painter, const DisplayObject& item, const swf::Character& character,
+                                const QTransform& transform, const swf::ColorTransform& cx, int level)
+{
+    if (std::holds_alternative<swf::Shape>(character) || std::holds_alternative<swf::Text>(character)) {
+        DrawStatic(painter, item.characterId, character, transform, cx);
     } else if (const DepthList* inner = SpriteChildren(item)) {
         DrawList(painter, *inner, transform, cx, level + 1);
     }
@@ -264,7 +282,7 @@ void FrameRenderer::DrawStep(QPainter& painter, const LayerKey& key, const QRect
     }
     // Under a clip layer the clip's coverage and the step's would be rounded
     // once each on the way through a layer: drawn directly there.
-    if (layerable && masks_.empty() && layers_.Draw(painter, key, area, stageOnDevice_, draw)) {
+    if (layerable && masks_.empty() && layerNesting_ == 0 && layers_.Draw(painter, key, area, stageOnDevice_, draw)) {
         return;
     }
     painter.setWorldTransform(transform);

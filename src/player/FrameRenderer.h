@@ -2,6 +2,8 @@
 // Draws a stage with QPainter: the background, then every object of the main
 // timeline in ascending depth with its composed matrix and colour transform,
 // clip layers as clip paths, and each sprite with its own timeline's objects.
+// An object with a blend mode, filters or a bitmap cache is drawn on its own
+// into a transparent layer first, filtered, and composited with its mode.
 // The stage is scaled into the target keeping its aspect ratio, centred; the
 // bars beside it show the background colour.
 
@@ -26,6 +28,10 @@
 
 namespace glimmora::player {
 
+// Whether an object of `children` uses the alpha or erase blend mode, which
+// act on the layer of the timeline holding them.
+bool ChangesItsParentsLayer(const DepthList& children);
+
 class FrameRenderer {
 public:
     explicit FrameRenderer(std::shared_ptr<const swf::DecodedMovie> movie);
@@ -47,6 +53,10 @@ public:
     const LayerCache& Layers() const { return layers_; }
 
 private:
+    // Sprites nested deeper than this are not drawn (a damaged file may nest
+    // a sprite inside itself).
+    static constexpr int kMaxNesting = 32;
+
     struct Mask {
         int level = 0;
         uint16_t lastDepth = 0;
@@ -57,6 +67,19 @@ private:
                   const swf::ColorTransform& cx, int level);
     void DrawItem(QPainter& painter, const DisplayObject& item, const QTransform& transform,
                   const swf::ColorTransform& cx, int level);
+    void DrawContent(QPainter& painter, const DisplayObject& item, const swf::Character& character,
+                     const QTransform& transform, const swf::ColorTransform& cx, int level);
+    // Whether the object is drawn through a layer of its own.
+    bool NeedsLayer(const DisplayObject& item) const;
+    // The object into its own layer, filtered, coloured and composited.
+    void DrawLayered(QPainter& painter, const DisplayObject& item, const swf::Character& character,
+                     const QTransform& transform, const swf::ColorTransform& cx, int level);
+    // `draw` onto a transparent layer over `area` (device pixels), the
+    // painter given to it mapping device pixels into the layer.
+    QImage DrawOnLayer(const QPainter& like, const QRect& area,
+                       const std::function<void(QPainter&, const QTransform&)>& draw);
+    // The device pixels an object can cover (its bounds, not its outline).
+    QRectF DeviceBounds(const DisplayObject& item, const QTransform& transform, int level);
     // A shape or a text, step by step (fill, line or glyph): each step is
     // culled when it cannot show, else drawn through its layer or directly.
     void DrawStatic(QPainter& painter, uint16_t id, const swf::Character& character,
@@ -80,6 +103,7 @@ private:
     QRect visibleOnDevice_;  // the device pixels the stage clip lets through
     std::vector<Mask> masks_;
     size_t budget_ = 0;  // objects still to draw in this frame
+    int layerNesting_ = 0;  // layers being drawn into
 };
 
 }  // namespace glimmora::player

@@ -3,9 +3,11 @@
 // character, where and how it is drawn, and, for a sprite, the timeline of
 // this instance (its own play head and display list), held by the stage.
 
+#include "swf/format/Filters.h"
 #include "swf/format/Records.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace glimmora::player {
@@ -18,6 +20,10 @@ struct DisplayObject {
     uint16_t clipDepth = 0;
     std::string name;
     bool visible = true;
+    swf::BlendMode blendMode = swf::BlendMode::Normal;
+    bool cacheAsBitmap = false;
+    // Shared between the copies snapshots keep; null for none.
+    std::shared_ptr<const swf::FilterList> filters;
     // A script set its place, scale, rotation or alpha: the timeline's own
     // changes of matrix and colour transform no longer apply to it.
     bool scripted = false;

@@ -14,6 +14,10 @@ void MergeFields(swf::DisplayOp& into, const swf::DisplayOp& next)
     if (next.ratio) into.ratio = next.ratio;
     if (next.name) into.name = next.name;
     if (next.clipDepth) into.clipDepth = next.clipDepth;
+    if (next.filters) into.filters = next.filters;
+    if (next.blendMode) into.blendMode = next.blendMode;
+    if (next.cacheAsBitmap) into.cacheAsBitmap = next.cacheAsBitmap;
+    if (next.visible) into.visible = next.visible;
 }
 
 }  // namespace

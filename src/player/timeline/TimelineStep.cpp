@@ -127,6 +127,12 @@ void TimelineStep::ApplyFields(DisplayObject& object, const swf::DisplayOp& op) 
     }
     if (op.name) object.name = *op.name;
     if (op.clipDepth) object.clipDepth = *op.clipDepth;
+    if (op.blendMode) object.blendMode = *op.blendMode;
+    if (op.cacheAsBitmap) object.cacheAsBitmap = *op.cacheAsBitmap;
+    if (op.visible) object.visible = *op.visible;
+    if (op.filters) {
+        object.filters = op.filters->empty() ? nullptr : std::make_shared<const swf::FilterList>(*op.filters);
+    }
 }
 
 void TimelineStep::ApplyOp(uint32_t id, const swf::DisplayOp& op, int frame)

@@ -4,8 +4,9 @@
 // moving one object: the list keeps each operation packed into the few bytes
 // its fields need (a move with a plain matrix takes 12), and hands them out
 // unpacked, in order. An operation with fields beyond the common ones (a
-// name, say) is kept whole beside the packed bytes.
+// name, filters, a blend mode) is kept whole beside the packed bytes.
 
+#include "swf/format/Filters.h"
 #include "swf/format/Records.h"
 
 #include <cstddef>
@@ -27,6 +28,11 @@ struct DisplayOp {
     std::optional<uint16_t> ratio;
     std::optional<std::string> name;
     std::optional<uint16_t> clipDepth;
+    // PlaceObject3's drawing fields.
+    std::optional<FilterList> filters;
+    std::optional<BlendMode> blendMode;
+    std::optional<bool> cacheAsBitmap;
+    std::optional<bool> visible;
     friend bool operator==(const DisplayOp&, const DisplayOp&) = default;
 };
 

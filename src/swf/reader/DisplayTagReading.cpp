@@ -1,38 +1,9 @@
 #include "swf/reader/DisplayTagReading.h"
 
+#include "swf/reader/FilterReading.h"
 #include "swf/reader/RecordReading.h"
 
 namespace glimmora::swf {
-namespace {
-
-// Skips one filter of a PlaceObject3 filter list; false for a filter type
-// unknown to the format, whose length (and so what follows) is unknown.
-bool SkipFilter(BitReader& in) {
-    uint8_t type = in.U8();
-    switch (type) {
-    case 0: in.Skip(23); break;  // drop shadow
-    case 1: in.Skip(9); break;   // blur
-    case 2: in.Skip(15); break;  // glow
-    case 3: in.Skip(27); break;  // bevel
-    case 4:                      // gradient glow
-    case 7: {                    // gradient bevel
-        uint8_t colors = in.U8();
-        in.Skip(size_t(colors) * 5 + 19);
-        break;
-    }
-    case 5: {  // convolution
-        uint8_t columns = in.U8(), rows = in.U8();
-        in.Skip(size_t(columns) * rows * 4 + 13);
-        break;
-    }
-    case 6: in.Skip(80); break;  // colour matrix
-    default: return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 DisplayOp ReadPlaceObject(BitReader& in) {
     DisplayOp op;
     op.kind = DisplayOp::Kind::Place;
@@ -60,15 +31,18 @@ std::optional<DisplayOp> ReadPlaceObject2(BitReader& in, int version, uint8_t sw
     if (flags & 0x20) op.name = ReadSwfString(in, swfVersion);
     if (flags & 0x40) op.clipDepth = in.U16();
     if (version >= 3) {
-        bool known = true;
-        if (flags2 & 0x01) {
-            uint8_t filters = in.U8();
-            for (unsigned i = 0; i < filters && known; ++i) known = SkipFilter(in);
-        }
+        bool complete = true;
+        if (flags2 & 0x01) op.filters = ReadFilterList(in, complete);
         // After an unknown filter the object is placed as far as it was read.
-        if (known && (flags2 & 0x02)) in.U8();  // blend mode
-        if (known && (flags2 & 0x04)) in.U8();  // bitmap cache
-        // Visibility, background and clip actions follow; nothing here uses them.
+        if (complete && (flags2 & 0x02)) {
+            const uint8_t mode = in.U8();
+            op.blendMode = mode >= 1 && mode <= 14 ? BlendMode(mode) : BlendMode::Normal;
+        }
+        // Some writers set the bitmap cache and visibility flags without their
+        // bytes: the tag ending there caches, as players take it, and shows.
+        if (complete && (flags2 & 0x04)) op.cacheAsBitmap = in.AtEnd() || in.U8() != 0;
+        if (complete && (flags2 & 0x20) && !in.AtEnd()) op.visible = in.U8() != 0;
+        // The opaque background and clip actions follow; nothing here uses them.
     }
     if (!move && !hasCharacter) return std::nullopt;
     op.kind = !move ? DisplayOp::Kind::Place : hasCharacter ? DisplayOp::Kind::Replace : DisplayOp::Kind::Modify;

@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 #include <QTreeView>
 
@@ -39,6 +40,13 @@ QStringList ShownTexts(QFileDialog& dialog) {
     return texts;
 }
 
+int ListedEntries(QFileDialog& dialog) {
+    int entries = 0;
+    for (auto* view : dialog.findChildren<QTreeView*>())
+        if (view->model()) entries += view->model()->rowCount(view->rootIndex());
+    return entries;
+}
+
 class FileDialogLanguage : public LanguageTest {
 protected:
     void SetUp() override {
@@ -57,6 +65,10 @@ protected:
         QTimer::singleShot(100, [&] {
             auto* dialog = window->findChild<QFileDialog*>("OpenDialog");
             if (!dialog) return;
+            // The folder is listed in the background: on a loaded machine its
+            // entries come after the dialog has opened.
+            if (!QTest::qWaitFor([&] { return ListedEntries(*dialog) > 0; }, 10000))
+                ADD_FAILURE() << "the dialog never listed the folder's entries";
             texts = ShownTexts(*dialog);
             if (filters) *filters = dialog->nameFilters();
             dialog->reject();

@@ -7,8 +7,11 @@
 #include <memory>
 
 // fontconfig loses a few hundred bytes for good while it parses its
-// configuration (once per process, inside FcInit). Declared here, in the file
-// every font user links, so that LeakSanitizer does not fail sanitised programs.
+// configuration (once per process, inside FcInit), and so does libdbus when a
+// window system connection brings it in. Declared here, in the file every font
+// user links, so that LeakSanitizer does not fail sanitised programs; the
+// list of suppressions used is not printed, so that their error output stays
+// what it is in a plain build.
 #if defined(__SANITIZE_ADDRESS__)
 #define GLIMMORA_LSAN 1
 #elif defined(__has_feature)
@@ -17,7 +20,8 @@
 #endif
 #endif
 #ifdef GLIMMORA_LSAN
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\nleak:libdbus-1.so\n"; }
+extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
 #endif
 
 namespace glimmora::swf {

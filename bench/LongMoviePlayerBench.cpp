@@ -1,0 +1,151 @@
+// The player on the long movies (1,000 and 5,000 texts, 500 pictures): the
+// peak memory of playing one through, every frame drawn, and the time of a
+// seek after the movie was loaded, the first one and a sweep of random ones.
+// Arguments: kind (0 texts, 1 pictures), then the count.
+
+#ifdef GLIMMORA_HAS_PLAYER
+
+#include "LongMovieFiles.h"
+#include "PeakMemory.h"
+
+#include "player/FrameRenderer.h"
+#include "player/timeline/StageCursor.h"
+#include "player/timeline/TimelineRunner.h"
+#include "swf/reader/DecodedMovie.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <random>
+
+namespace glimmora::bench {
+namespace {
+
+constexpr double kMiB = 1024.0 * 1024.0;
+
+const std::filesystem::path& MovieOf(const benchmark::State& state)
+{
+    return LongMovieFile(state.range(0) == 0 ? LongMovieKind::Texts : LongMovieKind::Pictures, int(state.range(1)));
+}
+
+std::shared_ptr<const swf::DecodedMovie> Load(const std::filesystem::path& file)
+{
+    const auto bytes = ReadFileBytes(file);
+    return std::make_shared<const swf::DecodedMovie>(swf::DecodeMovie(bytes.data(), bytes.size()));
+}
+
+QSize StageSize(const swf::DecodedMovie& movie)
+{
+    return QSize(movie.header.WidthPixels(), movie.header.HeightPixels());
+}
+
+void ReportMemory(benchmark::State& state, const PeakMemory& memory)
+{
+    state.counters["peak_rss_MiB"] = double(memory.PeakBytes()) / kMiB;
+    state.counters["start_rss_MiB"] = double(memory.StartBytes()) / kMiB;
+}
+
+// Loads the movie and plays it from the first frame to the last as the
+// player does (one step per frame, scripts and sprites running), drawing
+// every frame at the movie's size.
+void BM_LongMoviePlayThrough(benchmark::State& state)
+{
+    const auto& file = MovieOf(state);
+    PeakMemory memory;
+    int frames = 0;
+    double bitmapPeak = 0, layerPeak = 0;
+    for (auto _ : state) {
+        const auto movie = Load(file);
+        player::TimelineRunner runner(movie);
+        player::FrameRenderer renderer(movie);
+        const QSize size = StageSize(*movie);
+        player::Stage stage = runner.Start(player::RunMode::Play);
+        frames = movie->FrameCount();
+        for (int frame = 0; frame < frames; ++frame) {
+            benchmark::DoNotOptimize(renderer.Render(stage, size));
+            runner.Tick(stage, player::RunMode::Play, false);
+            bitmapPeak = std::max(bitmapPeak, double(renderer.Cache().BitmapBytes()));
+            layerPeak = std::max(layerPeak, double(renderer.Layers().PixelCount()) * 4);
+        }
+    }
+    ReportMemory(state, memory);
+    // The renderer's caches at their largest: decoded pictures, layers.
+    state.counters["bitmaps_MiB"] = bitmapPeak / kMiB;
+    state.counters["layers_MiB"] = layerPeak / kMiB;
+    state.counters["frames"] = frames;
+    state.counters["ms_per_frame"] = benchmark::Counter(double(frames) * double(state.iterations()),
+                                                        benchmark::Counter::kIsIterationInvariantRate |
+                                                            benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_LongMoviePlayThrough)
+    ->Args({0, 1000})->Args({0, 5000})->Args({1, 500})
+    ->Iterations(1)->Unit(benchmark::kSecond);
+
+// Decoding the movie's file, as the preview does with each new movie.
+void BM_LongMovieLoad(benchmark::State& state)
+{
+    const auto bytes = ReadFileBytes(MovieOf(state));
+    for (auto _ : state) {
+        auto movie = swf::DecodeMovie(bytes.data(), bytes.size());
+        benchmark::DoNotOptimize(movie.frames.size());
+    }
+    state.counters["swf_MiB"] = double(bytes.size()) / kMiB;
+}
+BENCHMARK(BM_LongMovieLoad)->Args({0, 1000})->Args({0, 5000})->Args({1, 500})->Unit(benchmark::kMillisecond);
+
+// The first seek after the load, to the frame at `range(2)` per mille of the
+// movie, on a cursor made for the loaded movie.
+void BM_LongMovieFirstSeek(benchmark::State& state)
+{
+    const auto movie = Load(MovieOf(state));
+    const int target = int(int64_t(movie->FrameCount() - 1) * state.range(2) / 1000);
+    PeakMemory memory;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto cursor = std::make_unique<player::StageCursor>(movie);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(cursor->Seek(target).Root().children.size());
+        state.PauseTiming();
+        cursor.reset();
+        state.ResumeTiming();
+    }
+    ReportMemory(state, memory);
+    state.counters["frame"] = target;
+}
+BENCHMARK(BM_LongMovieFirstSeek)
+    ->Args({0, 1000, 500})->Args({0, 1000, 1000})->Args({0, 5000, 1000})->Args({1, 500, 1000})
+    ->Unit(benchmark::kMillisecond);
+
+// Seeks to random frames one after the other after the load; each iteration
+// is one seek. The slowest is reported too.
+void BM_LongMovieRandomSeeks(benchmark::State& state)
+{
+    const auto movie = Load(MovieOf(state));
+    PeakMemory memory;
+    player::StageCursor cursor(movie);
+    std::mt19937 random(13);
+    std::uniform_int_distribution<int> frames(0, movie->FrameCount() - 1);
+    double slowest = 0;
+    for (auto _ : state) {
+        const int target = frames(random);
+        const auto start = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(cursor.Seek(target).Root().children.size());
+        slowest = std::max(slowest, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    ReportMemory(state, memory);
+    state.counters["slowest_ms"] = slowest;
+    state.counters["snapshots"] = double(cursor.SnapshotCount());
+    state.counters["held_MiB"] = double(cursor.HeldBytes()) / kMiB;
+}
+BENCHMARK(BM_LongMovieRandomSeeks)
+    ->Args({0, 1000})->Args({0, 5000})->Args({1, 500})
+    ->Iterations(300)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace glimmora::bench
+
+#endif  // GLIMMORA_HAS_PLAYER

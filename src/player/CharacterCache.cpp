@@ -4,17 +4,26 @@
 #include "player/ColorTransformOps.h"
 
 #include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace glimmora::player {
 namespace {
 
-// Transformed bitmap copies kept at most; the cache starts over beyond this.
-constexpr size_t kMaxTintedBitmaps = 64;
+int64_t BytesOf(const QImage& image) { return int64_t(image.sizeInBytes()); }
+
+// Drops the entries that `frame` did not ask for.
+template <typename Map>
+void KeepOnly(Map& images, uint64_t frame)
+{
+    std::erase_if(images, [frame](const auto& entry) { return entry.second.lastFrame != frame; });
+}
 
 }  // namespace
 
-CharacterCache::CharacterCache(std::shared_ptr<const swf::DecodedMovie> movie)
-    : movie_(std::move(movie))
+CharacterCache::CharacterCache(std::shared_ptr<const swf::DecodedMovie> movie, int64_t bitmapBudget)
+    : movie_(std::move(movie)), bitmapBudget_(bitmapBudget)
 {
 }
 
@@ -40,12 +49,14 @@ const ConvertedShape* CharacterCache::Shape(uint16_t id)
 const QImage& CharacterCache::Bitmap(uint16_t id)
 {
     auto it = bitmaps_.find(id);
-    if (it != bitmaps_.end()) {
-        return it->second;
+    if (it == bitmaps_.end()) {
+        const auto* bitmap = std::get_if<swf::Bitmap>(Find(id));
+        QImage image = bitmap ? DecodeBitmap(*bitmap) : QImage();
+        bitmapBytes_ += BytesOf(image);
+        it = bitmaps_.emplace(id, CachedImage{std::move(image)}).first;
     }
-    const auto* bitmap = std::get_if<swf::Bitmap>(Find(id));
-    QImage image = bitmap ? DecodeBitmap(*bitmap) : QImage();
-    return bitmaps_.emplace(id, std::move(image)).first->second;
+    it->second.lastFrame = frame_;
+    return it->second.image;
 }
 
 const QImage& CharacterCache::Bitmap(uint16_t id, const swf::ColorTransform& cx)
@@ -56,17 +67,15 @@ const QImage& CharacterCache::Bitmap(uint16_t id, const swf::ColorTransform& cx)
     const CxKey key{id, cx.multR, cx.multG, cx.multB, cx.multA,
                     cx.addR, cx.addG, cx.addB, cx.addA};
     auto it = tintedBitmaps_.find(key);
-    if (it != tintedBitmaps_.end()) {
-        return it->second;
+    if (it == tintedBitmaps_.end()) {
+        const QImage& source = Bitmap(id);
+        if (source.isNull()) {
+            return nullImage_;
+        }
+        it = tintedBitmaps_.emplace(key, CachedImage{ApplyColorTransform(cx, source)}).first;
     }
-    const QImage& source = Bitmap(id);
-    if (source.isNull()) {
-        return nullImage_;
-    }
-    if (tintedBitmaps_.size() >= kMaxTintedBitmaps) {
-        tintedBitmaps_.clear();
-    }
-    return tintedBitmaps_.emplace(key, ApplyColorTransform(cx, source)).first->second;
+    it->second.lastFrame = frame_;
+    return it->second.image;
 }
 
 const QImage& CharacterCache::EdgePadded(const QImage& image, int pad)
@@ -74,15 +83,13 @@ const QImage& CharacterCache::EdgePadded(const QImage& image, int pad)
     const std::pair<qint64, int> key{image.cacheKey(), pad};
     auto it = paddedBitmaps_.find(key);
     if (it != paddedBitmaps_.end()) {
-        return it->second;
-    }
-    if (paddedBitmaps_.size() >= kMaxTintedBitmaps) {
-        paddedBitmaps_.clear();
+        it->second.lastFrame = frame_;
+        return it->second.image;
     }
     const int w = image.width(), h = image.height();
     QImage padded(w + 2 * pad, h + 2 * pad, QImage::Format_ARGB32_Premultiplied);
     if (padded.isNull() || image.isNull()) {
-        return paddedBitmaps_.emplace(key, QImage()).first->second;
+        return paddedBitmaps_.emplace(key, CachedImage{QImage(), frame_}).first->second.image;
     }
     const QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < padded.height(); ++y) {
@@ -92,7 +99,36 @@ const QImage& CharacterCache::EdgePadded(const QImage& image, int pad)
             to[x] = from[std::clamp(x - pad, 0, w - 1)];
         }
     }
-    return paddedBitmaps_.emplace(key, std::move(padded)).first->second;
+    return paddedBitmaps_.emplace(key, CachedImage{std::move(padded), frame_}).first->second.image;
+}
+
+void CharacterCache::EndFrame()
+{
+    KeepOnly(tintedBitmaps_, frame_);
+    KeepOnly(paddedBitmaps_, frame_);
+    // Beyond what this frame drew, the most recently drawn pictures within the budget stay.
+    int64_t kept = 0;
+    std::vector<std::pair<uint64_t, uint16_t>> older;  // (last frame, id)
+    for (const auto& [id, entry] : bitmaps_) {
+        if (entry.lastFrame == frame_) kept += BytesOf(entry.image);
+        else older.emplace_back(entry.lastFrame, id);
+    }
+    if (bitmapBytes_ - kept > bitmapBudget_) {
+        std::sort(older.begin(), older.end(), std::greater<>());
+        int64_t spare = bitmapBudget_;
+        for (const auto& [lastFrame, id] : older) {
+            auto it = bitmaps_.find(id);
+            const int64_t bytes = BytesOf(it->second.image);
+            if (bytes <= spare) {
+                spare -= bytes;
+                continue;
+            }
+            spare = 0;  // nothing older than a dropped picture stays
+            bitmapBytes_ -= bytes;
+            bitmaps_.erase(it);
+        }
+    }
+    ++frame_;
 }
 
 const QPainterPath& CharacterCache::Glyph(uint16_t fontId, uint32_t index)

@@ -2,6 +2,14 @@
 // What the renderer derives from a movie's characters, computed once per
 // character: converted shapes, decoded bitmaps (and their colour-transformed
 // copies) and glyph outlines.
+//
+// Decoded pictures are what a long movie's memory is made of, so they are
+// kept only while they are drawn, plus a budget of recently drawn ones
+// (those likely to come back soon: a picture shown again after a pause, a
+// seek back). Between frames (EndFrame) the least recently drawn pictures
+// beyond the budget are dropped, and every colour-transformed or padded copy
+// the frame did not draw; a dropped picture is decoded again, to the same
+// pixels, when it is drawn again.
 
 #include "player/ShapeConverter.h"
 #include "swf/reader/DecodedMovie.h"
@@ -9,6 +17,7 @@
 #include <QImage>
 #include <QPainterPath>
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -18,7 +27,11 @@ namespace glimmora::player {
 
 class CharacterCache {
 public:
-    explicit CharacterCache(std::shared_ptr<const swf::DecodedMovie> movie);
+    // 32 MiB: some 100 pictures of 320 x 240, or 17 of 800 x 600.
+    static constexpr int64_t kDefaultBitmapBudget = int64_t(32) << 20;
+
+    explicit CharacterCache(std::shared_ptr<const swf::DecodedMovie> movie,
+                            int64_t bitmapBudget = kDefaultBitmapBudget);
 
     const swf::DecodedMovie& Movie() const { return *movie_; }
     // The character with this id, or null.
@@ -35,15 +48,29 @@ public:
     // The glyph outline in font units (empty for a bad index or font).
     const QPainterPath& Glyph(uint16_t fontId, uint32_t index);
 
+    // Ends a frame: images returned before stay valid until this call.
+    void EndFrame();
+    // Decoded pictures held, and their bytes (for measuring and tests).
+    size_t BitmapCount() const { return bitmaps_.size(); }
+    int64_t BitmapBytes() const { return bitmapBytes_; }
+
 private:
+    struct CachedImage {
+        QImage image;
+        uint64_t lastFrame = 0;  // the frame that last asked for it
+    };
+
     using CxKey = std::tuple<uint16_t, int16_t, int16_t, int16_t, int16_t, int16_t, int16_t,
                              int16_t, int16_t>;
 
     std::shared_ptr<const swf::DecodedMovie> movie_;
     std::map<uint16_t, ConvertedShape> shapes_;
-    std::map<uint16_t, QImage> bitmaps_;
-    std::map<CxKey, QImage> tintedBitmaps_;
-    std::map<std::pair<qint64, int>, QImage> paddedBitmaps_;
+    std::map<uint16_t, CachedImage> bitmaps_;
+    std::map<CxKey, CachedImage> tintedBitmaps_;
+    std::map<std::pair<qint64, int>, CachedImage> paddedBitmaps_;
+    int64_t bitmapBudget_;
+    int64_t bitmapBytes_ = 0;  // of bitmaps_
+    uint64_t frame_ = 1;
     std::map<uint16_t, std::vector<QPainterPath>> glyphs_;
     QImage nullImage_;
     QPainterPath emptyPath_;

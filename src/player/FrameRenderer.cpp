@@ -59,8 +59,8 @@ void RunOnOnePoolThread(const std::function<void()>& work)
 
 }  // namespace
 
-FrameRenderer::FrameRenderer(std::shared_ptr<const swf::DecodedMovie> movie)
-    : cache_(std::move(movie)), fills_(cache_, cache_.Movie().header.version >= 8)
+FrameRenderer::FrameRenderer(std::shared_ptr<const swf::DecodedMovie> movie, int64_t bitmapBudget)
+    : cache_(std::move(movie), bitmapBudget), fills_(cache_, cache_.Movie().header.version >= 8)
 {
 }
 
@@ -136,6 +136,7 @@ void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const Stage& 
     }
     stage_ = nullptr;
     layers_.EndFrame();
+    cache_.EndFrame();
     painter.restore();
 }
 

@@ -34,7 +34,9 @@ bool ChangesItsParentsLayer(const DepthList& children);
 
 class FrameRenderer {
 public:
-    explicit FrameRenderer(std::shared_ptr<const swf::DecodedMovie> movie);
+    // `bitmapBudget`: bytes of decoded pictures kept beyond those of the frame drawn.
+    explicit FrameRenderer(std::shared_ptr<const swf::DecodedMovie> movie,
+                           int64_t bitmapBudget = CharacterCache::kDefaultBitmapBudget);
 
     void Paint(QPainter& painter, const QRectF& target, const Stage& stage);
     // The frame as a premultiplied image, drawn on one thread of Qt's global

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <random>
+#include <thread>
 
 namespace glimmora::test {
 namespace {
@@ -112,6 +114,57 @@ TEST(StageCursor, LazyOrIndexedSnapshotsFromAFirstSeekIntoTheMiddle)
                 << "frame " << frame;
             EXPECT_EQ(cursor.Frame(), shown);
         }
+    }
+}
+
+// Seeks made while a background replay takes the snapshots, and after it
+// has taken them all, equal a replay; so do sprites playing by their own
+// play heads. A cursor dropped while its replay runs stops it.
+TEST(StageCursor, SnapshotsTakenInTheBackgroundGiveTheSameStages)
+{
+    for (unsigned seed : {11u, 12u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        const auto movie = RandomMovie(seed, 400);
+        player::StageCursor cursor(movie, 7);
+        cursor.IndexInBackground();
+        std::mt19937 random(seed);
+        auto check = [&](int frame) {
+            ASSERT_TRUE(SameDisplayList(cursor.Seek(frame).Root().children, movie->DisplayListAt(frame)))
+                << "frame " << frame;
+        };
+        for (int i = 0; i < 60; ++i) check(std::uniform_int_distribution<int>(0, 399)(random));
+        for (int wait = 0; wait < 5000 && !cursor.BackgroundIndexDone(); ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ASSERT_TRUE(cursor.BackgroundIndexDone());
+        EXPECT_GT(cursor.SnapshotCount(), 30u);
+        for (int frame : {399, 0, 398, 200, 199, 201}) check(frame);
+        for (int i = 0; i < 60; ++i) check(std::uniform_int_distribution<int>(0, 399)(random));
+    }
+    {
+        // Sprites: each stage a seek gives is the stage the same steps of playing give.
+        std::vector<swf::FrameRecord> frames(300);
+        frames[0] = Frame({PlaceOp(1, 50), PlaceOp(2, 60), PlaceOp(3, 1), PlaceOp(4, 1), PlaceOp(5, 1), PlaceOp(6, 1), PlaceOp(7, 1)});
+        for (int f = 1; f < 300; ++f) frames[size_t(f)] = Frame({MoveOp(3 + f % 5, f)});
+        TimelineMovie clips(std::move(frames));
+        clips.Shape(1);
+        clips.Sprite(50, {Frame({PlaceOp(1, 1)}), Frame({MoveOp(1, 40)}), Frame({MoveOp(1, 80)})});
+        clips.Sprite(60, {Frame({PlaceOp(1, 1)}), Frame({PlaceOp(2, 50)}), Frame(), Frame(), Frame({RemoveOp(2)})});
+        player::StageCursor cursor(clips.movie, 3);
+        cursor.IndexInBackground();
+        for (int frame : {250, 17, 299, 3, 120, 121, 0, 298}) {
+            const player::Stage& sought = cursor.Seek(frame);
+            const player::Stage played = Played(clips.movie, frame, false);
+            EXPECT_TRUE(SameDisplayList(sought.Root().children, played.Root().children)) << "frame " << frame;
+            EXPECT_EQ(FrameAt(sought, {1}), FrameAt(played, {1})) << "frame " << frame;
+            EXPECT_EQ(FrameAt(sought, {2, 2}), FrameAt(played, {2, 2})) << "frame " << frame;
+            EXPECT_EQ(XAt(sought, {1}, 1), XAt(played, {1}, 1)) << "frame " << frame;
+        }
+    }
+    {
+        const auto movie = RandomMovie(13, 20000);
+        player::StageCursor dropped(movie, 7);
+        dropped.IndexInBackground();
     }
 }
 

@@ -31,4 +31,25 @@ inline ::testing::AssertionResult SameDisplayList(const player::DepthList& actua
     return ::testing::AssertionSuccess();
 }
 
+// Whether two running display lists hold the same objects at the same depths
+// with the same fields.
+inline ::testing::AssertionResult SameDisplayList(const player::DepthList& actual, const player::DepthList& expected)
+{
+    if (actual.size() != expected.size()) {
+        return ::testing::AssertionFailure() << actual.size() << " objects instead of " << expected.size();
+    }
+    auto e = expected.begin();
+    for (const player::DepthList::Entry& a : actual) {
+        const player::DisplayObject& x = a.object;
+        const player::DisplayObject& y = e->object;
+        if (a.depth != e->depth || x.characterId != y.characterId || !(x.matrix == y.matrix) ||
+            !(x.colorTransform == y.colorTransform) || x.ratio != y.ratio || x.clipDepth != y.clipDepth ||
+            x.name != y.name || x.visible != y.visible || x.placeFrame != y.placeFrame) {
+            return ::testing::AssertionFailure() << "the object at depth " << a.depth << " differs";
+        }
+        ++e;
+    }
+    return ::testing::AssertionSuccess();
+}
+
 }  // namespace glimmora::test

@@ -18,7 +18,9 @@ PlaybackController::PlaybackController(std::shared_ptr<const swf::DecodedMovie> 
       schedule_(movie_->header.frameRate),
       stage_(cursor_.Seek(0))
 {
-    // A loaded movie stands on its first frame until played.
+    // A loaded movie stands on its first frame until played; meanwhile the
+    // snapshots that make seeks anywhere quick are taken behind it.
+    cursor_.IndexInBackground();
     stage_.Mutable(Stage::kRoot)->playing = false;
     if (sound_) sound_->PauseStream(true);
 }

@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <unordered_set>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace glimmora::player {
 
 StageCursor::StageCursor(std::shared_ptr<const swf::DecodedMovie> movie, size_t workPerSnapshot)
@@ -11,11 +17,17 @@ StageCursor::StageCursor(std::shared_ptr<const swf::DecodedMovie> movie, size_t 
 {
 }
 
+StageCursor::~StageCursor()
+{
+    stopBackground_ = true;
+    if (worker_.joinable()) worker_.join();
+}
+
 void StageCursor::StepForward()
 {
     const size_t work = runner_.Tick(current_, RunMode::Replay);
     ++frame_;
-    if (frame_ <= explored_) return;
+    if (frame_ <= explored_ || worker_.joinable()) return;
     // First time through this frame: take a snapshot when enough was replayed.
     explored_ = frame_;
     sinceSnapshot_ += work;
@@ -35,16 +47,64 @@ const Stage& StageCursor::Seek(int frame)
         snapshots_.push_back({0, runner_.Start(RunMode::Replay)});
         explored_ = 0;
     }
-    // The last snapshot at or before the target.
-    auto it = std::upper_bound(snapshots_.begin(), snapshots_.end(), frame,
-                               [](int f, const Snapshot& s) { return f < s.frame; });
-    const Snapshot& base = *std::prev(it);
-    if (frame < frame_ || base.frame > frame_) {
-        current_ = base.stage;
-        frame_ = base.frame;
+    const std::unique_ptr<Snapshot> base = BaseFor(frame);  // the first snapshot is at frame 0
+    if (frame < frame_ || base->frame > frame_) {
+        current_ = std::move(base->stage);
+        frame_ = base->frame;
     }
     while (frame_ < frame) StepForward();
     return current_;
+}
+
+std::unique_ptr<StageCursor::Snapshot> StageCursor::BaseFor(int frame) const
+{
+    auto latest = [frame](const std::vector<Snapshot>& list) -> const Snapshot* {
+        auto it = std::upper_bound(list.begin(), list.end(), frame,
+                                   [](int f, const Snapshot& s) { return f < s.frame; });
+        return it == list.begin() ? nullptr : &*std::prev(it);
+    };
+    const Snapshot* own = latest(snapshots_);
+    std::lock_guard lock(backgroundMutex_);
+    const Snapshot* other = latest(background_);
+    const Snapshot* best = !other || (own && own->frame >= other->frame) ? own : other;
+    return best ? std::make_unique<Snapshot>(*best) : nullptr;
+}
+
+size_t StageCursor::SnapshotCount() const
+{
+    std::lock_guard lock(backgroundMutex_);
+    return snapshots_.size() + background_.size();
+}
+
+void StageCursor::IndexInBackground()
+{
+    if (worker_.joinable() || runner_.Movie().FrameCount() == 0) return;
+    worker_ = std::thread([this] { IndexWork(); });
+}
+
+void StageCursor::IndexWork()
+{
+#ifdef __linux__
+    // Behind the interface: the thread yields to the one drawing the movie.
+    setpriority(PRIO_PROCESS, pid_t(syscall(SYS_gettid)), 10);
+#endif
+    const int count = runner_.Movie().FrameCount();
+    Stage stage = runner_.Start(RunMode::Replay);
+    {
+        Snapshot first{0, stage};
+        std::lock_guard lock(backgroundMutex_);
+        background_.push_back(std::move(first));
+    }
+    size_t since = 0;
+    for (int frame = 1; frame + 1 < count && !stopBackground_; ++frame) {
+        since += runner_.Tick(stage, RunMode::Replay);
+        if (since < workPerSnapshot_) continue;
+        Snapshot snapshot{frame, stage};  // shares what stage holds: copied here, not under the lock
+        std::lock_guard lock(backgroundMutex_);
+        background_.push_back(std::move(snapshot));
+        since = 0;
+    }
+    backgroundDone_ = true;
 }
 
 size_t StageCursor::HeldBytes() const
@@ -63,6 +123,8 @@ size_t StageCursor::HeldBytes() const
     };
     for (const Snapshot& snapshot : snapshots_) count(snapshot.stage);
     count(current_);
+    std::lock_guard lock(backgroundMutex_);
+    for (const Snapshot& snapshot : background_) count(snapshot.stage);
     return bytes;
 }
 

@@ -10,13 +10,22 @@
 // nearest snapshot at or before its target (or steps on from the current
 // frame when that is nearer). Snapshots share everything that did not change
 // between them. They are taken the first time the cursor passes a frame, so
-// a fresh cursor costs nothing; Index() takes them all at once.
+// a fresh cursor costs nothing; Index() takes them all at once, and
+// IndexInBackground() has a thread of its own take them while the movie is
+// shown, so that soon after a load a seek anywhere replays little.
+//
+// The background replay and the cursor share no stage that either changes:
+// a snapshot handed over holds its timelines and chunks, so both sides copy
+// them before a change (their counts are never one while the other can reach them).
 
 #include "player/timeline/Stage.h"
 #include "player/timeline/TimelineRunner.h"
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace glimmora::player {
@@ -28,14 +37,22 @@ public:
 
     explicit StageCursor(std::shared_ptr<const swf::DecodedMovie> movie,
                          size_t workPerSnapshot = kDefaultWorkPerSnapshot);
+    ~StageCursor();
+    StageCursor(const StageCursor&) = delete;
+    StageCursor& operator=(const StageCursor&) = delete;
 
     // The stage at `frame` (from 0; clamped to the movie's frames).
     const Stage& Seek(int frame);
     // Replays the whole movie once, taking every snapshot.
     void Index();
+    // Starts replaying the whole movie on a thread of its own; seeks use its
+    // snapshots as they come. The cursor then takes none itself.
+    void IndexInBackground();
+    // Whether the background replay has reached the movie's end.
+    bool BackgroundIndexDone() const { return backgroundDone_.load(); }
 
     int Frame() const { return frame_; }
-    size_t SnapshotCount() const { return snapshots_.size(); }
+    size_t SnapshotCount() const;
     // The memory the snapshots and the current stage hold together, counting
     // what they share once: objects, chunk and timeline records (an estimate).
     size_t HeldBytes() const;
@@ -48,6 +65,10 @@ private:
     };
 
     void StepForward();
+    // The latest snapshot at or before `frame`, of the cursor's own or the
+    // background's (copied out); null when there is none.
+    std::unique_ptr<Snapshot> BaseFor(int frame) const;
+    void IndexWork();
 
     TimelineRunner runner_;
     size_t workPerSnapshot_;
@@ -56,6 +77,12 @@ private:
     int frame_ = -1;     // the frame current_ shows; -1: none yet
     int explored_ = -1;  // the last frame whose snapshot rule has run
     size_t sinceSnapshot_ = 0;
+
+    // The background replay's snapshots, ascending; guarded by the mutex.
+    mutable std::mutex backgroundMutex_;
+    std::vector<Snapshot> background_;
+    std::atomic<bool> stopBackground_{false}, backgroundDone_{false};
+    std::thread worker_;
 };
 
 }  // namespace glimmora::player

@@ -9,18 +9,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 namespace glimmora::swf {
 namespace {
 
-// The uncompressed bytes after the 8-byte file start.
-std::vector<uint8_t> MovieBody(const uint8_t* data, size_t size, const Header& header, const DecodeLimits& limits) {
-    if (header.signature == "FWS") {
-        if (size - 8 > limits.maxInflatedBytes) throw DecodeError("the file is larger than the size limit");
-        // Bytes beyond the declared length are not part of the movie.
-        size_t end = header.fileLength >= 8 && header.fileLength < size ? header.fileLength : size;
-        return std::vector<uint8_t>(data + 8, data + end);
-    }
+// The unpacked bytes after the 8-byte file start of a compressed movie.
+std::vector<uint8_t> PackedBody(const uint8_t* data, size_t size, const Header& header, const DecodeLimits& limits) {
     if (header.fileLength < 8) throw DecodeError("the compressed movie declares a length below 8 bytes");
     size_t declared = header.fileLength - 8;
     if (declared > limits.maxInflatedBytes) {
@@ -32,6 +27,20 @@ std::vector<uint8_t> MovieBody(const uint8_t* data, size_t size, const Header& h
     InflateBounds bounds{declared, false, false};
     if (header.signature == "ZWS") return UnpackLzmaBody(data + 8, size - 8, bounds);
     return Inflate(data + 8, size - 8, bounds, "compressed movie");
+}
+
+// The uncompressed bytes after the 8-byte file start: those of `data` for an
+// uncompressed movie (not copied), else unpacked into `unpacked`.
+std::pair<const uint8_t*, size_t> MovieBody(const uint8_t* data, size_t size, const Header& header,
+                                            const DecodeLimits& limits, std::vector<uint8_t>& unpacked) {
+    if (header.signature == "FWS") {
+        if (size - 8 > limits.maxInflatedBytes) throw DecodeError("the file is larger than the size limit");
+        // Bytes beyond the declared length are not part of the movie.
+        size_t end = header.fileLength >= 8 && header.fileLength < size ? header.fileLength : size;
+        return {data + 8, end - 8};
+    }
+    unpacked = PackedBody(data, size, header, limits);
+    return {unpacked.data(), unpacked.size()};
 }
 
 }  // namespace
@@ -46,9 +55,10 @@ uint32_t DecodedMovie::TagCount(TagCode code) const {
 DecodedMovie DecodeMovie(const uint8_t* data, size_t size, const DecodeLimits& limits) {
     DecodedMovie movie;
     movie.header = ReadFileStart(data, size);
-    std::vector<uint8_t> body = MovieBody(data, size, movie.header, limits);
+    std::vector<uint8_t> unpacked;
+    const auto [body, bodySize] = MovieBody(data, size, movie.header, limits, unpacked);
 
-    BitReader in(body.data(), body.size(), 8);
+    BitReader in(body, bodySize, 8);
     ReadHeaderRest(in, movie.header, limits);
 
     DecodeContext ctx;
@@ -58,7 +68,7 @@ DecodedMovie DecodeMovie(const uint8_t* data, size_t size, const DecodeLimits& l
     // A movie whose bytes are all there may still lack its End tag (some
     // writers leave it out, and players accept that); one that is shorter
     // than its declared length was cut off, and needs it.
-    const bool cutShort = uint64_t(body.size()) + 8 < movie.header.fileLength;
+    const bool cutShort = uint64_t(bodySize) + 8 < movie.header.fileLength;
     movie.frames = ReadTimeline(in, ctx, cutShort, [&](const TagHeader& tag, BitReader& tagBody) {
         ReadDefinitionTag(tag, tagBody, movie, dictionary, ctx);
     });

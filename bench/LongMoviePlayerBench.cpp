@@ -21,6 +21,7 @@
 #include <chrono>
 #include <memory>
 #include <random>
+#include <thread>
 
 namespace glimmora::bench {
 namespace {
@@ -121,12 +122,20 @@ BENCHMARK(BM_LongMovieFirstSeek)
     ->Unit(benchmark::kMillisecond);
 
 // Seeks to random frames one after the other after the load; each iteration
-// is one seek. The slowest is reported too.
+// is one seek. The slowest is reported too. With `range(2)` 1, the snapshots
+// are first taken in the background as the player does, and index_ms is how
+// long after the load that took (wall time).
 void BM_LongMovieRandomSeeks(benchmark::State& state)
 {
     const auto movie = Load(MovieOf(state));
     PeakMemory memory;
     player::StageCursor cursor(movie);
+    if (state.range(2) == 1) {
+        const auto start = std::chrono::steady_clock::now();
+        cursor.IndexInBackground();
+        while (!cursor.BackgroundIndexDone()) std::this_thread::sleep_for(std::chrono::microseconds(200));
+        state.counters["index_ms"] = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    }
     std::mt19937 random(13);
     std::uniform_int_distribution<int> frames(0, movie->FrameCount() - 1);
     double slowest = 0;
@@ -142,7 +151,8 @@ void BM_LongMovieRandomSeeks(benchmark::State& state)
     state.counters["held_MiB"] = double(cursor.HeldBytes()) / kMiB;
 }
 BENCHMARK(BM_LongMovieRandomSeeks)
-    ->Args({0, 1000})->Args({0, 5000})->Args({1, 500})
+    ->Args({0, 1000, 0})->Args({0, 5000, 0})->Args({1, 500, 0})
+    ->Args({0, 1000, 1})->Args({0, 5000, 1})->Args({1, 500, 1})
     ->Iterations(300)->Unit(benchmark::kMillisecond);
 
 }  // namespace

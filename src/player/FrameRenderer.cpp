@@ -1,6 +1,7 @@
 #include "player/FrameRenderer.h"
 
 #include "player/ColorTransformOps.h"
+#include "player/OpaqueCover.h"
 #include "player/QtConversions.h"
 #include "player/compositing/BlendComposite.h"
 #include "player/TextPainter.h"
@@ -120,6 +121,10 @@ void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const Stage& 
     layers_.BeginFrame(antialiased && engine && engine->type() == QPaintEngine::Raster && device &&
                        device->devicePixelRatio() == 1 && painter.opacity() == 1);
     masks_.clear();
+    // Whether an opaque object over the whole stage replaces every pixel the
+    // stage shows: not where the stage's edge cuts pixels, nor when drawn translucent.
+    coversReplace_ = painter.opacity() == 1 && deviceBase.type() <= QTransform::TxScale &&
+                     QRectF(stageOnDevice_.toAlignedRect()) == stageOnDevice_;
     budget_ = kMaxObjectsPerFrame;
     ApplyClip(painter);
     stage_ = &stage;
@@ -166,7 +171,13 @@ void FrameRenderer::DrawList(QPainter& painter, const DepthList& list, const QTr
             ApplyClip(painter);
         }
     };
+    // Nothing under an object hiding the whole stage can show.
+    const uint16_t from =
+        level == 0 && coversReplace_ ? OpaqueCoverDepth(list, transform, visibleOnDevice_, cache_) : 0;
     for (const auto& [depth, item] : list) {
+        if (depth < from) {
+            continue;
+        }
         if (budget_ == 0) {
             break;
         }

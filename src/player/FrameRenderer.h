@@ -103,6 +103,7 @@ private:
     double stageScale_ = 1;  // device pixels per stage twip
     StageQuality quality_ = StageQuality::High;
     QRect visibleOnDevice_;  // the device pixels the stage clip lets through
+    bool coversReplace_ = false;  // see Paint
     std::vector<Mask> masks_;
     size_t budget_ = 0;  // objects still to draw in this frame
     int layerNesting_ = 0;  // layers being drawn into

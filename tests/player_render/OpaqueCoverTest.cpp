@@ -1,0 +1,152 @@
+// Objects under one that hides the whole stage are not drawn: their pictures
+// are not even decoded, and the frame is the one drawn from the cover up.
+// Anything that lets the objects below show through is no cover.
+
+#include "RenderFixture.h"
+
+#include "effects/picture/import/JpegEncoder.h"
+#include "player/FrameRenderer.h"
+#include "player/timeline/StageCursor.h"
+
+#include <functional>
+
+namespace glimmora::test {
+namespace {
+
+using Type = swf::FillStyle::Type;
+
+swf::Bitmap Jpeg(uint8_t r, uint8_t g, uint8_t b)
+{
+    RgbImage image = AllocateRgbImage(8, 8);
+    for (size_t i = 0; i < image.pixels.size(); i += 3) {
+        image.pixels[i] = r;
+        image.pixels[i + 1] = g;
+        image.pixels[i + 2] = b;
+    }
+    swf::Bitmap bitmap;
+    bitmap.data = EncodeJpeg(image, 95);
+    return bitmap;
+}
+
+// A 2 x 2 picture with an alpha channel, every pixel opaque.
+swf::Bitmap OpaqueWithAlphaChannel()
+{
+    swf::Bitmap b;
+    b.kind = swf::Bitmap::Kind::Lossless;
+    b.losslessFormat = 5;
+    b.losslessAlpha = true;
+    b.width = b.height = 2;
+    b.data = {255, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255};
+    return b;
+}
+
+swf::Shape PictureRect(uint16_t bitmapId, double left, double top, double side)
+{
+    return RectShape(left, top, side, side, BitmapFill(Type::ClippedBitmap, bitmapId, Affine(side * 20 / 8, 0, 0, side * 20 / 8, left, top)));
+}
+
+// Three small pictures and one over the whole stage under the object at
+// depth 10 (100 x 100 stage), one small picture above it.
+struct Scene {
+    MovieFixture fixture{100, 100};
+    Scene()
+    {
+        for (uint16_t i = 0; i < 3; ++i) {
+            fixture.Define(uint16_t(101 + i), Jpeg(uint8_t(80 * i), 200, 40));
+            fixture.Define(uint16_t(1 + i), PictureRect(uint16_t(101 + i), 10.0 + 20 * i, 10, 40));
+            fixture.Place(0, uint16_t(1 + i), uint16_t(1 + i));
+        }
+        fixture.Define(104, Jpeg(200, 200, 200));
+        fixture.Define(4, PictureRect(104, 0, 0, 100));
+        fixture.Place(0, 4, 4);
+        fixture.Define(120, Jpeg(0, 0, 250));
+        fixture.Define(20, PictureRect(120, 60, 60, 20));
+        fixture.Place(0, 20, 20);
+    }
+};
+
+struct CoverCase {
+    const char* name;
+    std::function<void(Scene&)> cover;  // puts the object at depth 10
+    bool hides;
+};
+
+void Cover(Scene& s, swf::Character character, swf::ColorTransform cx = {})
+{
+    s.fixture.Define(10, std::move(character));
+    s.fixture.Place(0, 10, 10).colorTransform = cx;
+}
+
+swf::ColorTransform HalfAlpha()
+{
+    swf::ColorTransform cx;
+    cx.multA = 128;
+    return cx;
+}
+
+TEST(OpaqueCover, ObjectsUnderAnObjectHidingTheStageAreNotDrawn)
+{
+    const std::vector<CoverCase> cases = {
+        {"an opaque picture over the stage",
+         [](Scene& s) {
+             s.fixture.Define(110, Jpeg(250, 250, 0));
+             Cover(s, PictureRect(110, -5, -5, 110));
+         },
+         true},
+        {"an opaque colour over the stage", [](Scene& s) { Cover(s, RectShape(-5, -5, 110, 110, Solid(kRed))); }, true},
+        {"half transparent", [](Scene& s) { Cover(s, RectShape(-5, -5, 110, 110, Solid(kRed)), HalfAlpha()); }, false},
+        {"a colour of half alpha",
+         [](Scene& s) { Cover(s, RectShape(-5, -5, 110, 110, Solid(swf::Rgba{255, 0, 0, 128}))); }, false},
+        {"a picture with an alpha channel",
+         [](Scene& s) {
+             s.fixture.Define(110, OpaqueWithAlphaChannel());
+             Cover(s, PictureRect(110, -5, -5, 110));
+         },
+         false},
+        {"one column short of the stage", [](Scene& s) { Cover(s, RectShape(0, -5, 99, 110, Solid(kRed))); }, false},
+        {"masked by a clip layer under it",
+         [](Scene& s) {
+             s.fixture.Define(9, RectShape(0, 0, 50, 50, Solid(kGreen)));
+             s.fixture.Place(0, 9, 9).clipDepth = 12;
+             Cover(s, RectShape(-5, -5, 110, 110, Solid(kRed)));
+         },
+         false},
+    };
+    for (const CoverCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Scene scene;
+        c.cover(scene);
+        const auto movie = scene.fixture.Movie();
+        player::StageCursor cursor(movie);
+        const player::Stage& stage = cursor.Seek(0);
+        player::FrameRenderer renderer(movie);
+        const QImage frame = renderer.Render(stage, QSize(100, 100));
+        // The pictures under a cover are not decoded: with this one none, else
+        // those under the whole-stage picture at depth 4, which is a cover itself.
+        const size_t above = 1 + (std::string(c.name).find("picture") != std::string::npos ? 1 : 0);
+        EXPECT_EQ(renderer.Cache().BitmapCount(), c.hides ? above : above + 1);
+        if (!c.hides) continue;
+        // The same frame without the objects under the cover.
+        player::Stage fromCover = stage;
+        auto& children = fromCover.Mutable(player::Stage::kRoot)->children;
+        for (uint16_t depth = 1; depth < 10; ++depth) children.Erase(depth);
+        EXPECT_EQ(frame, player::FrameRenderer(movie).Render(fromCover, QSize(100, 100)));
+        EXPECT_PIXEL_NEAR(frame, 70, 70, QColor(0, 0, 250), 8);  // the picture above the cover shows
+    }
+}
+
+// Scaled into a target where the stage's edge cuts pixels, the pixels along
+// it mix what is under the cover: everything is drawn, as before.
+TEST(OpaqueCover, StageEdgesCuttingPixelsKeepEverythingDrawn)
+{
+    Scene scene;
+    Cover(scene, RectShape(-5, -5, 110, 110, Solid(kRed)));
+    const auto movie = scene.fixture.Movie();
+    player::StageCursor cursor(movie);
+    player::FrameRenderer renderer(movie);
+    renderer.Render(cursor.Seek(0), QSize(150, 151));
+    EXPECT_EQ(renderer.Cache().BitmapCount(), 5u);
+}
+
+}  // namespace
+}  // namespace glimmora::test

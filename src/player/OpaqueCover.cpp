@@ -75,7 +75,11 @@ uint16_t OpaqueCoverDepth(const DepthList& list, const QTransform& toDevice, con
                           CharacterCache& cache)
 {
     if (visible.isEmpty()) return 0;
-    const QRectF area = QRectF(visible).adjusted(-1, -1, 1, 1);
+    // A cover may fall short of a pixel's edge by what the rasteriser cannot
+    // tell apart (its coverage has 8 bits): a picture as large as the stage
+    // ends at 319.99999 device pixels, as rounding gives it.
+    constexpr double kSlack = 1.0 / 512;
+    const QRectF area = QRectF(visible).adjusted(kSlack, kSlack, -kSlack, -kSlack);
     // Candidates bottom up; then the full tests from the top down, so that no
     // picture under the cover found is decoded on the way.
     std::vector<const DepthList::Entry*> candidates;

@@ -93,6 +93,12 @@ TEST(OpaqueCover, ObjectsUnderAnObjectHidingTheStageAreNotDrawn)
              Cover(s, PictureRect(110, -5, -5, 110));
          },
          true},
+        {"an opaque picture exactly the stage's size",
+         [](Scene& s) {
+             s.fixture.Define(110, Jpeg(250, 250, 0));
+             Cover(s, PictureRect(110, 0, 0, 100));
+         },
+         true},
         {"an opaque colour over the stage", [](Scene& s) { Cover(s, RectShape(-5, -5, 110, 110, Solid(kRed))); }, true},
         {"half transparent", [](Scene& s) { Cover(s, RectShape(-5, -5, 110, 110, Solid(kRed)), HalfAlpha()); }, false},
         {"a colour of half alpha",

@@ -122,13 +122,14 @@ void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const Stage& 
                        device->devicePixelRatio() == 1 && painter.opacity() == 1);
     masks_.clear();
     // Whether an opaque object over the whole stage replaces every pixel the
-    // stage shows: not where the stage's edge cuts pixels, nor when drawn translucent.
+    // stage shows: not where the stage's edge cuts pixels, nor when drawn
+    // translucent, nor onto a layer of the movie's own (erasing objects).
+    const DepthList& root = stage.Root().children;
     coversReplace_ = painter.opacity() == 1 && deviceBase.type() <= QTransform::TxScale &&
-                     QRectF(stageOnDevice_.toAlignedRect()) == stageOnDevice_;
+                     QRectF(stageOnDevice_.toAlignedRect()) == stageOnDevice_ && !ChangesItsParentsLayer(root);
     budget_ = kMaxObjectsPerFrame;
     ApplyClip(painter);
     stage_ = &stage;
-    const DepthList& root = stage.Root().children;
     if (ChangesItsParentsLayer(root)) {
         // Objects that erase or mask what is under them act on the movie's
         // own layer, not on the background.

@@ -46,7 +46,11 @@ bool Opaque(const swf::FillStyle& style, CharacterCache& cache)
 // The quick tests: a shape over the whole area, drawn with full alpha.
 bool MayHideAll(const DisplayObject& object, const QTransform& toDevice, const QRectF& area, CharacterCache& cache)
 {
-    if (!object.visible || object.timeline != 0 || !KeepsFullAlpha(object.colorTransform)) return false;
+    // Blend modes, filters and a bitmap cache draw through a layer of their own, which may mix.
+    if (!object.visible || object.timeline != 0 || !KeepsFullAlpha(object.colorTransform) ||
+        object.blendMode != swf::BlendMode::Normal || object.filters || object.cacheAsBitmap) {
+        return false;
+    }
     const auto* shape = std::get_if<swf::Shape>(cache.Find(object.characterId));
     if (!shape || shape->fillStyles.empty()) return false;
     const swf::Rect& b = shape->bounds;

@@ -7,7 +7,8 @@
 // An object hides the stage when it is a shape whose fills all come out
 // opaque (solid or gradient colours of full alpha, pictures without an alpha
 // channel, through a colour transform that keeps alpha full) and together
-// cover every device pixel of the stage, and no clip layer below it masks it.
+// cover every device pixel of the stage, and no clip layer below it masks it;
+// drawn plainly, without a blend mode, filters or a bitmap cache.
 
 #include "player/CharacterCache.h"
 #include "player/timeline/DepthList.h"

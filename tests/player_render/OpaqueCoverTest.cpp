@@ -109,6 +109,12 @@ TEST(OpaqueCover, ObjectsUnderAnObjectHidingTheStageAreNotDrawn)
              Cover(s, PictureRect(110, -5, -5, 110));
          },
          false},
+        {"drawn with a blend mode (multiply)",
+         [](Scene& s) {
+             Cover(s, RectShape(-5, -5, 110, 110, Solid(kRed)));
+             s.fixture.Op(0, swf::DisplayOp::Kind::Modify, 10).blendMode = swf::BlendMode::Multiply;
+         },
+         false},
         {"one column short of the stage", [](Scene& s) { Cover(s, RectShape(0, -5, 99, 110, Solid(kRed))); }, false},
         {"masked by a clip layer under it",
          [](Scene& s) {

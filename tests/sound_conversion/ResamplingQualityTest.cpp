@@ -58,6 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
     Tones, ResamplingQualityTest,
     testing::Values(ToneCase{"Speech300HzFrom44k", 44100, 300, 0.47, 0.53},
                     ToneCase{"Treble6kFrom44k", 44100, 6000, 0.47, 0.53},
+                    // Halving keeps the band flat to 10 kHz and stops it
+                    // from 11.025 kHz on: to within a 16-bit step.
+                    ToneCase{"Treble10kFrom44kKeepsItsLevel", 44100, 10000, 0.4999, 0.5001},
+                    ToneCase{"JustAbove11kFrom44kIsRemoved", 44100, 11200, 0.0, 0.0001},
                     ToneCase{"Treble6kFrom48k", 48000, 6000, 0.47, 0.53},
                     // 16 kHz would fold back to 6050 Hz at full level.
                     ToneCase{"Above11kFrom44kIsRemoved", 44100, 16000, 0.0, 0.005},

@@ -1,5 +1,7 @@
+#include "effects/sound/conversion/PcmEncoding.h"
 #include "effects/sound/conversion/SoundError.h"
 #include "effects/sound/conversion/WaveFile.h"
+#include "effects/sound/conversion/WaveWriter.h"
 
 #include "support/SoundFixtures.h"
 #include "support/TempDir.h"
@@ -106,6 +108,41 @@ TEST_F(WaveConversionTest, ChannelsAreAveragedNotPicked)
     const std::vector<float> samples = test::ReadMonoSamples(dir / "mono.wav");
     ASSERT_FALSE(samples.empty());
     EXPECT_LT(test::Peak(samples), 0.001);
+}
+
+TEST_F(WaveConversionTest, AFullScaleSquareClipsAndNeverWraps)
+{
+    // A 441 Hz square from the lowest to the highest 16-bit value: the
+    // filter's overshoot at every edge goes past full scale, which must clip
+    // at the ends of the range instead of wrapping round to the other end.
+    constexpr int kRate = 44100, kHalfPeriod = 50;
+    std::vector<float> square(std::size_t(kRate) * 2);  // one second, two channels
+    for (std::size_t n = 0; n < square.size(); ++n) square[n] = (n / 2 / kHalfPeriod) % 2 ? -1.0f : 1.0f;
+    std::vector<std::uint8_t> bytes;
+    EncodePcm(square.data(), square.size(), 16, bytes);
+    WaveWriter writer(dir / "square.wav", BuildPcmFormat(16, 2, kRate));
+    writer.Write(bytes);
+    writer.Finish();
+
+    ConvertRecording(dir / "square.wav", dir / "out.wav", 16);
+    const std::vector<std::uint8_t> out = test::ReadBytes(dir / "out.wav");
+    ASSERT_EQ(out.size(), 44u + 2 * std::size_t(kRate / 2));
+    int clippedHigh = 0, clippedLow = 0;
+    for (std::size_t m = 0; m < std::size_t(kRate / 2); ++m) {
+        const int sample = std::int16_t(out[44 + 2 * m] | out[45 + 2 * m] << 8);
+        clippedHigh += sample == 32767;
+        clippedLow += sample == -32768;
+        // Each output sample m stands for input 2m: inside each half of the
+        // period (away from its edges) the sign is the square's.
+        const std::size_t phase = (2 * m) % (2 * kHalfPeriod);
+        if (phase > 6 && phase < kHalfPeriod - 6) {
+            ASSERT_GT(sample, 30000) << m;
+        } else if (phase > kHalfPeriod + 6 && phase < 2 * kHalfPeriod - 6) {
+            ASSERT_LT(sample, -30000) << m;
+        }
+    }
+    EXPECT_GT(clippedHigh, 100);
+    EXPECT_GT(clippedLow, 100);
 }
 
 TEST_F(WaveConversionTest, EightBitSamplesStayUnsignedAroundTheMiddle)

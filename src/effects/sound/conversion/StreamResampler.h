@@ -1,7 +1,10 @@
 #pragma once
-// Sample-rate conversion of a stream of float frames, block by block, with
-// libsamplerate's medium-quality sinc converter. Equal rates pass through
-// untouched.
+// Sample-rate conversion of a stream of float frames, block by block. An
+// exact halving (44100 to 22050, 48000 to 24000) goes through our own
+// decimator, one per channel; other ratios through libsamplerate's fastest
+// band-limited sinc. Equal rates pass through untouched.
+
+#include "effects/sound/conversion/HalfRateDecimator.h"
 
 #include <cstdint>
 #include <memory>
@@ -22,8 +25,13 @@ public:
     void Process(const float* in, std::int64_t frames, bool endOfInput, std::vector<float>& out);
 
 private:
+    void Halve(const float* in, std::int64_t frames, bool endOfInput, std::vector<float>& out);
+
     struct State;
     std::unique_ptr<State> state_;
+    std::vector<HalfRateDecimator> halving_;  // one per channel, for an exact halving
+    std::vector<float> channelIn_;
+    std::vector<float> channelOut_;
     double ratio_;
     int channels_;
 };

@@ -130,12 +130,14 @@ bool ProjectMedia::Pending() const
 
 void ProjectMedia::Save(const std::filesystem::path& fromBase, const std::filesystem::path& toBase,
                         const std::vector<std::pair<MediaKind, std::string>>& objects,
-                        const std::function<void()>& writeProject)
+                        const std::function<void()>& writeProject, const std::vector<Record*>& earlier)
 {
     std::vector<std::unique_ptr<files::ReplacingFile>> written;
     std::set<std::filesystem::path> targets;
+    std::set<std::filesystem::path> rewritten;  // targets whose bytes change
     std::vector<std::filesystem::path> replacedForms;  // a picture's other form
     std::set<std::pair<MediaKind, std::string>> done;
+    std::set<std::pair<MediaKind, std::string>> saved;  // their file there holds their media now
     for (const auto& [kind, name] : objects) {
         if (!done.insert({kind, name}).second) continue;  // the first object of a name has the file
         if (MediaNameProblem(name)) continue;
@@ -148,12 +150,53 @@ void ProjectMedia::Save(const std::filesystem::path& fromBase, const std::filesy
             replacedForms.push_back(png ? PictureFileOf(toBase, name) : TransparentPictureFileOf(toBase, name));
         }
         targets.insert(target);
+        saved.insert({kind, name});
         if (SameFile(source.file, target)) {
             replacedForms.pop_back();  // nothing written: the other form stays too
             continue;
         }
         written.push_back(WrittenBeside(target, source.file));
+        rewritten.insert(target);
     }
+
+    // What the earlier records name after the save, while every file is as it was.
+    const std::set<std::filesystem::path> replaced(replacedForms.begin(), replacedForms.end());
+    const bool sameFolder = SameFile(FolderOfBase(fromBase), FolderOfBase(toBase));
+    std::map<std::pair<MediaKind, std::string>, MediaEntry> keptFiles;  // by saved name
+    const auto keptFile = [&](MediaKind kind, const std::string& savedName) -> MediaEntry {
+        const auto found = keptFiles.find({kind, savedName});
+        if (found != keptFiles.end()) return found->second;
+        MediaEntry entry = MediaSource{{}, savedName};
+        bool changes = !sameFolder;
+        const char* kindName = kind == MediaKind::Picture ? "Pic" : "Sound";
+        for (const std::filesystem::path& file : MediaFilesOf(toBase, savedName, kindName))
+            changes = changes || rewritten.count(file) || replaced.count(file);
+        const MediaFile before = SavedMediaFile(fromBase, kind, savedName);
+        if (changes && before && IsFile(before.file)) {
+            const std::filesystem::path copy = NewStagedName().concat(before.file.extension().string());
+            std::error_code ec;
+            if (std::filesystem::copy_file(before.file, copy, ec) && !ec) entry = MediaSource{copy, {}};
+        } else if (changes) {
+            entry = std::nullopt;  // it had no file; the one the save writes is not its
+        }
+        return keptFiles[{kind, savedName}] = entry;
+    };
+    std::vector<Record> translated;
+    for (const Record* record : earlier) {
+        std::set<std::pair<MediaKind, std::string>> keys(done.begin(), done.end());
+        for (const auto& [key, entry] : *record) keys.insert(key);
+        for (const auto& [key, entry] : entries_) keys.insert(key);
+        Record after;
+        for (const auto& key : keys) {
+            const auto found = record->find(key);
+            MediaEntry entry = found != record->end() ? found->second : MediaSource{{}, key.second};
+            if (saved.count(key) && entry == Of(key.first, key.second)) continue;  // the saved file
+            if (entry && entry->staged.empty()) entry = keptFile(key.first, entry->savedName);
+            if (entry != MediaEntry(MediaSource{{}, key.second})) after[key] = entry;
+        }
+        translated.push_back(std::move(after));
+    }
+
     writeProject();
     for (const auto& file : written) {
         try {
@@ -166,7 +209,27 @@ void ProjectMedia::Save(const std::filesystem::path& fromBase, const std::filesy
     for (const std::filesystem::path& form : replacedForms)
         if (!targets.count(form)) std::filesystem::remove(form, ignored);
     entries_.clear();
-    RemoveStagedFiles();
+    for (size_t i = 0; i < earlier.size(); ++i) *earlier[i] = std::move(translated[i]);
+    RemoveStagedFilesBut(earlier);
+}
+
+void ProjectMedia::RemoveStagedFilesBut(const std::vector<Record*>& kept)
+{
+    std::set<std::filesystem::path> named;
+    for (const Record* record : kept)
+        for (const auto& [key, entry] : *record)
+            if (entry && !entry->staged.empty()) named.insert(std::filesystem::path(entry->staged).replace_extension());
+    std::error_code ec;
+    for (auto name = staged_.begin(); name != staged_.end();) {
+        if (named.count(*name)) {
+            ++name;
+            continue;
+        }
+        for (const char* extension : kStagedExtensions)
+            std::filesystem::remove(std::filesystem::path(*name).concat(extension), ec);
+        name = staged_.erase(name);
+    }
+    std::filesystem::remove(stagingFolder_, ec);  // only when it is empty
 }
 
 // One line per entry: the kind ("Picture", "Sound"), the object's name, and

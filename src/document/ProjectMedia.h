@@ -90,9 +90,14 @@ public:
     // takes the place of the other form of its name, which is removed.
     // Nothing else is removed from the folder. Afterwards the project folder
     // holds everything and the record starts afresh.
+    //
+    // `earlier` are records of earlier states (the undo history's): each is
+    // rewritten to name after the save the media it named before it. A file
+    // the save replaces or removes, or leaves behind in another folder, is
+    // first kept in the staging folder for them; staged files they name stay.
     void Save(const std::filesystem::path& fromBase, const std::filesystem::path& toBase,
               const std::vector<std::pair<MediaKind, std::string>>& objects,
-              const std::function<void()>& writeProject);
+              const std::function<void()>& writeProject, const std::vector<Record*>& earlier = {});
 
     // The record as text, one line per entry, so that unsaved work can be
     // kept outside the editor; staged files are named within the staging
@@ -107,6 +112,8 @@ public:
 
 private:
     void RemoveStagedFiles();
+    // Removes the staged files no record of `kept` names.
+    void RemoveStagedFilesBut(const std::vector<Record*>& kept);
 
     std::filesystem::path stagingFolder_;
     Record entries_;

@@ -78,6 +78,60 @@ QIcon SoundIcon()
     });
 }
 
+// A sheet with a folded corner and lines of writing, its top left at `at`.
+void Sheet(QPainter& p, QPointF at)
+{
+    QPainterPath sheet;
+    sheet.moveTo(at);
+    sheet.lineTo(at + QPointF(12, 0));
+    sheet.lineTo(at + QPointF(17, 5));
+    sheet.lineTo(at + QPointF(17, 20));
+    sheet.lineTo(at + QPointF(0, 20));
+    sheet.closeSubpath();
+    p.setPen(QPen(QColor(70, 70, 70), 1.6));
+    p.setBrush(Qt::white);
+    p.drawPath(sheet);
+    p.setPen(QPen(QColor(120, 140, 180), 1.4));
+    for (int line = 0; line < 3; ++line)
+        p.drawLine(at + QPointF(3, 8 + 4 * line), at + QPointF(14, 8 + 4 * line));
+}
+
+// Two sheets, one over the other: Copy.
+QIcon CopyIcon()
+{
+    return Drawn([](QPainter& p) {
+        Sheet(p, {3, 3});
+        Sheet(p, {12, 9});
+    });
+}
+
+// A sheet on a clipboard: Paste.
+QIcon PasteIcon()
+{
+    return Drawn([](QPainter& p) {
+        p.setPen(QPen(QColor(90, 60, 30), 1.6));
+        p.setBrush(QColor(190, 140, 80));
+        p.drawRoundedRect(QRectF(3, 4, 20, 25), 2, 2);
+        p.setBrush(QColor(150, 150, 150));
+        p.drawRoundedRect(QRectF(8, 2, 10, 5), 1.5, 1.5);
+        Sheet(p, {12, 10});
+    });
+}
+
+// Open scissors: Cut.
+QIcon CutIcon()
+{
+    return Drawn([](QPainter& p) {
+        p.setPen(QPen(QColor(110, 110, 120), 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(11, 20), QPointF(24, 3));
+        p.drawLine(QPointF(21, 20), QPointF(8, 3));
+        p.setPen(QPen(QColor(190, 40, 40), 2.4));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(9, 24), 4.5, 4.5);
+        p.drawEllipse(QPointF(23, 24), 4.5, 4.5);
+    });
+}
+
 }  // namespace
 
 QIcon CommandIcon(const QString& command, const QStyle& style)
@@ -101,6 +155,9 @@ QIcon CommandIcon(const QString& command, const QStyle& style)
     };
     for (const StandardIcon& standard : kStandard)
         if (command == standard.command) return style.standardIcon(standard.pixmap);
+    if (command == "EditCut") return CutIcon();
+    if (command == "EditCopy") return CopyIcon();
+    if (command == "EditPaste") return PasteIcon();
     if (command == "InsertText") return TextIcon();
     if (command == "InsertPicture") return PictureIcon();
     if (command == "InsertSound") return SoundIcon();

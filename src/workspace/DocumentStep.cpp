@@ -34,14 +34,14 @@ bool DocumentStep::mergeWith(const QUndoCommand* command)
 
 void DocumentStep::undo()
 {
-    history_.Apply(states_.before, states_.mediaBefore, states_.generation, change_.objectBefore);
+    history_.Apply(states_.before, states_.mediaBefore, change_.objectBefore);
     done_ = false;
 }
 
 void DocumentStep::redo()
 {
     if (done_) return;  // pushed after the change was made
-    history_.Apply(states_.after, states_.mediaAfter, states_.generation, change_.objectAfter);
+    history_.Apply(states_.after, states_.mediaAfter, change_.objectAfter);
     done_ = true;
 }
 

@@ -18,12 +18,13 @@ public:
     struct States {
         std::string before, after;
         ProjectMedia::Record mediaBefore, mediaAfter;
-        int generation = 0;  // the save count it was made in
+        int generation = 0;  // the save count it was made in: steps never merge across a save
     };
 
     // Pushed once the change is made: the first redo does nothing.
     DocumentStep(UndoHistory& history, States states, DocumentChange change, qint64 when);
 
+    States& Held() { return states_; }
     int id() const override { return 1; }
     bool mergeWith(const QUndoCommand* other) override;
     void undo() override;

@@ -30,6 +30,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -85,6 +86,7 @@ TMainForm::TMainForm(const QString& argument, QWidget* parent) : QMainWindow(par
     service_ = MakeEncoderService();
     CreateActions();
     CreateUndo();
+    WatchClipboard();
     CreateMenus();
     CreateLayout();
     previewAdapter_ = std::make_unique<PreviewAdapter>(*flash_);
@@ -251,6 +253,7 @@ void TMainForm::SetProjectCommands(bool enabled) {
                              "InsertPicture", "InsertSound", "WindowWorkSpace", "WindowShow", "WindowBg",
                              "WindowLibrary", "ModifyBg"})
         Action(name)->setEnabled(enabled);
+    UpdateEditActions();
 }
 
 void TMainForm::CreateBuilder() {
@@ -295,6 +298,8 @@ void TMainForm::CreateBuilder() {
     listHooks.gotoFrame = [this](int frame) { flash_->SetFrameNum(frame); };
     objList_->SetHooks(std::move(listHooks));
     timeline_->SetObjectList(objList_);
+    connect(&objList_->ObjTree(), &QTreeWidget::currentItemChanged, this, [this] { UpdateEditActions(); });
+    objList_->AddPopupActions({Action("EditCut"), Action("EditCopy"), Action("EditPaste"), Action("EditDuplicate")});
     // A picture object inserted for an import that failed goes again.
     connect(picForm_, &TPicForm::importFailedOnEmptyObject, this, [this] {
         if (objList_) objList_->DeleteObj();

@@ -3,8 +3,10 @@
 // the two panels the tool windows dock into, and every command. It owns the
 // movie builder while a project is loaded.
 
+#include "document/ClippedObjects.h"
 #include "document/ProjectMedia.h"
 #include "generation/IMainWindowHooks.h"
+#include "objects/ObjectClipboard.h"
 #include "objects/RandomSource.h"
 #include "objects/TGlobalVars.h"
 #include "workspace/MessageBoxReporter.h"
@@ -120,6 +122,17 @@ public:
     void EditUndo();
     void EditRedo();
     UndoHistory& History() const;
+    // Edit menu, on the object selected in the object list: Copy puts it with
+    // its picture or sound on the system clipboard (another running editor
+    // can paste it), Cut as well and deletes it; Paste adds the clipboard's
+    // objects starting at the frame shown, under names of their own;
+    // Duplicate adds a copy of the selected object 10 pixels right and down.
+    // Each is one undo step.
+    void EditCut();
+    void EditCopy();
+    void EditPaste();
+    void EditDuplicate();
+    static constexpr int kDuplicateOffset = 10;  // pixels
     // Writes the document into the working folder when it changed since it
     // was saved and since it was last kept, or forgets what was kept once it
     // is saved (every second; tests call it). The next start offers it back
@@ -193,9 +206,12 @@ private:
     void RememberSaved();
     void CreateUndo();
     void RecordStep();  // the document's change since the last step, as a step
-    void RestoreDocument(const std::string& snapshot, const std::optional<ProjectMedia::Record>& media,
-                         const std::string& focus);
+    void RestoreDocument(const std::string& snapshot, const ProjectMedia::Record& media, const std::string& focus);
     void UpdateUndoActions();
+    void WatchClipboard();     // Paste follows what the clipboard holds
+    void UpdateEditActions();  // Cut, Copy, Duplicate with a selection, Paste with objects to paste
+    std::optional<ClippedObject> SelectedClip() const;
+    void PasteClipped(const std::vector<ClippedObject>& objects, const PastePlacement& placement, const char* verb);
     // Whether a text field keeps an undo or redo key for its own typing.
     bool FieldTakesUndoKey(QObject* watched, QEvent* event) const;
     std::string DocumentText() const;  // the open document as compared for Modified
@@ -282,6 +298,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     bool autoSizing_ = false;
     int previewLoads_ = 0;
+    bool clipboardHasObjects_ = false;  // as the clipboard last announced
     bool moving_ = false;
     QPoint dragStart_;
     QLabel* image1_ = nullptr;  // 1 x 1, hidden: the last capture

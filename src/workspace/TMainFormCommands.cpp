@@ -57,6 +57,10 @@ const CommandRow kCommands[] = {
     {"FileExit", "E&xit", "Ctrl+Q", false},
     {"EditUndo", "&Undo", "Ctrl+Z", false},
     {"EditRedo", "&Redo", "Ctrl+Y", false},
+    {"EditCut", "Cu&t", "Ctrl+X", false},
+    {"EditCopy", "&Copy", "Ctrl+C", false},
+    {"EditPaste", "&Paste", "Ctrl+V", false},
+    {"EditDuplicate", "&Duplicate", "Ctrl+D", false},
     {"InsertText", "Insert &Text", "", true},
     {"InsertPicture", "Insert &Picture", "", true},
     {"InsertSound", "Insert &Sound", "", true},
@@ -126,6 +130,10 @@ void TMainForm::CreateActions() {
     connect(Action("FileSaveAs"), &QAction::triggered, this, [this] { Guarded([&] { FileSaveAs(); }); });
     on("FileExportAsSwf", &TMainForm::FileExportAsSwf);
     on("FileExit", &TMainForm::FileExit);
+    on("EditCut", &TMainForm::EditCut);
+    on("EditCopy", &TMainForm::EditCopy);
+    on("EditPaste", &TMainForm::EditPaste);
+    on("EditDuplicate", &TMainForm::EditDuplicate);
     on("InsertText", &TMainForm::InsertText);
     on("InsertPicture", &TMainForm::InsertPicture);
     on("InsertSound", &TMainForm::InsertSound);
@@ -198,7 +206,7 @@ void TMainForm::CreateMenus() {
     recent_ = new RecentProjects(*recent, *this, [this](const QString& project) { Guarded([&] { OpenFile(project); }); });
     add(file, {"FileClose", "|", "FileSave", "FileSaveAs", "FileExportAsSwf", "FileExportMovie", "|",
                "FileSetAsScreenSaver", "FileSwfToExe", "FileExeToSwf", "|", "FileExit"});
-    add(menu("EditMenu", "&Edit"), {"EditUndo", "EditRedo"});
+    add(menu("EditMenu", "&Edit"), {"EditUndo", "EditRedo", "|", "EditCut", "EditCopy", "EditPaste", "EditDuplicate"});
     add(menu("InsertMenu", "&Insert"), {"InsertText", "InsertPicture", "InsertSound"});
     add(menu("ControlMenu", "&Control"), {"ControlPlay", "ControlPause", "ControlStop", "|", "ControlForward",
                                          "ControlBackward", "|", "ControlLoop", "|", "WindowTimeline"});
@@ -211,7 +219,8 @@ void TMainForm::CreateMenus() {
     toolBar_->setObjectName("ToolBar");
     toolBar_->setMovable(false);
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);  // the hints name the buttons
-    for (const char* name : {"FileNew", "FileOpen", "FileSave", "|", "EditUndo", "EditRedo", "|", "InsertText", "InsertPicture",
+    for (const char* name : {"FileNew", "FileOpen", "FileSave", "|", "EditUndo", "EditRedo", "|", "EditCut", "EditCopy",
+                             "EditPaste", "|", "InsertText", "InsertPicture",
                              "InsertSound", "|", "ControlPlay", "ControlPause", "ControlStop", "|",
                              "ControlBackward", "ControlForward", "|", "ControlLoop"}) {
         if (QString(name) == "|") {
@@ -366,9 +375,11 @@ bool TMainForm::SaveProjectAs(std::filesystem::path fromBase, bool askName) {
     try {
         // The pictures and sounds imported, renamed or deleted since the last
         // save (or all of them, into another folder) go with the project.
-        builder_->Media.Save(fromBase, builder_->BasePath, MediaObjects(), [&] {
-            SaveProject(objList_->XMLDoc(), builder_->WorkingProject, builder_->BasePath);
-        });
+        RecordStep();  // the history's media records are rewritten by the save
+        builder_->Media.Save(
+            fromBase, builder_->BasePath, MediaObjects(),
+            [&] { SaveProject(objList_->XMLDoc(), builder_->WorkingProject, builder_->BasePath); },
+            history_->MediaRecords());
         builder_->BuildMovie();
         // The movie is copied beside and renamed over: never a truncated one.
         ReplaceFile(builder_->WorkingMovie, MovieFileOf(builder_->BasePath));

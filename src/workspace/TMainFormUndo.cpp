@@ -18,7 +18,7 @@ namespace glimmora {
 void TMainForm::CreateUndo()
 {
     history_ = std::make_unique<UndoHistory>();
-    history_->SetRestore([this](const std::string& snapshot, const std::optional<ProjectMedia::Record>& media,
+    history_->SetRestore([this](const std::string& snapshot, const ProjectMedia::Record& media,
                                 const std::string& focus) { RestoreDocument(snapshot, media, focus); });
     connect(&history_->Stack(), &QUndoStack::indexChanged, this, [this] { UpdateUndoActions(); });
     connect(&history_->Stack(), &QUndoStack::cleanChanged, this, [this] { UpdateTitle(); });
@@ -50,12 +50,12 @@ void TMainForm::EditRedo()
     if (history_->Stack().canRedo()) history_->Stack().redo();
 }
 
-void TMainForm::RestoreDocument(const std::string& snapshot, const std::optional<ProjectMedia::Record>& media,
+void TMainForm::RestoreDocument(const std::string& snapshot, const ProjectMedia::Record& media,
                                 const std::string& focus)
 {
     if (!builder_ || !objList_) return;
     objList_->XMLDoc().RestoreSnapshot(snapshot);
-    if (media) builder_->Media.RestoreEntries(*media);
+    builder_->Media.RestoreEntries(media);
     for (const char* kind : {"Text", "Pic", "Sound"}) ShowEditor(kind, false);
     objList_->RefreshObjList();
     builder_->LoadMovieProperties();

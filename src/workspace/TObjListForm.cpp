@@ -318,6 +318,17 @@ void TObjListForm::SelectByName(const std::string& name) {
     tree_->scrollToItem(found.front());
 }
 
+std::optional<IXMLObj> TObjListForm::SelectedObject() const {
+    const int index = FindSelected();
+    if (index < 0) return std::nullopt;
+    return movie_.Obj().Items(index);
+}
+
+void TObjListForm::AddPopupActions(const QList<QAction*>& actions) {
+    popup_->addSeparator();
+    popup_->addActions(actions);
+}
+
 std::optional<std::string> TObjListForm::SelectedName() const {
     if (QTreeWidgetItem* item = tree_->currentItem()) return item->text(0).toStdString();
     return std::nullopt;

@@ -8,9 +8,12 @@
 #include "generation/IObjectListHook.h"
 #include "workspace/TChildForm.h"
 
+#include <QList>
+
 #include <functional>
 #include <string>
 
+class QAction;
 class QMenu;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -52,6 +55,11 @@ public:
     // reason shown) when the new name cannot name a file (MediaNameProblem)
     // or another object's. Its picture or sound follows the name at Save.
     bool RenameObj(const std::string& oldName, const std::string& newName);
+    // The object of the selected entry, if any.
+    std::optional<IXMLObj> SelectedObject() const;
+    // Adds the main window's commands on the selected object (Cut, Copy, ...)
+    // to the list's popup menu.
+    void AddPopupActions(const QList<QAction*>& actions);
     // Selects the entry of that object (its editor shows it); none: no change.
     void SelectByName(const std::string& name);
 

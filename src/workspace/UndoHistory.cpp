@@ -5,6 +5,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 namespace glimmora {
 
 namespace {
@@ -47,6 +49,11 @@ bool UndoHistory::Record(const std::string& snapshot, const Media& media)
         currentMedia_ = media;
         return false;
     }
+    if (!nextVerb_.empty()) {
+        change.name = nextVerb_ + change.name.substr(std::min(change.name.find(' '), change.name.size()));
+        change.mergeable = false;
+        nextVerb_.clear();
+    }
     DocumentStep::States states{current_, snapshot, currentMedia_, media, generation_};
     current_ = snapshot;
     currentMedia_ = media;
@@ -54,14 +61,26 @@ bool UndoHistory::Record(const std::string& snapshot, const Media& media)
     return true;
 }
 
-void UndoHistory::Apply(const std::string& snapshot, const Media& media, int generation, const std::string& focus)
+std::vector<UndoHistory::Media*> UndoHistory::MediaRecords()
+{
+    std::vector<Media*> records{&currentMedia_};
+    for (int i = 0; i < stack_.count(); ++i) {
+        // The stack hands out its steps read-only; they are ours.
+        auto* step = const_cast<DocumentStep*>(dynamic_cast<const DocumentStep*>(stack_.command(i)));
+        if (!step) continue;
+        records.push_back(&step->Held().mediaBefore);
+        records.push_back(&step->Held().mediaAfter);
+    }
+    return records;
+}
+
+void UndoHistory::Apply(const std::string& snapshot, const Media& media, const std::string& focus)
 {
     restoring_ = true;
     try {
         current_ = snapshot;
-        const bool sameSession = generation == generation_;
-        if (sameSession) currentMedia_ = media;
-        if (restore_) restore_(snapshot, sameSession ? std::optional(media) : std::nullopt, focus);
+        currentMedia_ = media;
+        if (restore_) restore_(snapshot, media, focus);
     } catch (...) {
         restoring_ = false;
         throw;

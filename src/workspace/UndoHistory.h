@@ -10,7 +10,9 @@
 // joins one step while its pieces come within a second of each other.
 //
 // A save writes the media into the project folder and starts the record
-// afresh: steps made before it take back the document only.
+// afresh; the records the steps hold are rewritten by it (MediaRecords) to
+// name the same media as before, so a picture chosen before a save and
+// undone after it shows the earlier picture again.
 
 #include "document/ProjectMedia.h"
 
@@ -19,6 +21,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace glimmora {
 
@@ -26,10 +29,8 @@ class UndoHistory {
 public:
     using Media = ProjectMedia::Record;
     // Shows a document state again: `snapshot` the document, `media` the
-    // media record (none: leave the record as it is), `focus` the object the
-    // step was about (empty: none).
-    using Restore = std::function<void(const std::string& snapshot, const std::optional<Media>& media,
-                                       const std::string& focus)>;
+    // media record, `focus` the object the step was about (empty: none).
+    using Restore = std::function<void(const std::string& snapshot, const Media& media, const std::string& focus)>;
     using Clock = std::function<qint64()>;  // milliseconds
 
     UndoHistory();
@@ -44,13 +45,19 @@ public:
     // Saved: the state on top is the clean one, and the media record (now
     // empty) starts afresh.
     void MarkSaved(const Media& media);
+    // Every media record the history holds (each step's before and after, and
+    // the last recorded), for a save to rewrite.
+    std::vector<Media*> MediaRecords();
     // Records the change from the last state to this one as a step (or as
     // part of the step on top); false when nothing the user changed differs.
     bool Record(const std::string& snapshot, const Media& media);
+    // The next step recorded is named with `verb` for the first word of the
+    // name its change gives ("Paste Pic_2" for "Insert Pic_2"); empty: as
+    // the change names it.
+    void NameNextStep(std::string verb) { nextVerb_ = std::move(verb); }
 
-    // Undo and redo run this (the steps call it); `generation` is the save
-    // count the step was made in.
-    void Apply(const std::string& snapshot, const Media& media, int generation, const std::string& focus);
+    // Undo and redo run this (the steps call it).
+    void Apply(const std::string& snapshot, const Media& media, const std::string& focus);
     bool Restoring() const { return restoring_; }
     const std::string& Current() const { return current_; }  // the state last recorded
 
@@ -62,6 +69,7 @@ private:
     Restore restore_;
     Clock clock_;
     bool restoring_ = false;
+    std::string nextVerb_;
 };
 
 }  // namespace glimmora

@@ -182,5 +182,57 @@ TEST_F(ProjectMediaTest, TwoPicturesOfDifferentFormsSwapNames)
     EXPECT_EQ(Current("B"), "picture of A");
 }
 
+// The undo history's records name media as they were before a save; after it
+// each must still lead to the same bytes, whatever the save replaced.
+TEST_F(ProjectMediaTest, EarlierRecordsLeadToTheSameMediaAfterASave)
+{
+    WriteFile(project / "Old.png", "transparent Old");
+    const std::string newA = Staged("new A");
+    const std::string unused = Staged("picture chosen and taken back");
+    media.Set(MediaKind::Picture, "A", MediaSource{newA, {}});          // a new picture for A
+    media.Set(MediaKind::Picture, "Old", MediaSource{Staged("opaque Old"), {}});  // a JPEG in place of the PNG
+    ProjectMedia::Record original;  // the state as loaded: every object its own file
+    ProjectMedia::Record renamed{{{MediaKind::Picture, "Logo"}, MediaSource{{}, "B"}},
+                                 {{MediaKind::Picture, "B"}, std::nullopt}};
+    ProjectMedia::Record current = media.Entries();
+    const auto read = [&](const ProjectMedia::Record& record, const std::string& name) {
+        ProjectMedia view(dir / "view.media");
+        view.RestoreEntries(record);
+        const MediaFile file = view.Find(base, MediaKind::Picture, name);
+        return file ? ReadFile(file.file) : "(none)";
+    };
+
+    media.Save(base, base, Pictures({"A", "B", "Old"}), [] {}, {&original, &renamed, &current});
+
+    EXPECT_EQ(ReadFile(project / "A.jpg"), "new A");
+    EXPECT_EQ(read(original, "A"), "picture of A") << "kept aside before the save replaced it";
+    EXPECT_EQ(read(original, "B"), "picture of B") << "B.jpg did not change";
+    EXPECT_EQ(read(original, "Old"), "transparent Old") << "the PNG the save removed";
+    EXPECT_EQ(read(renamed, "Logo"), "picture of B");
+    EXPECT_EQ(read(renamed, "B"), "(none)");
+    EXPECT_TRUE(current.empty()) << "the state saved is the project folder's";
+    EXPECT_EQ(original.count({MediaKind::Picture, "B"}), 0u);
+    EXPECT_EQ(renamed.at({MediaKind::Picture, "Logo"}), MediaEntry(MediaSource{{}, "B"}));
+    EXPECT_FALSE(std::filesystem::exists(unused)) << "a staged file no record names goes";
+    EXPECT_FALSE(std::filesystem::exists(newA)) << "now in the project folder";
+
+    // Saved again into another folder: the first folder's files stay where
+    // they are, and the records still lead to the same bytes.
+    const auto other = dir / "q";
+    std::filesystem::create_directories(other);
+    media.Save(base, other / "copy", Pictures({"A", "B", "Old"}), [] {}, {&original, &renamed, &current});
+    const std::filesystem::path otherBase = other / "copy";
+    const auto readThere = [&](const ProjectMedia::Record& record, const std::string& name) {
+        ProjectMedia view(dir / "view.media");
+        view.RestoreEntries(record);
+        const MediaFile file = view.Find(otherBase, MediaKind::Picture, name);
+        return file ? ReadFile(file.file) : "(none)";
+    };
+    EXPECT_EQ(readThere(current, "A"), "new A");
+    EXPECT_EQ(readThere(original, "A"), "picture of A");
+    EXPECT_EQ(readThere(original, "Old"), "transparent Old");
+    EXPECT_EQ(readThere(renamed, "Logo"), "picture of B");
+}
+
 }  // namespace
 }  // namespace glimmora::test

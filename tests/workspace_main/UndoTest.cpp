@@ -249,5 +249,35 @@ TEST_F(UndoTest, SaveChangesFollowsTheCleanStateOfTheStack)
     EXPECT_FALSE(window->Action("EditUndo")->isEnabled());
 }
 
+TEST_F(UndoTest, APictureChosenBeforeASaveAndUndoneAfterItComesBackAndSavesAgain)
+{
+    WriteSolidJpeg(dir / "p" / "P.jpg", 40, 20, 255, 0, 0);  // the picture saved with the project
+    WriteSolidJpeg(dir / "blue.jpg", 40, 20, 0, 0, 255);
+    const std::string red = ReadFile(dir / "p" / "P.jpg");
+    const auto shown = [&] {
+        ProjectMedia& media = window->Builder()->Media;
+        return ReadFile(media.Find(window->Builder()->BasePath, MediaKind::Picture, "P").file);
+    };
+    SelectEntry("P");
+    ASSERT_TRUE(window->PicForm()->ImportFile(QString::fromStdString((dir / "blue.jpg").string())));
+    const std::string blue = shown();
+    ASSERT_NE(blue, red);
+    ASSERT_TRUE(window->FileSave());
+    ASSERT_EQ(ReadFile(dir / "p" / "P.jpg"), blue);
+
+    window->EditUndo();
+    EXPECT_EQ(shown(), red) << "the picture from before the save";
+    EXPECT_TRUE(window->Modified());
+    EXPECT_EQ(ReadFile(dir / "p" / "P.jpg"), blue) << "the project folder changes at Save only";
+    ASSERT_TRUE(window->FileSave());
+    EXPECT_EQ(ReadFile(dir / "p" / "P.jpg"), red);
+
+    window->EditRedo();
+    EXPECT_EQ(shown(), blue) << "and the one chosen, across two saves";
+    window->EditUndo();
+    EXPECT_EQ(shown(), red);
+    EXPECT_FALSE(window->Modified()) << "back at the state saved last";
+}
+
 }  // namespace
 }  // namespace glimmora::test

@@ -167,6 +167,7 @@ void ProjectMedia::Save(const std::filesystem::path& fromBase, const std::filesy
         const auto found = keptFiles.find({kind, savedName});
         if (found != keptFiles.end()) return found->second;
         MediaEntry entry = MediaSource{{}, savedName};
+        if (MediaNameProblem(savedName)) return entry;  // names no file: the save wrote none for it
         bool changes = !sameFolder;
         const char* kindName = kind == MediaKind::Picture ? "Pic" : "Sound";
         for (const std::filesystem::path& file : MediaFilesOf(toBase, savedName, kindName))

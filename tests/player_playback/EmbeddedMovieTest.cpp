@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <fstream>
 
 namespace glimmora::test {
@@ -202,6 +204,46 @@ TEST(PlayerLaunch, APlainPlayerPlaysItsFileArgument)
 
     const LaunchPlan missing = player::DecideLaunch({(dir / "nothing.swf").string()}, self);
     EXPECT_THROW(player::ReadPlannedMovie(missing), std::runtime_error);
+}
+
+TEST(PlayerLaunch, TheQualityOptionIsTakenInEveryModeAndBadNamesAreErrors)
+{
+    using player::StageQuality;
+    TempDir dir;
+    const auto plain = Write(dir, "glimmora-player", kStub);
+    const auto projector = Write(dir, "movie.exe", Join({kStub, kSwf, kMarker, U32(uint32_t(kSwf.size()))}));
+    const auto saver = Write(dir, "Tessaly.scr", Join({kStub, kSwf, U32(uint32_t(kSwf.size() + 4))}));
+    const auto movie = Write(dir, "a.swf", kSwf);
+    struct Case {
+        std::string self;
+        std::vector<std::string> args;
+        LaunchPlan::Mode mode;
+        std::optional<StageQuality> quality;
+        std::string error;  // a part of it
+    };
+    const Case cases[] = {
+        {plain, {movie}, LaunchPlan::Mode::Window, std::nullopt, ""},
+        {plain, {"--quality", "low", movie}, LaunchPlan::Mode::Window, StageQuality::Low, ""},
+        {plain, {movie, "--quality=BEST"}, LaunchPlan::Mode::Window, StageQuality::Best, ""},
+        {projector, {"--quality", "Medium"}, LaunchPlan::Mode::Window, StageQuality::Medium, ""},
+        {saver, {"--quality", "low", "-root"}, LaunchPlan::Mode::FullScreen, StageQuality::Low, ""},
+        {saver, {"/c", "--quality", "high"}, LaunchPlan::Mode::Configure, StageQuality::High, ""},
+        {plain, {movie, "--quality"}, LaunchPlan::Mode::Error, std::nullopt, "needs a quality"},
+        {plain, {"--quality", "ultra", movie}, LaunchPlan::Mode::Error, std::nullopt, "'ultra' is not one of low"},
+        {projector, {"--quality="}, LaunchPlan::Mode::Error, std::nullopt, "low, medium, high or best"},
+    };
+    for (const Case& c : cases) {
+        std::string words;
+        for (const std::string& word : c.args) words += word + " ";
+        SCOPED_TRACE(words);
+        const LaunchPlan plan = player::DecideLaunch(c.args, c.self);
+        EXPECT_EQ(plan.mode, c.mode) << plan.error;
+        EXPECT_EQ(plan.quality, c.quality);
+        EXPECT_NE(plan.error.find(c.error), std::string::npos) << plan.error;
+        if (c.mode == LaunchPlan::Mode::Window) {
+            EXPECT_EQ(player::ReadPlannedMovie(plan), kSwf);
+        }
+    }
 }
 
 }  // namespace

@@ -198,6 +198,45 @@ TEST(FrameScripts, TheQualityIsTheWholeMoviesWhicheverClipSetsIt)
     }
 }
 
+TEST(FrameScripts, ScriptsReadTheEmbeddingsQualityUntilOneChooses)
+{
+    using player::StageQuality;
+    // Frame 0: q = _quality, h = _highquality; frame 1: ToggleQuality, t = _quality.
+    const auto movie = ScriptedMovie(
+        {}, {{0, ActionBytes()
+                     .PushString("q").PushString("").PushInt(19).Code(0x22).Code(0x1D)
+                     .PushString("h").PushString("").PushInt(16).Code(0x22).Code(0x1D)},
+             {1, ActionBytes().Code(0x08).PushString("t").PushString("").PushInt(19).Code(0x22).Code(0x1D)}});
+    const struct {
+        StageQuality embedding;
+        const char *q, *h, *t;
+    } cases[] = {
+        {StageQuality::Low, "LOW", "0", "HIGH"},
+        {StageQuality::Medium, "MEDIUM", "1", "LOW"},
+        {StageQuality::Best, "BEST", "2", "LOW"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.q);
+        player::TimelineRunner runner(movie);
+        runner.SetEmbeddingQuality(c.embedding);
+        player::Stage stage = runner.Start(player::RunMode::Play);
+        EXPECT_EQ(stage.quality, std::nullopt);
+        EXPECT_EQ(stage.Quality(), c.embedding);
+        runner.Tick(stage, player::RunMode::Play);
+        EXPECT_EQ(ToString(stage.Root().variables.at("q"), 8), c.q);
+        EXPECT_EQ(ToString(stage.Root().variables.at("h"), 8), c.h);
+        EXPECT_EQ(ToString(stage.Root().variables.at("t"), 8), c.t);
+
+        // A cursor that already replayed with the default replays again.
+        player::StageCursor cursor(movie);
+        EXPECT_EQ(ToString(cursor.Seek(1).Root().variables.at("q"), 8), "HIGH");
+        cursor.SetEmbeddingQuality(c.embedding);
+        const player::Stage& seeked = cursor.Seek(1);
+        EXPECT_EQ(ToString(seeked.Root().variables.at("q"), 8), c.q);
+        EXPECT_EQ(ToString(seeked.Root().variables.at("t"), 8), c.t);
+    }
+}
+
 TEST(FrameScripts, ReplaysGiveTheSameRandomNumbers)
 {
     // Every frame of the main timeline stores random(1000) in "r".

@@ -61,6 +61,23 @@ TEST_F(PreviewTest, WithoutAMovieEverythingIsAtRest)
     EXPECT_EQ(shot.pixelColor(10, 10), QColor(Qt::white));
 }
 
+TEST_F(PreviewTest, TheQualityChosenIsDrawnAndKeptAcrossLoads)
+{
+    // 550 x 400 in 270 x 300: the square's right edge falls at x 49.1, in
+    // pixel 49, which anti-aliasing mixes and low quality does not.
+    widget->resize(270, 300);
+    LoadSquare();
+    const auto pure = [](const QColor& c) { return c == QColor(255, 0, 0) || c == QColor(0, 0, 255); };
+    EXPECT_EQ(widget->Quality(), player::StageQuality::High);
+    EXPECT_FALSE(pure(Shot().pixelColor(49, 75))) << "high quality smooths the edge";
+    widget->SetQuality(player::StageQuality::Low);
+    EXPECT_TRUE(pure(Shot().pixelColor(49, 75)));
+    LoadSquare();
+    EXPECT_TRUE(pure(Shot().pixelColor(49, 75))) << "a new movie keeps the quality";
+    widget->SetQuality(player::StageQuality::Best);
+    EXPECT_FALSE(pure(Shot().pixelColor(49, 75)));
+}
+
 TEST_F(PreviewTest, ALoadedMovieShowsItsFramesCountedFromZero)
 {
     QSignalSpy loaded(widget.get(), &TShockwaveFlash::movieLoaded);

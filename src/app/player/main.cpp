@@ -94,13 +94,15 @@ bool AnswerInformation(int argc, char** argv)
         return true;
     }
     if (word != "--help" && word != "-h") return false;
-    std::cout << "Usage: glimmora-player MOVIE.swf\n"
+    std::cout << "Usage: glimmora-player [--quality Q] MOVIE.swf\n"
                  "Plays an SWF movie in a window sized to it, in a loop. A projector or\n"
                  "screensaver made by Glimmora (a copy of this player with a movie behind it)\n"
                  "plays its own movie when started without an argument.\n"
                  "\n"
                  "  -h, --help        Shows this help and ends.\n"
                  "      --version     Shows the version and ends.\n"
+                 "      --quality Q   Draws at quality Q until the movie chooses: low (no\n"
+                 "                    anti-aliasing), medium, high (the default) or best.\n"
                  "  -root             Screensaver: full screen until a key or a mouse move.\n"
                  "  -window-id ID     Screensaver: draws into the window ID.\n"
                  "\n"
@@ -155,6 +157,7 @@ int main(int argc, char** argv)
     }
 
     glimmora::TShockwaveFlash player;
+    if (plan.quality) player.SetQuality(*plan.quality);
     QString loadError;
     QObject::connect(&player, &glimmora::TShockwaveFlash::movieError,
                      [&](const QString& message) { loadError = message; });

@@ -8,7 +8,7 @@ namespace glimmora::player {
 
 PlaybackController::PlaybackController(std::shared_ptr<const swf::DecodedMovie> movie,
                                        PlaybackClock& clock, PlaybackTimer& timer,
-                                       SoundChannel* sound)
+                                       SoundChannel* sound, StageQuality quality)
     : movie_(std::move(movie)),
       clock_(clock),
       timer_(timer),
@@ -16,8 +16,9 @@ PlaybackController::PlaybackController(std::shared_ptr<const swf::DecodedMovie> 
       runner_(movie_),
       cursor_(movie_),
       schedule_(movie_->header.frameRate),
-      stage_(cursor_.Seek(0))
+      stage_((cursor_.SetEmbeddingQuality(quality), cursor_.Seek(0)))
 {
+    runner_.SetEmbeddingQuality(quality);
     // A loaded movie stands on its first frame until played; meanwhile the
     // snapshots that make seeks anywhere quick are taken behind it.
     cursor_.IndexInBackground();
@@ -130,6 +131,15 @@ void PlaybackController::Tick()
     }
     if (moved) NotifyFrame();
     if (stepped && onStageChanged) onStageChanged();
+}
+
+void PlaybackController::SetEmbeddingQuality(StageQuality quality)
+{
+    if (quality == runner_.EmbeddingQuality()) return;
+    runner_.SetEmbeddingQuality(quality);
+    cursor_.SetEmbeddingQuality(quality);
+    Seek(Frame());
+    NotifyFrame();
 }
 
 void PlaybackController::Seek(int frame)

@@ -32,9 +32,12 @@ namespace glimmora::player {
 
 class PlaybackController {
 public:
-    // The clock and the timer must outlive the controller; `sound` may be null.
+    // The clock and the timer must outlive the controller; `sound` may be
+    // null. `quality` is the embedding's, which scripts read (_quality)
+    // until one of them chooses.
     PlaybackController(std::shared_ptr<const swf::DecodedMovie> movie, PlaybackClock& clock,
-                       PlaybackTimer& timer, SoundChannel* sound = nullptr);
+                       PlaybackTimer& timer, SoundChannel* sound = nullptr,
+                       StageQuality quality = StageQuality::High);
     ~PlaybackController();
     PlaybackController(const PlaybackController&) = delete;
     PlaybackController& operator=(const PlaybackController&) = delete;
@@ -56,6 +59,9 @@ public:
     void Forward();
     // Shows `frame`, clamped into the movie; playback state is kept.
     void GotoFrame(int frame);
+    // Another embedding quality: the current frame is shown again as it
+    // stands with it (its scripts may read it).
+    void SetEmbeddingQuality(StageQuality quality);
 
     // What is shown: the main timeline and every sprite instance on it.
     const Stage& CurrentStage() const { return stage_; }

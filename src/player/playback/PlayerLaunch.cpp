@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
+#include <string_view>
 
 namespace glimmora::player {
 namespace {
@@ -79,10 +80,34 @@ LaunchPlan ScreensaverPlan(const std::vector<std::string>& args, const std::stri
     return plan;
 }
 
-}  // namespace
+// Takes "--quality NAME" and "--quality=NAME" out of `args`; an error
+// message for a missing or unknown name.
+std::optional<std::string> TakeQuality(std::vector<std::string>& args, std::optional<StageQuality>& quality)
+{
+    constexpr std::string_view kOption = "--quality";
+    for (size_t i = 0; i < args.size();) {
+        const std::string& word = args[i];
+        std::optional<std::string> name;
+        size_t words = 1;
+        if (word == kOption) {
+            if (i + 1 >= args.size()) return "--quality needs a quality: low, medium, high or best.";
+            name = args[i + 1];
+            words = 2;
+        } else if (word.rfind(std::string(kOption) + "=", 0) == 0) {
+            name = word.substr(kOption.size() + 1);
+        }
+        if (!name) {
+            ++i;
+            continue;
+        }
+        quality = StageQualityNamed(*name);
+        if (!quality) return "The quality '" + *name + "' is not one of low, medium, high or best.";
+        args.erase(args.begin() + std::ptrdiff_t(i), args.begin() + std::ptrdiff_t(i + words));
+    }
+    return std::nullopt;
+}
 
-LaunchPlan DecideLaunch(const std::vector<std::string>& args, const std::string& selfPath,
-                        const std::string& hostWindow)
+LaunchPlan Decide(const std::vector<std::string>& args, const std::string& selfPath, const std::string& hostWindow)
 {
     try {
         uint64_t size = 0;
@@ -117,6 +142,19 @@ LaunchPlan DecideLaunch(const std::vector<std::string>& args, const std::string&
     LaunchPlan plan;
     plan.mode = LaunchPlan::Mode::Window;
     plan.moviePath = args.front();
+    return plan;
+}
+
+}  // namespace
+
+LaunchPlan DecideLaunch(const std::vector<std::string>& args, const std::string& selfPath,
+                        const std::string& hostWindow)
+{
+    std::vector<std::string> rest = args;
+    std::optional<StageQuality> quality;
+    if (const auto error = TakeQuality(rest, quality)) return Failure(*error);
+    LaunchPlan plan = Decide(rest, selfPath, hostWindow);
+    plan.quality = quality;
     return plan;
 }
 

@@ -10,8 +10,14 @@
 // ask). The daemons that draw a hack into a window of their own
 // (xscreensaver, xfce4-/mate-screensaver) name it in the environment variable
 // XSCREENSAVER_WINDOW, which then wins over full screen.
+//
+// In every mode "--quality low|medium|high|best" (or "--quality=NAME") sets
+// the quality the movie is drawn at until its scripts choose one.
+
+#include "player/timeline/StageQuality.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +39,7 @@ struct LaunchPlan {
     bool embedded = false;
     uint64_t offset = 0, length = 0;
     uint64_t hostWindow = 0;  // for InWindow
+    std::optional<StageQuality> quality;  // asked for on the command line
     std::string error;
 };
 

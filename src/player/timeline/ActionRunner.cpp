@@ -330,7 +330,7 @@ private:
             break;
         case ActionCode::ToggleQuality: {
             // Between low and high, as the old players' menu did.
-            const StageQuality now = St().quality.value_or(StageQuality::High);
+            const StageQuality now = St().Quality();
             St().quality = now == StageQuality::Low ? StageQuality::High : StageQuality::Low;
             break;
         }

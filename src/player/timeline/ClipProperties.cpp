@@ -37,10 +37,6 @@ swf::Matrix Compose(const swf::Matrix& m, double xScale, double yScale, double r
 
 double RotationOf(const swf::Matrix& m) { return std::atan2(m.rotateSkew0, m.scaleX) * 180 / std::numbers::pi; }
 
-constexpr const char* kQualityNames[] = {"LOW", "MEDIUM", "HIGH", "BEST"};
-
-const char* QualityName(StageQuality quality) { return kQualityNames[int(quality)]; }
-
 // The quality `value` names (_quality: "low" to "best", any case) or
 // numbers (_highquality: 0 low, 1 high, 2 best); nothing for other values.
 std::optional<StageQuality> QualityOf(ClipProperty property, const ActionValue& value, uint8_t swfVersion)
@@ -50,12 +46,7 @@ std::optional<StageQuality> QualityOf(ClipProperty property, const ActionValue& 
         if (std::isnan(number)) return std::nullopt;
         return number <= 0 ? StageQuality::Low : number < 2 ? StageQuality::High : StageQuality::Best;
     }
-    std::string name = ToString(value, swfVersion);
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-    for (int i = 0; i < 4; ++i) {
-        if (name == kQualityNames[i]) return StageQuality(i);
-    }
-    return std::nullopt;
+    return StageQualityNamed(ToString(value, swfVersion));
 }
 
 }  // namespace
@@ -89,12 +80,12 @@ ActionValue GetClipProperty(const Stage& stage, uint32_t clip, ClipProperty prop
     case ClipProperty::Target: return ActionValue::String(SlashPath(stage, clip));
     case ClipProperty::Name: return ActionValue::String(object ? o.name : std::string());
     case ClipProperty::HighQuality: {
-        const StageQuality q = stage.quality.value_or(StageQuality::High);
+        const StageQuality q = stage.Quality();
         return ActionValue::Number(q == StageQuality::Low ? 0 : q == StageQuality::Best ? 2 : 1);
     }
     case ClipProperty::FocusRect: return ActionValue::Number(1);
     case ClipProperty::SoundBufTime: return ActionValue::Number(5);
-    case ClipProperty::Quality: return ActionValue::String(QualityName(stage.quality.value_or(StageQuality::High)));
+    case ClipProperty::Quality: return ActionValue::String(QualityName(stage.Quality()));
     case ClipProperty::DropTarget:
     case ClipProperty::Url: return ActionValue::String("");
     case ClipProperty::Width:

@@ -11,6 +11,7 @@
 
 #include "player/timeline/ActionValue.h"
 #include "player/timeline/DepthList.h"
+#include "player/timeline/StageQuality.h"
 #include "swf/reader/DecodedMovie.h"
 
 #include <cstdint>
@@ -23,10 +24,6 @@
 #include <vector>
 
 namespace glimmora::player {
-
-// How finely the movie is drawn: Low without anti-aliasing, Medium without
-// smoothing its pictures, High (the default) and Best with both.
-enum class StageQuality : uint8_t { Low, Medium, High, Best };
 
 struct Timeline {
     uint32_t id = 0;
@@ -86,8 +83,10 @@ public:
     uint64_t steps = 0;
     uint32_t randomState = 0x2545F491u;
     // The quality a script chose (_quality, _highquality, ToggleQuality);
-    // until one does, the player's own.
+    // until one does, the embedding's (what the player was asked to draw at).
     std::optional<StageQuality> quality;
+    StageQuality embeddingQuality = StageQuality::High;
+    StageQuality Quality() const { return quality.value_or(embeddingQuality); }
 
     // Timelines held by this stage alone (for measuring sharing).
     size_t UnsharedTimelines() const;

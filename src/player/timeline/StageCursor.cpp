@@ -37,6 +37,28 @@ void StageCursor::StepForward()
     }
 }
 
+void StageCursor::SetEmbeddingQuality(StageQuality quality)
+{
+    if (quality == runner_.EmbeddingQuality()) return;
+    // Scripts may read the quality, so every snapshot taken with the old one
+    // goes, the background's too: its replay stops and starts again.
+    const bool indexing = worker_.joinable();
+    if (indexing) {
+        stopBackground_ = true;
+        worker_.join();
+        stopBackground_ = false;
+        backgroundDone_ = false;
+        std::lock_guard lock(backgroundMutex_);
+        background_.clear();
+    }
+    runner_.SetEmbeddingQuality(quality);
+    snapshots_.clear();
+    current_ = Stage(&runner_.Movie().frames);
+    frame_ = explored_ = -1;
+    sinceSnapshot_ = 0;
+    if (indexing) IndexInBackground();
+}
+
 const Stage& StageCursor::Seek(int frame)
 {
     const int count = runner_.Movie().FrameCount();

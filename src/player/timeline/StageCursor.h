@@ -57,6 +57,8 @@ public:
     // what they share once: objects, chunk and timeline records (an estimate).
     size_t HeldBytes() const;
     const TimelineRunner& Runner() const { return runner_; }
+    // Scripts may read the embedding's quality: a change replays from the start.
+    void SetEmbeddingQuality(StageQuality quality);
 
 private:
     struct Snapshot {

@@ -12,6 +12,7 @@ TimelineRunner::TimelineRunner(std::shared_ptr<const swf::DecodedMovie> movie, R
 Stage TimelineRunner::Start(RunMode mode) const
 {
     Stage stage(&movie_->frames);
+    stage.embeddingQuality = embeddingQuality_;
     TimelineStep(*movie_, limits_, stage, mode).Start();
     return stage;
 }

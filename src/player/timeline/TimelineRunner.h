@@ -46,12 +46,18 @@ public:
     // and runs the scripts this queues.
     void GotoMain(Stage& stage, int frame) const;
 
+    // The quality the embedding draws at, which scripts read until one
+    // chooses another; stages started from now on carry it.
+    void SetEmbeddingQuality(StageQuality quality) { embeddingQuality_ = quality; }
+    StageQuality EmbeddingQuality() const { return embeddingQuality_; }
+
     const swf::DecodedMovie& Movie() const { return *movie_; }
     const std::shared_ptr<const swf::DecodedMovie>& MoviePtr() const { return movie_; }
 
 private:
     std::shared_ptr<const swf::DecodedMovie> movie_;
     RunLimits limits_;
+    StageQuality embeddingQuality_ = StageQuality::High;
 };
 
 }  // namespace glimmora::player

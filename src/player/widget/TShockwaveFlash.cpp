@@ -86,11 +86,13 @@ bool TShockwaveFlash::Load(std::vector<uint8_t> bytes, const QString& name)
     }
     ApplyBackground();
     renderer_ = std::make_unique<player::FrameRenderer>(decoded_);
+    renderer_->SetQuality(quality_);
     mixer_ = std::make_unique<player::SoundMixer>(decoded_);
     if (audioEnabled_ && mixer_->HasSounds()) {
         audio_ = std::make_unique<player::AudioOutput>(*mixer_);
     }
-    controller_ = std::make_unique<player::PlaybackController>(decoded_, clock_, timer_, mixer_.get());
+    controller_ =
+        std::make_unique<player::PlaybackController>(decoded_, clock_, timer_, mixer_.get(), quality_);
     controller_->SetLoop(loop_);
     controller_->onFrameChanged = [this](int frame) {
         update();
@@ -136,6 +138,14 @@ bool TShockwaveFlash::Playing() const
 void TShockwaveFlash::SetPlaying(bool playing)
 {
     if (controller_) controller_->SetPlaying(playing);
+}
+
+void TShockwaveFlash::SetQuality(player::StageQuality quality)
+{
+    quality_ = quality;
+    if (renderer_) renderer_->SetQuality(quality);
+    if (controller_) controller_->SetEmbeddingQuality(quality);
+    update();
 }
 
 void TShockwaveFlash::SetLoop(bool loop)

@@ -12,6 +12,7 @@
 // The movie is drawn scaled into the widget with its aspect ratio kept.
 
 #include "player/playback/PlaybackClock.h"
+#include "player/timeline/Stage.h"
 
 #include <QString>
 #include <QWidget>
@@ -79,6 +80,10 @@ public:
     // Sound through the audio device; on by default. Off: sounds are mixed
     // nowhere (tests, or a player started without sound).
     void SetAudioEnabled(bool enabled) { audioEnabled_ = enabled; }
+    // The quality drawn at (kept across loads; high by default) until the
+    // movie's scripts choose one; they read it as _quality.
+    void SetQuality(player::StageQuality quality);
+    player::StageQuality Quality() const { return quality_; }
 
 signals:
     void frameChanged(int frame);
@@ -102,6 +107,7 @@ private:
     QString movie_ = kNoMovie;
     bool loop_ = true;
     bool audioEnabled_ = true;
+    player::StageQuality quality_ = player::StageQuality::High;
     std::optional<int> override_;  // colour value
     std::optional<uint32_t> movieBackground_;  // 0xRRGGBB of the movie itself
 

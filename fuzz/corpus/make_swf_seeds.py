@@ -169,6 +169,22 @@ def text2():
     b+=bytes([2])+g.bytes()+bytes([0])
     return tag(33,b)
 
+def edittext(cid, bounds, text, font=None, height=240, color=None, layout=None, html=False, outlines=False,
+             wrap=False, multiline=False, border=False, autosize=False, password=False, var=b''):
+    f1=(0x80 if text is not None else 0)|(0x40 if wrap else 0)|(0x20 if multiline else 0)|(0x10 if password else 0)
+    f1|=(0x04 if color else 0)|(0x01 if font else 0)
+    f2=(0x40 if autosize else 0)|(0x20 if layout else 0)|(0x08 if border else 0)|(0x02 if html else 0)|(0x01 if outlines else 0)
+    b=struct.pack('<H',cid)+rect(*bounds)+bytes([f1,f2])
+    if font: b+=struct.pack('<HH',font,height)
+    if color: b+=bytes(color)
+    if layout: b+=struct.pack('<BHHHh',*layout)
+    b+=var+b'\0'
+    if text is not None: b+=text+b'\0'
+    return tag(37,b)
+
+def devicefont(cid, name):
+    return tag(48, struct.pack('<H',cid)+bytes([0,1,len(name)])+name+struct.pack('<HH',0,0))
+
 def sound():
     pcm=struct.pack('<8h',0,1000,2000,1000,0,-1000,-2000,-1000)
     return tag(14, struct.pack('<H',4)+bytes([0x3A])+struct.pack('<I',8)+pcm, long=True)
@@ -207,6 +223,13 @@ seeds = {
  'place3.swf': swf(base+[place3(1,1,0x10), place3(2,1,0x18,classname=b'Ball'), place3(3,1,0x01|0x02,bytes([1,9,0,0,0])), place3(4,1,0x02|0x04,bytes([3,1])), show], frames=1),
  'filters.swf': swf(base+[place3(1,1,0x01|0x02|0x04,filters()[0]+bytes([3,1])), show] + [place3(2+i,1,0x01,bytes([1])+part) for i,part in enumerate(filters()[1])] + [show], frames=2),
  'blends.swf': swf(base+[place3(1+m,1,0x02,bytes([m])) for m in range(15)] + [blend_sprite(), place3(20,9,0x02|0x04,bytes([2,1])), place3(21,9,0x01,bytes([1])+filters()[1][0]), show], frames=1),
+ 'edittext.swf': swf(base+[font2(), devicefont(10,b'_sans'),
+    edittext(11,(0,4000,0,1200),b'<p align="center"><font color="#0000FF" size="+4">A</font>A <b>A</b></p><u>AA</u>&amp;&#65;',
+             font=2,height=480,html=True,outlines=True,multiline=True,wrap=True,layout=(3,40,40,100,20)),
+    edittext(12,(0,3000,0,600),b'Hello\rworld <i>wide</i> enough to wrap',font=10,height=300,color=[200,0,0,255],
+             border=True,autosize=True,wrap=True,multiline=True,password=False),
+    edittext(13,(0,100,0,100),b'x'*200,font=10,height=65535,password=True),
+    place2(1,11,matrix(200,200)), place2(2,12,matrix(200,1800)), place2(3,13,matrix(0,0)), show], frames=1),
  'place1.swf': swf(base+[tag(4, struct.pack('<HH',1,1)+matrix(20,20)+bytes([0x8C,0xA0,0x00])), show, tag(5,struct.pack('<HH',1,1)), show], version=3, frames=2),
 }
 for name,data in seeds.items():

@@ -226,6 +226,8 @@ void FrameRenderer::DrawContent(QPainter& painter, const DisplayObject& item, co
 {
     if (std::holds_alternative<swf::Shape>(character) || std::holds_alternative<swf::Text>(character)) {
         DrawStatic(painter, item.characterId, character, transform, cx);
+    } else if (const auto* field = std::get_if<swf::EditText>(&character)) {
+        DrawEditText(painter, item.characterId, *field, transform, cx);
     } else if (const DepthList* inner = SpriteChildren(item)) {
         DrawList(painter, *inner, transform, cx, level + 1);
     }
@@ -282,6 +284,52 @@ void FrameRenderer::DrawStatic(QPainter& painter, uint16_t id, const swf::Charac
     }
 }
 
+const EditTextLayout& FrameRenderer::FieldLayout(uint16_t id, const swf::EditText& field)
+{
+    auto laid = fields_.find(id);
+    if (laid == fields_.end()) {
+        laid = fields_.emplace(id, LayOutEditText(cache_, field)).first;
+    }
+    return laid->second;
+}
+
+void FrameRenderer::DrawEditText(QPainter& painter, uint16_t id, const swf::EditText& field,
+                                 const QTransform& transform, const swf::ColorTransform& cx)
+{
+    if (cx.multA <= 0 && cx.addA <= 0) {
+        return;
+    }
+    const EditTextLayout& layout = FieldLayout(id, field);
+    uint32_t step = 0;
+    if (layout.framed) {
+        DrawStep(painter, LayerKey(id, step++, transform, cx), layout.box, transform, [&](QPainter& target) {
+            target.fillRect(layout.box, ApplyColorTransform(cx, swf::Rgba{255, 255, 255, 255}));
+        });
+        // A one-pixel border just inside the box, however the field is scaled.
+        const double xScale = std::hypot(transform.m11(), transform.m12());
+        const double yScale = std::hypot(transform.m21(), transform.m22());
+        if (xScale > 0 && yScale > 0) {
+            const QRectF line = layout.box.adjusted(0.5 / xScale, 0.5 / yScale, -0.5 / xScale, -0.5 / yScale);
+            DrawStep(
+                painter, LayerKey(id, step++, transform, cx), layout.box, transform,
+                [&](QPainter& target) {
+                    QPen pen(ApplyColorTransform(cx, swf::Rgba{0, 0, 0, 255}), 1);
+                    pen.setCosmetic(true);
+                    pen.setJoinStyle(Qt::MiterJoin);
+                    target.setPen(pen);
+                    target.setBrush(Qt::NoBrush);
+                    target.drawRect(line);
+                    target.setPen(Qt::NoPen);
+                },
+                false);
+        }
+    }
+    for (const TextInk& ink : layout.inks) {
+        DrawStep(painter, LayerKey(id, step++, transform, cx), ink.path.controlPointRect(), transform,
+                 [&](QPainter& target) { target.fillPath(ink.path, ApplyColorTransform(cx, ink.color)); });
+    }
+}
+
 void FrameRenderer::DrawStep(QPainter& painter, const LayerKey& key, const QRectF& bounds,
                              const QTransform& transform, const std::function<void(QPainter&)>& draw,
                              bool layerable)
@@ -313,6 +361,13 @@ QPainterPath FrameRenderer::Geometry(const DisplayObject& item, const QTransform
     }
     if (const auto* text = std::get_if<swf::Text>(character)) {
         return transform.map(TextGeometry(cache_, *text));
+    }
+    if (const auto* field = std::get_if<swf::EditText>(character)) {
+        QPainterPath all;
+        for (const TextInk& ink : FieldLayout(item.characterId, *field).inks) {
+            all.addPath(ink.path);
+        }
+        return transform.map(all);
     }
     QPainterPath all;
     if (const DepthList* inner = SpriteChildren(item)) {

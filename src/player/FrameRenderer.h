@@ -11,6 +11,7 @@
 #include "player/FillPainter.h"
 #include "player/LayerCache.h"
 #include "player/TextPainter.h"
+#include "player/text/EditTextLayout.h"
 #include "player/timeline/Stage.h"
 #include "swf/reader/DecodedMovie.h"
 
@@ -86,6 +87,9 @@ private:
     // culled when it cannot show, else drawn through its layer or directly.
     void DrawStatic(QPainter& painter, uint16_t id, const swf::Character& character,
                     const QTransform& transform, const swf::ColorTransform& cx);
+    void DrawEditText(QPainter& painter, uint16_t id, const swf::EditText& field, const QTransform& transform,
+                      const swf::ColorTransform& cx);
+    const EditTextLayout& FieldLayout(uint16_t id, const swf::EditText& field);
     void DrawStep(QPainter& painter, const LayerKey& key, const QRectF& bounds,
                   const QTransform& transform, const std::function<void(QPainter&)>& draw,
                   bool layerable = true);
@@ -96,6 +100,7 @@ private:
 
     CharacterCache cache_;
     std::map<uint16_t, std::vector<PlacedGlyph>> texts_;
+    std::map<uint16_t, EditTextLayout> fields_;
     FillPainter fills_;
     LayerCache layers_;
     const Stage* stage_ = nullptr;  // while painting

@@ -26,6 +26,23 @@ swf::Matrix Affine(double a, double b, double c, double d, double txPx, double t
     return m;
 }
 
+swf::Glyph BoxGlyph(int width, int height)
+{
+    swf::Glyph glyph;
+    swf::ShapeRecord start;
+    start.moveTo = std::make_pair(0, 0);
+    start.fillStyle0 = 1;
+    glyph.records.push_back(start);
+    for (auto [x, y] : std::vector<std::pair<int, int>>{{width, 0}, {width, -height}, {0, -height}, {0, 0}}) {
+        swf::ShapeRecord edge;
+        edge.kind = swf::ShapeRecord::Kind::Line;
+        edge.toX = x;
+        edge.toY = y;
+        glyph.records.push_back(edge);
+    }
+    return glyph;
+}
+
 swf::ColorTransform Tint(swf::Rgba add)
 {
     swf::ColorTransform cx;

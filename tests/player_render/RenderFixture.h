@@ -37,6 +37,9 @@ void AddContour(std::vector<swf::ShapeRecord>& records, const std::vector<std::p
                 uint32_t fill0, uint32_t fill1, uint32_t line = 0);
 // Clockwise on screen, so the inside is fill style 1.
 swf::Shape RectShape(double left, double top, double width, double height, swf::FillStyle fill);
+// A glyph box `width` x `height` font units standing on the baseline,
+// counter-clockwise on screen with fill style 1 on its left, as glyphs are.
+swf::Glyph BoxGlyph(int width, int height);
 // Two 20 px squares meeting along x = 20 px, the left one fill 1, the right
 // one fill 2. Their shared edge is recorded once, running down with a fill
 // on each side (fill 1 on its right as recorded, fill 2 on its left); each

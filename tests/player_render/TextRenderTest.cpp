@@ -6,25 +6,6 @@
 namespace glimmora::test {
 namespace {
 
-// A glyph box `width` x `height` font units standing on the baseline,
-// counter-clockwise on screen with fill style 1 on its left, as glyphs are.
-swf::Glyph BoxGlyph(int width, int height)
-{
-    swf::Glyph glyph;
-    swf::ShapeRecord start;
-    start.moveTo = std::make_pair(0, 0);
-    start.fillStyle0 = 1;
-    glyph.records.push_back(start);
-    for (auto [x, y] : std::vector<std::pair<int, int>>{{width, 0}, {width, -height}, {0, -height}, {0, 0}}) {
-        swf::ShapeRecord edge;
-        edge.kind = swf::ShapeRecord::Kind::Line;
-        edge.toX = x;
-        edge.toY = y;
-        glyph.records.push_back(edge);
-    }
-    return glyph;
-}
-
 TEST(StaticText, GlyphsFollowThePenInTheTintColour)
 {
     for (int fontVersion : {2, 3}) {

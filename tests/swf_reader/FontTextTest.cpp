@@ -68,6 +68,8 @@ TEST(FontTextTest, DefineFont2GlyphsCodesAndAdvances) {
         EXPECT_EQ(font.emSize(), 1024);
         EXPECT_EQ(font.name, "Aril");
         EXPECT_TRUE(font.hasLayout);
+        EXPECT_EQ(font.ascent, 900);
+        EXPECT_EQ(font.descent, 200);
         ASSERT_EQ(font.glyphs.size(), 2u);
         EXPECT_EQ(font.glyphs[0].code, ' ');
         EXPECT_EQ(font.glyphs[0].records.empty(), true);

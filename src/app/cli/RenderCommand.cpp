@@ -15,6 +15,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QImage>
 #include <QString>
 
@@ -70,6 +71,22 @@ void WritePng(const QImage& image, const std::string& name, int compression)
     } catch (const std::system_error& e) {
         throw std::runtime_error("cannot write " + name + ": " + e.code().message());
     }
+}
+
+// Text fields without outlines of their own are drawn with the system's
+// fonts, which Qt finds only within a GUI application: one without a
+// display, as the pictures go to files.
+void EnsureSystemFonts()
+{
+    if (QCoreApplication::instance()) return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "glimmora-cli";
+    static char* argv[] = {name, nullptr};
+    // Qt's remark on a session without a runtime folder says nothing to the user.
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    new QGuiApplication(argc, argv);  // lives as long as the process
+    qInstallMessageHandler(previous);
 }
 
 }  // namespace
@@ -165,11 +182,11 @@ int RunRender(const ParsedArgs& parsed)
     }
     player::StageQuality quality = player::StageQuality::High;
     if (const auto name = parsed.Option("--quality")) {
-        const char* const names[] = {"low", "medium", "high", "best"};
-        const auto found = std::find(std::begin(names), std::end(names), *name);
-        if (found == std::end(names)) throw UsageError("the quality must be low, medium, high or best");
-        quality = player::StageQuality(found - std::begin(names));
+        const auto named = player::StageQualityNamed(*name);
+        if (!named) throw UsageError("the quality must be low, medium, high or best");
+        quality = *named;
     }
+    EnsureSystemFonts();
     for (int number : {range.first, range.last}) {
         tools::RefuseToOverwrite(OutputName(*output, number), parsed.positional[0], "source");
     }

@@ -66,6 +66,7 @@ enum class TagCode : uint16_t {
     DefineText2 = 33,
     DefineBitsJPEG3 = 35,
     DefineBitsLossless2 = 36,
+    DefineEditText = 37,
     DefineSprite = 39,
     FrameLabel = 43,
     SoundStreamHead2 = 45,

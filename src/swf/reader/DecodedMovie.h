@@ -113,7 +113,11 @@ struct Font {
     int version = 1;         // 1, 2 or 3
     std::string name;
     std::vector<Glyph> glyphs;
+    bool bold = false, italic = false;
     bool hasLayout = false;
+    // With a layout (font units): above and below the baseline, and between lines.
+    uint16_t ascent = 0, descent = 0;
+    int16_t leading = 0;
     uint16_t emSize() const { return version == 3 ? 20480 : 1024; }
 };
 
@@ -135,6 +139,26 @@ struct Text {
     Rect bounds;
     Matrix matrix;
     std::vector<TextRecord> records;
+};
+
+// DefineEditText: a text field with its initial text, drawn with a font of
+// the movie (its outlines) or of the system.
+struct EditText {
+    enum class Align : uint8_t { Left = 0, Right = 1, Center = 2, Justify = 3 };
+    Rect bounds;
+    std::optional<uint16_t> fontId;
+    std::string fontClass;   // a font named by its class (SWF 9+), instead of by id
+    uint16_t fontHeight = 0; // twips
+    std::optional<Rgba> color;
+    std::optional<uint16_t> maxLength;
+    Align align = Align::Left;
+    uint16_t leftMargin = 0, rightMargin = 0, indent = 0;  // twips
+    int16_t leading = 0;                                  // twips
+    std::string variableName;
+    std::string initialText;  // UTF-8; HTML when `html`
+    bool wordWrap = false, multiline = false, password = false, readOnly = false;
+    bool autoSize = false, noSelect = false, border = false, wasStatic = false;
+    bool html = false, useOutlines = false;
 };
 
 struct Sound {
@@ -181,7 +205,7 @@ struct Sprite {
     std::vector<FrameRecord> frames;
 };
 
-using Character = std::variant<Shape, Bitmap, Font, Text, Sound, Sprite>;
+using Character = std::variant<Shape, Bitmap, Font, Text, Sound, Sprite, EditText>;
 
 // ---- Display list ---------------------------------------------------------
 

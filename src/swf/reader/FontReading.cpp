@@ -55,6 +55,8 @@ Font ReadDefineFont2(BitReader& in, int version, DecodeContext& ctx) {
     font.version = version;
     uint8_t flags = in.U8();
     bool hasLayout = flags & 0x80, wideOffsets = flags & 0x08, wideCodes = flags & 0x04;
+    font.italic = (flags & 0x02) != 0;
+    font.bold = (flags & 0x01) != 0;
     in.U8();  // language
     font.name = ReadFontName(in, in.U8(), ctx.version);
     uint16_t count = in.U16();
@@ -79,9 +81,9 @@ Font ReadDefineFont2(BitReader& in, int version, DecodeContext& ctx) {
     if (!hasLayout) return font;
 
     font.hasLayout = true;
-    in.U16();  // ascent
-    in.U16();  // descent
-    in.S16();  // leading
+    font.ascent = in.U16();
+    font.descent = in.U16();
+    font.leading = in.S16();
     for (Glyph& glyph : font.glyphs) glyph.advance = in.S16();
     // Bounds and kerning are optional in practice; nothing here uses them.
     return font;
@@ -91,6 +93,8 @@ void ReadDefineFontInfo(BitReader& in, bool info2, Font& font, DecodeContext& ct
     font.name = ReadFontName(in, in.U8(), ctx.version);
     uint8_t flags = in.U8();
     bool wideCodes = (flags & 0x01) != 0;
+    font.italic = (flags & 0x04) != 0;
+    font.bold = (flags & 0x02) != 0;
     if (info2) in.U8();  // language
     for (Glyph& glyph : font.glyphs) glyph.code = wideCodes ? in.U16() : in.U8();
 }

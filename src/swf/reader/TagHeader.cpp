@@ -54,6 +54,7 @@ std::string TagName(uint16_t code) {
     case TagCode::DefineText2: name = "DefineText2"; break;
     case TagCode::DefineBitsJPEG3: name = "DefineBitsJPEG3"; break;
     case TagCode::DefineBitsLossless2: name = "DefineBitsLossless2"; break;
+    case TagCode::DefineEditText: name = "DefineEditText"; break;
     case TagCode::DefineSprite: name = "DefineSprite"; break;
     case TagCode::FrameLabel: name = "FrameLabel"; break;
     case TagCode::SoundStreamHead2: name = "SoundStreamHead2"; break;

@@ -182,6 +182,17 @@ def edittext(cid, bounds, text, font=None, height=240, color=None, layout=None, 
     if text is not None: b+=text+b'\0'
     return tag(37,b)
 
+def button(cid, records, version=2):
+    # records: (flags, character, depth, x, y); DefineButton2 records add red.
+    b=struct.pack('<H',cid)+(bytes([0])+struct.pack('<H',0) if version==2 else b'')
+    for flags,ch,depth,x,y in records:
+        b+=bytes([flags])+struct.pack('<HH',ch,depth)+matrix(x,y)
+        if version==2:
+            b+=cxform_a(add=[255,0,0,0])
+            if flags&0x20: b+=bytes([3])
+    b+=bytes([0])+(bytes([0]) if version==1 else b'')
+    return tag(34 if version==2 else 7, b)
+
 def devicefont(cid, name):
     return tag(48, struct.pack('<H',cid)+bytes([0,1,len(name)])+name+struct.pack('<HH',0,0))
 
@@ -230,6 +241,9 @@ seeds = {
              border=True,autosize=True,wrap=True,multiline=True,password=False),
     edittext(13,(0,100,0,100),b'x'*200,font=10,height=65535,password=True),
     place2(1,11,matrix(200,200)), place2(2,12,matrix(200,1800)), place2(3,13,matrix(0,0)), show], frames=1),
+ 'button.swf': swf(base+[button(20,[(0x03,1,2,100,100),(0x08,1,1,0,0)],version=1),
+    button(21,[(0x21,1,1,0,0),(0x01,20,2,200,200),(0x04,1,3,0,0)]), button(22,[(0x01,22,1,0,0),(0x01,22,2,20,0)]),
+    place2(1,20,matrix(0,0)), place2(2,21,matrix(400,400)), place2(3,22,matrix(0,0)), place2(4,22,matrix(0,0),clip=5), show], frames=1),
  'place1.swf': swf(base+[tag(4, struct.pack('<HH',1,1)+matrix(20,20)+bytes([0x8C,0xA0,0x00])), show, tag(5,struct.pack('<HH',1,1)), show], version=3, frames=2),
 }
 for name,data in seeds.items():

@@ -201,6 +201,25 @@ void FrameRenderer::DrawList(QPainter& painter, const DepthList& list, const QTr
     endMasks([](const Mask&) { return false; });
 }
 
+std::vector<DisplayObject> FrameRenderer::UpState(const swf::Button& button)
+{
+    std::vector<const swf::ButtonRecord*> up;
+    for (const swf::ButtonRecord& record : button.records) {
+        if (record.states & swf::ButtonRecord::Up) {
+            up.push_back(&record);
+        }
+    }
+    std::stable_sort(up.begin(), up.end(),
+                     [](const swf::ButtonRecord* a, const swf::ButtonRecord* b) { return a->depth < b->depth; });
+    std::vector<DisplayObject> parts(up.size());
+    for (size_t i = 0; i < up.size(); ++i) {
+        parts[i].characterId = up[i]->characterId;
+        parts[i].matrix = up[i]->matrix;
+        parts[i].colorTransform = up[i]->colorTransform;
+    }
+    return parts;
+}
+
 const DepthList* FrameRenderer::SpriteChildren(const DisplayObject& item) const
 {
     const Timeline* timeline = item.timeline != 0 && stage_ ? stage_->Find(item.timeline) : nullptr;
@@ -228,6 +247,18 @@ void FrameRenderer::DrawContent(QPainter& painter, const DisplayObject& item, co
         DrawStatic(painter, item.characterId, character, transform, cx);
     } else if (const auto* field = std::get_if<swf::EditText>(&character)) {
         DrawEditText(painter, item.characterId, *field, transform, cx);
+    } else if (const auto* button = std::get_if<swf::Button>(&character)) {
+        if (level >= kMaxNesting) {
+            return;
+        }
+        for (const DisplayObject& part : UpState(*button)) {
+            if (budget_ == 0) {
+                break;
+            }
+            --budget_;
+            DrawItem(painter, part, ToQTransform(part.matrix) * transform,
+                     ComposeColorTransforms(cx, part.colorTransform), level + 1);
+        }
     } else if (const DepthList* inner = SpriteChildren(item)) {
         DrawList(painter, *inner, transform, cx, level + 1);
     }
@@ -361,6 +392,17 @@ QPainterPath FrameRenderer::Geometry(const DisplayObject& item, const QTransform
     }
     if (const auto* text = std::get_if<swf::Text>(character)) {
         return transform.map(TextGeometry(cache_, *text));
+    }
+    if (const auto* button = std::get_if<swf::Button>(character)) {
+        QPainterPath all;
+        for (const DisplayObject& part : UpState(*button)) {
+            if (budget_ == 0) {
+                break;
+            }
+            --budget_;
+            all = all.united(Geometry(part, ToQTransform(part.matrix) * transform, level + 1));
+        }
+        return all;
     }
     if (const auto* field = std::get_if<swf::EditText>(character)) {
         QPainterPath all;

@@ -95,6 +95,9 @@ private:
                   bool layerable = true);
     QPainterPath Geometry(const DisplayObject& item, const QTransform& transform, int level);
     void ApplyClip(QPainter& painter);
+    // The objects of a button's up state, by depth (a sprite among them
+    // has no timeline of its own and shows nothing).
+    static std::vector<DisplayObject> UpState(const swf::Button& button);
     // The display list of a sprite instance's timeline, or null.
     const DepthList* SpriteChildren(const DisplayObject& item) const;
 

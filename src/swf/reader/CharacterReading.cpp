@@ -1,6 +1,7 @@
 #include "swf/reader/CharacterReading.h"
 
 #include "swf/reader/BitmapReading.h"
+#include "swf/reader/ButtonReading.h"
 #include "swf/reader/EditTextReading.h"
 #include "swf/reader/FontReading.h"
 #include "swf/reader/RecordReading.h"
@@ -82,6 +83,8 @@ void ReadDefinitionTag(const TagHeader& tag, BitReader& body, DecodedMovie& movi
     case TagCode::DefineFont3: define([&] { return ReadDefineFont2(body, 3, ctx); }); break;
     case TagCode::DefineText: define([&] { return ReadDefineText(body, 1, ctx); }); break;
     case TagCode::DefineText2: define([&] { return ReadDefineText(body, 2, ctx); }); break;
+    case TagCode::DefineButton: define([&] { return ReadDefineButton(body, 1, ctx); }); break;
+    case TagCode::DefineButton2: define([&] { return ReadDefineButton(body, 2, ctx); }); break;
     case TagCode::DefineEditText: define([&] { return ReadDefineEditText(body, ctx); }); break;
     case TagCode::DefineSound: define([&] { return ReadDefineSound(body); }); break;
     case TagCode::DefineSprite: define([&] { return ReadDefineSprite(body, ctx); }); break;

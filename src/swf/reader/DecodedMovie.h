@@ -161,6 +161,23 @@ struct EditText {
     bool html = false, useOutlines = false;
 };
 
+// DefineButton or DefineButton2: the characters of its states, each
+// placed at a depth of the button with its own matrix (and, in
+// DefineButton2, colour transform).
+struct ButtonRecord {
+    enum State : uint8_t { Up = 1, Over = 2, Down = 4, HitTest = 8 };
+    uint8_t states = 0;
+    uint16_t characterId = 0;
+    uint16_t depth = 0;
+    Matrix matrix;
+    ColorTransform colorTransform;
+};
+
+struct Button {
+    int version = 1;
+    std::vector<ButtonRecord> records;  // in file order
+};
+
 struct Sound {
     uint8_t format = 0;  // 0/3 PCM, 1 ADPCM, 2 MP3, ...
     uint32_t rate = 0;   // samples per second
@@ -205,7 +222,7 @@ struct Sprite {
     std::vector<FrameRecord> frames;
 };
 
-using Character = std::variant<Shape, Bitmap, Font, Text, Sound, Sprite, EditText>;
+using Character = std::variant<Shape, Bitmap, Font, Text, Sound, Sprite, EditText, Button>;
 
 // ---- Display list ---------------------------------------------------------
 

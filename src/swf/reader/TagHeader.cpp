@@ -55,6 +55,8 @@ std::string TagName(uint16_t code) {
     case TagCode::DefineBitsJPEG3: name = "DefineBitsJPEG3"; break;
     case TagCode::DefineBitsLossless2: name = "DefineBitsLossless2"; break;
     case TagCode::DefineEditText: name = "DefineEditText"; break;
+    case TagCode::DefineButton: name = "DefineButton"; break;
+    case TagCode::DefineButton2: name = "DefineButton2"; break;
     case TagCode::DefineSprite: name = "DefineSprite"; break;
     case TagCode::FrameLabel: name = "FrameLabel"; break;
     case TagCode::SoundStreamHead2: name = "SoundStreamHead2"; break;

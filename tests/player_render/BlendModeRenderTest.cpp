@@ -16,6 +16,22 @@ using swf::BlendMode;
 constexpr swf::Rgba kBackdrop{200, 100, 50, 255};
 constexpr swf::Rgba kTop{100, 150, 250, 255};
 
+// A sprite of one frame placing `ids` at depths 1, 2, ..., the last with `lastMode`.
+swf::Sprite OneFrameSprite(const std::vector<uint16_t>& ids, BlendMode lastMode = BlendMode::Normal)
+{
+    swf::Sprite sprite;
+    sprite.frameCount = 1;
+    sprite.frames.resize(1);
+    for (size_t i = 0; i < ids.size(); ++i) {
+        swf::DisplayOp op;
+        op.depth = uint16_t(i + 1);
+        op.characterId = ids[i];
+        if (i + 1 == ids.size()) op.blendMode = lastMode;
+        sprite.frames[0].ops.push_back(op);
+    }
+    return sprite;
+}
+
 struct BlendCase {
     const char* name;
     BlendMode mode;
@@ -79,20 +95,10 @@ TEST(BlendModes, ATranslucentObjectBlendsAsFarAsItCovers)
 TEST(BlendModes, ALayerFadesItsObjectsAsOne)
 {
     for (const BlendMode mode : {BlendMode::Normal, BlendMode::Layer}) {
-        swf::Sprite sprite;
-        sprite.frameCount = 1;
-        sprite.frames.resize(1);
-        swf::DisplayOp red, blue;
-        red.depth = 1;
-        red.characterId = 1;
-        blue.depth = 2;
-        blue.characterId = 2;
-        sprite.frames[0].ops.push_back(red);
-        sprite.frames[0].ops.push_back(blue);
         MovieFixture fixture;
         fixture.Define(1, RectShape(10, 10, 50, 50, Solid(kRed)));
         fixture.Define(2, RectShape(40, 40, 50, 50, Solid(kBlue)));
-        fixture.Define(5, sprite);
+        fixture.Define(5, OneFrameSprite({1, 2}));
         swf::DisplayOp& placed = fixture.Place(0, 1, 5);
         placed.blendMode = mode;
         swf::ColorTransform half;
@@ -120,22 +126,11 @@ TEST(BlendModes, AlphaAndEraseActOnTheLayerOfTheClipHoldingThem)
     AddContour(cutterShape.records, {{40, 20}, {60, 20}, {60, 80}, {40, 80}}, 0, 2);
     for (const BlendMode mode : {BlendMode::Erase, BlendMode::Alpha}) {
         SCOPED_TRACE(mode == BlendMode::Erase ? "erase" : "alpha");
-        swf::Sprite sprite;
-        sprite.frameCount = 1;
-        sprite.frames.resize(1);
-        swf::DisplayOp red, cutter;
-        red.depth = 1;
-        red.characterId = 1;
-        cutter.depth = 2;
-        cutter.characterId = 2;
-        cutter.blendMode = mode;
-        sprite.frames[0].ops.push_back(red);
-        sprite.frames[0].ops.push_back(cutter);
         MovieFixture fixture;
         fixture.Define(1, RectShape(0, 0, 60, 60, Solid(kRed)));
         fixture.Define(2, cutterShape);
         fixture.Define(4, RectShape(0, 0, 100, 100, Solid(kBlue)));
-        fixture.Define(5, sprite);
+        fixture.Define(5, OneFrameSprite({1, 2}, mode));
         fixture.Place(0, 1, 4);  // the backdrop, outside the clip
         fixture.Place(0, 2, 5);
         const QImage image = fixture.Render();

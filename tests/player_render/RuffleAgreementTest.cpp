@@ -12,6 +12,7 @@
 #include "support/TempDir.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <fstream>
 #include <optional>
@@ -247,6 +248,61 @@ TEST(RuffleAgreement, GradientsMixLikeRuffle)
     const ByteVector file = Movie(tags, 10);
     std::ofstream(swf, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
     ExpectRuffleToAgree(swf, 8, QSize(550, 400));
+}
+
+// PlaceObject3 of `id` at `depth`, moved to (x, y) px, with a blend mode
+// and filters (a count and the filters' bytes).
+ByteVector Place3(uint16_t depth, uint16_t id, int x, int y, std::optional<uint8_t> blend, const ByteVector& filters = {})
+{
+    Bytes b;
+    b.U8(0x02 | 0x04).U8(uint8_t((blend ? 0x02 : 0) | (filters.empty() ? 0 : 0x01))).U16(depth).U16(id);
+    b.Add(TranslateMatrix(x * 20, y * 20)).Add(filters);
+    if (blend) b.U8(*blend);
+    return Tag(70, b);
+}
+
+Bytes& Fixed(Bytes& b, double v) { return b.U32(uint32_t(int32_t(std::lround(v * 65536)))); }
+
+TEST(RuffleAgreement, BlendModesAndFiltersLikeRuffle)
+{
+    GLIMMORA_REQUIRE_SWFCHECK();
+    // Eleven squares blending onto an orange band, and five red squares with
+    // a drop shadow, a glow, a blur, a bevel and a colour matrix.
+    std::vector<ByteVector> tags = {Tag(9, {255, 255, 255}), BoxShape(1, 550 * 20, 100 * 20, {200, 100, 50}),
+                                    BoxShape(2, 400, 400, {100, 150, 250}), BoxShape(3, 400, 400, {255, 0, 0}),
+                                    Place3(1, 1, 0, 0, std::nullopt)};
+    const std::array<uint8_t, 11> modes{1, 3, 4, 5, 6, 7, 8, 9, 10, 13, 14};
+    for (size_t i = 0; i < modes.size(); ++i) {
+        tags.push_back(Place3(uint16_t(2 + i), 2, 5 + int(i) * 26, 40, modes[i]));
+    }
+    Bytes shadow, glow, blur, bevel, matrix;
+    Fixed(Fixed(Fixed(Fixed(shadow.U8(1).U8(0).Add({0, 0, 255, 255}), 1), 1), 0), 10).U16(0x100).U8(0x21);
+    Fixed(Fixed(glow.U8(1).U8(2).Add({0, 160, 0, 255}), 10), 10).U16(0x200).U8(0x21);
+    Fixed(Fixed(blur.U8(1).U8(1), 10), 10).U8(0x08);
+    Fixed(Fixed(Fixed(Fixed(bevel.U8(1).U8(3).Add({255, 255, 255, 255, 0, 0, 0, 255}), 1), 1), 0.785398), 3)
+        .U16(0x100)
+        .U8(0xa1);
+    matrix.U8(1).U8(6);
+    for (float v : {0, 0, 1, 0, 0, 0, 1, 0, 0, 100, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0}) matrix.U32(std::bit_cast<uint32_t>(v));
+    int x = 20;
+    for (const Bytes* filter : {&shadow, &glow, &blur, &bevel, &matrix}) {
+        tags.push_back(Place3(uint16_t(20 + x), 3, x, 140, std::nullopt, *filter));
+        x += 55;
+    }
+    for (int frame = 0; frame < 10; ++frame) tags.push_back(ShowFrame());
+    TempDir dir;
+    const auto swf = dir / "compositing.swf";
+    const ByteVector file = Movie(tags, 10);
+    std::ofstream(swf, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+    const auto [ours, theirs] = ExpectRuffleToAgree(swf, 8, QSize(550, 400));
+    // Each blend mode's square, and the filters' edges.
+    for (int i = 0; i < int(modes.size()); ++i) {
+        EXPECT_TRUE(ColorNear(ours.pixelColor(15 + i * 26, 50), theirs.pixelColor(15 + i * 26, 50), 3)) << "mode " << int(modes[i]);
+    }
+    for (const QPoint& p : {QPoint(45, 150), QPoint(72, 150), QPoint(127, 150), QPoint(131, 150), QPoint(187, 141),
+                            QPoint(202, 158), QPoint(250, 150)}) {
+        EXPECT_TRUE(ColorNear(ours.pixelColor(p), theirs.pixelColor(p), 6)) << p.x() << ", " << p.y();
+    }
 }
 
 }  // namespace

@@ -125,12 +125,13 @@ void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const Stage& 
     // stage shows: not where the stage's edge cuts pixels, nor when drawn
     // translucent, nor onto a layer of the movie's own (erasing objects).
     const DepthList& root = stage.Root().children;
+    const bool ownLayer = ChangesItsParentsLayer(root);
     coversReplace_ = painter.opacity() == 1 && deviceBase.type() <= QTransform::TxScale &&
-                     QRectF(stageOnDevice_.toAlignedRect()) == stageOnDevice_ && !ChangesItsParentsLayer(root);
+                     QRectF(stageOnDevice_.toAlignedRect()) == stageOnDevice_ && !ownLayer;
     budget_ = kMaxObjectsPerFrame;
     ApplyClip(painter);
     stage_ = &stage;
-    if (ChangesItsParentsLayer(root)) {
+    if (ownLayer) {
         // Objects that erase or mask what is under them act on the movie's
         // own layer, not on the background.
         const QImage layer = DrawOnLayer(painter, visibleOnDevice_, [&](QPainter& target, const QTransform& shift) {

@@ -13,13 +13,7 @@ using Type = swf::FillStyle::Type;
 // A 2x2 lossless picture, premultiplied ARGB: red, green / blue, white.
 swf::Bitmap Quadrants()
 {
-    swf::Bitmap b;
-    b.kind = swf::Bitmap::Kind::Lossless;
-    b.losslessFormat = 5;
-    b.losslessAlpha = true;
-    b.width = b.height = 2;
-    b.data = {255, 255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255};
-    return b;
+    return ArgbPicture(2, 2, {255, 255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255});
 }
 
 std::vector<uint8_t> SolidJpeg(int size, uint8_t r, uint8_t g, uint8_t b)

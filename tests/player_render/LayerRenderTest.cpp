@@ -72,20 +72,16 @@ swf::Matrix Rotation(double degrees, double scale, double txPx, double tyPx)
 // A `size` x `size` lossless picture with a colour ramp and a translucent corner.
 swf::Bitmap Ramp(int size)
 {
-    swf::Bitmap b;
-    b.kind = swf::Bitmap::Kind::Lossless;
-    b.losslessFormat = 5;
-    b.losslessAlpha = true;
-    b.width = b.height = uint16_t(size);
+    std::vector<uint8_t> pixels;
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             const int a = x + y < size / 2 ? 128 : 255;
             const int r = x * 255 / (size - 1), g = y * 255 / (size - 1), bl = (x * y) % 256;
-            b.data.insert(b.data.end(), {uint8_t(a), uint8_t(r * a / 255), uint8_t(g * a / 255),
+            pixels.insert(pixels.end(), {uint8_t(a), uint8_t(r * a / 255), uint8_t(g * a / 255),
                                          uint8_t(bl * a / 255)});
         }
     }
-    return b;
+    return ArgbPicture(size, size, std::move(pixels));
 }
 
 // A ring of quadratic curves, as glyph outlines are drawn: 1024 units to the em.

@@ -31,13 +31,7 @@ swf::Bitmap Jpeg(uint8_t r, uint8_t g, uint8_t b)
 // A 2 x 2 picture with an alpha channel, every pixel opaque.
 swf::Bitmap OpaqueWithAlphaChannel()
 {
-    swf::Bitmap b;
-    b.kind = swf::Bitmap::Kind::Lossless;
-    b.losslessFormat = 5;
-    b.losslessAlpha = true;
-    b.width = b.height = 2;
-    b.data = {255, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255};
-    return b;
+    return ArgbPicture(2, 2, {255, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255});
 }
 
 swf::Shape PictureRect(uint16_t bitmapId, double left, double top, double side)

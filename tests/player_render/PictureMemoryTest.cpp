@@ -18,19 +18,15 @@ constexpr int64_t kPictureBytes = int64_t(kSide) * kSide * 4;
 // A lossless picture of its own: stripes in colours made from `seed`.
 swf::Bitmap Picture(int seed)
 {
-    swf::Bitmap b;
-    b.kind = swf::Bitmap::Kind::Lossless;
-    b.losslessFormat = 5;
-    b.losslessAlpha = true;
-    b.width = b.height = kSide;
+    std::vector<uint8_t> pixels;
     for (int y = 0; y < kSide; ++y) {
         for (int x = 0; x < kSide; ++x) {
             const bool stripe = (x / 4 + y / 4 + seed) % 2 == 0;
-            b.data.insert(b.data.end(), {255, uint8_t(stripe ? 40 * seed : 255), uint8_t(stripe ? 0 : 30 * seed),
+            pixels.insert(pixels.end(), {255, uint8_t(stripe ? 40 * seed : 255), uint8_t(stripe ? 0 : 30 * seed),
                                          uint8_t(x * 15)});
         }
     }
-    return b;
+    return ArgbPicture(kSide, kSide, std::move(pixels));
 }
 
 // Six pictures on a 20-frame timeline: two on the stage at a time, each

@@ -70,6 +70,18 @@ swf::FillStyle BitmapFill(swf::FillStyle::Type type, uint16_t id, swf::Matrix ma
     return fill;
 }
 
+swf::Bitmap ArgbPicture(int width, int height, std::vector<uint8_t> pixels)
+{
+    swf::Bitmap b;
+    b.kind = swf::Bitmap::Kind::Lossless;
+    b.losslessFormat = 5;
+    b.losslessAlpha = true;
+    b.width = uint16_t(width);
+    b.height = uint16_t(height);
+    b.data = std::move(pixels);
+    return b;
+}
+
 void AddContour(std::vector<swf::ShapeRecord>& records,
                 const std::vector<std::pair<double, double>>& points, uint32_t fill0,
                 uint32_t fill1, uint32_t line)

@@ -30,6 +30,9 @@ swf::ColorTransform Tint(swf::Rgba add);  // multipliers 0, the colour as add te
 swf::FillStyle Solid(swf::Rgba color);
 // A bitmap fill of `type` (clipped or repeating, smoothed or not).
 swf::FillStyle BitmapFill(swf::FillStyle::Type type, uint16_t id, swf::Matrix matrix);
+// A lossless picture with an alpha channel: `pixels` holds premultiplied
+// A, R, G, B bytes, row by row.
+swf::Bitmap ArgbPicture(int width, int height, std::vector<uint8_t> pixels);
 
 // A closed contour through `points` (pixels) with the given fill sides, as
 // one StyleChange (move + styles) and its straight edges back to the start.

@@ -11,7 +11,7 @@ namespace {
 
 // Flat to 91.6 % of the output's Nyquist frequency, stopped from 100 %: the
 // band edges in cycles per input sample.
-constexpr LowpassSpec kHalvingFilter{0.916 * 0.25, 0.25, 127.0};
+constexpr LowpassBands kHalvingFilter{0.916 * 0.25, 0.25, 127.0};
 
 // The taps split into the two polyphase branches, as floats. With 4K + 1
 // taps h: the even branch g[j] = h[2j] has 2K + 1 taps around g[K], the odd

@@ -33,19 +33,19 @@ double KaiserBeta(double rejectionDb)
 
 }  // namespace
 
-std::vector<double> DesignKaiserLowpass(const LowpassSpec& spec, int lengthStep)
+std::vector<double> DesignKaiserLowpass(const LowpassBands& bands, int lengthStep)
 {
-    if (!(spec.passEdge > 0.0 && spec.passEdge < spec.stopEdge && spec.stopEdge < 0.5) || lengthStep < 1 ||
-        !(spec.rejectionDb > 0.0))
+    if (!(bands.passEdge > 0.0 && bands.passEdge < bands.stopEdge && bands.stopEdge < 0.5) || lengthStep < 1 ||
+        !(bands.rejectionDb > 0.0))
         throw std::invalid_argument("A low-pass filter needs 0 < pass edge < stop edge < 0.5 and a rejection");
-    const double transition = 2.0 * std::numbers::pi * (spec.stopEdge - spec.passEdge);
+    const double transition = 2.0 * std::numbers::pi * (bands.stopEdge - bands.passEdge);
     // Kaiser's estimate of the order, rounded up to a whole number of steps.
-    const double order = (spec.rejectionDb - 7.95) / (2.285 * transition);
+    const double order = (bands.rejectionDb - 7.95) / (2.285 * transition);
     const int steps = std::max(1, int(std::ceil(order / lengthStep)));
     const int length = steps * lengthStep + 1;
     const double middle = double(length - 1) / 2.0;
-    const double cutoff = (spec.passEdge + spec.stopEdge) / 2.0;
-    const double beta = KaiserBeta(spec.rejectionDb);
+    const double cutoff = (bands.passEdge + bands.stopEdge) / 2.0;
+    const double beta = KaiserBeta(bands.rejectionDb);
     const double windowScale = 1.0 / BesselI0(beta);
 
     std::vector<double> taps(std::size_t(length), 0.0);

@@ -7,7 +7,7 @@
 
 namespace glimmora {
 
-struct LowpassSpec {
+struct LowpassBands {
     // Band edges in cycles per sample (0.25 is half the Nyquist frequency):
     // the response is flat up to passEdge and at least rejectionDb down from
     // stopEdge on.
@@ -19,7 +19,7 @@ struct LowpassSpec {
 // Odd-length symmetric taps summing to 1 (unity gain at 0 Hz). The length is
 // rounded up to `lengthStep` * k + 1 taps so that polyphase branches come out
 // equally long and symmetric.
-std::vector<double> DesignKaiserLowpass(const LowpassSpec& spec, int lengthStep = 2);
+std::vector<double> DesignKaiserLowpass(const LowpassBands& bands, int lengthStep = 2);
 
 // The magnitude of the taps' frequency response at `frequency` (cycles per
 // sample), for checking a design.

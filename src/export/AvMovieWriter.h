@@ -1,13 +1,13 @@
 #pragma once
 // Writes a video or an animated image through FFmpeg's libraries: MP4
 // (H.264 + AAC), WebM (VP9 + Opus), APNG and GIF (from frames already
-// reduced to a palette). One row of a table per format names its container,
-// codecs and pixel format; the rest is shared.
+// reduced to a palette). The encoding itself is in the program's FFmpeg
+// module (export/ffmpeg/), loaded by the first writer.
 //
 // Frames come in as 32-bit BGRA images, or as palette indices for GIF; the
-// sound as 44100 Hz interleaved stereo, resampled and cut into the audio
-// codec's frames here. Timestamps count frames at the movie's exact rate.
+// sound as 44100 Hz interleaved stereo.
 
+#include "export/AvEncoding.h"
 #include "export/ExportFormat.h"
 #include "export/ExportSettings.h"
 #include "export/StagedFile.h"
@@ -26,7 +26,8 @@ class AvMovieWriter {
 public:
     // Opens `file` (written as it is; the caller stages it) for `format`,
     // one of Mp4, WebM, Apng or Gif. `withSound` adds the audio stream of
-    // the formats that have one. Throws ExportError.
+    // the formats that have one. Throws ExportError, also when the FFmpeg
+    // module cannot be loaded.
     AvMovieWriter(ExportFormat format, const StagedFile& file, const ExportPlan& plan,
                   int quality, int loopCount, bool withSound);
     ~AvMovieWriter();
@@ -44,8 +45,7 @@ public:
     void Finish();
 
 private:
-    struct State;
-    std::unique_ptr<State> state_;
+    std::unique_ptr<AvEncoding> encoding_;
 };
 
 }  // namespace glimmora::exporting

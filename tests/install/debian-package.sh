@@ -29,7 +29,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 [[ $(dpkg-deb --field "$package" Package) == glimmora ]] || fail "the package is not named glimmora"
 [[ $(dpkg-deb --field "$package" Section) == graphics ]] || fail "the package's section is not graphics"
 depends=$(dpkg-deb --field "$package" Depends)
-# Linked: the export's FFmpeg, libwebp and libimagequant, Qt, and the sound
+# Linked: the export's FFmpeg (through its module), libwebp and libimagequant, Qt, and the sound
 # and picture libraries. Loaded at run time: a font for the movies' texts.
 for library in libavcodec libavformat libavutil libswscale libswresample libwebp[0-9] libwebpmux libimagequant \
                libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libsndfile1 libsamplerate0 libmpg123 \
@@ -41,7 +41,7 @@ done
 # --- The contents.
 dpkg-deb --extract "$package" "$work/root" || fail "dpkg-deb cannot extract the package"
 usr=$work/root/usr
-for file in lib/glimmora/glimmora lib/glimmora/glimmora-cli lib/glimmora/glimmora-player \
+for file in lib/glimmora/glimmora lib/glimmora/glimmora-cli lib/glimmora/glimmora-player lib/glimmora/glimmora-ffmpeg.so \
             lib/glimmora/template/blank.gmr lib/glimmora/ruffle/ruffle.js lib/glimmora/ruffle/LICENSE_MIT \
             share/applications/org.tessaly.Glimmora.desktop share/metainfo/org.tessaly.Glimmora.metainfo.xml \
             share/mime/packages/glimmora.xml share/icons/hicolor/48x48/apps/glimmora.png \
@@ -53,6 +53,7 @@ for program in glimmora glimmora-cli glimmora-player; do
   [[ $(readlink "$usr/bin/$program") == ../lib/glimmora/$program ]] || fail "/usr/bin/$program is no link into the program folder"
   [[ $(file -b "$usr/lib/glimmora/$program") == *", stripped"* ]] || fail "$program is not stripped"
 done
+[[ $(file -b "$usr/lib/glimmora/glimmora-ffmpeg.so") == *", stripped"* ]] || fail "the FFmpeg module is not stripped"
 # The packaged CLI runs from the unpacked tree and builds the sample.
 TEMP=$work "$usr/bin/glimmora-cli" build "$usr/lib/glimmora/template/normal.gmr" -o "$work/normal.swf" >"$work/out" 2>&1 ||
   { fail "the packaged glimmora-cli does not build the sample"; cat "$work/out"; }

@@ -75,6 +75,9 @@ fi
 check "installed glimmora-cli makes a projector" "$cli" swf-to-exe "$work/normal.swf" -o "$work/normal.exe"
 check "installed glimmora-cli takes the movie out again" "$cli" exe-to-swf "$work/normal.exe" -o "$work/back.swf"
 cmp -s "$work/normal.swf" "$work/back.swf" || fail "the movie taken out of the projector differs"
+# A video: the installed CLI opens the FFmpeg module of the program folder.
+check "installed glimmora-cli exports a video" "$cli" export "$work/normal.swf" -o "$work/normal.mp4" --frames 0-2
+[[ $(file -b "$work/normal.mp4") == *"MP4"* ]] || fail "the exported video is $(file -b "$work/normal.mp4")"
 
 # --- The player plays the movie and ends after a few frames.
 GLIMMORA_PLAYER_QUIT_AFTER=3 timeout 60 "$usr/bin/glimmora-player" "$work/normal.swf" >"$work/out" 2>&1 ||

@@ -2,6 +2,7 @@
 
 #include "player/BitmapDecoder.h"
 #include "player/ColorTransformOps.h"
+#include "player/MorphShapes.h"
 
 #include <algorithm>
 #include <functional>
@@ -44,6 +45,21 @@ const ConvertedShape* CharacterCache::Shape(uint16_t id)
         return nullptr;
     }
     return &shapes_.emplace(id, ConvertShape(*shape)).first->second;
+}
+
+const ConvertedShape* CharacterCache::MorphShape(uint16_t id, uint16_t ratio)
+{
+    const std::pair<uint16_t, uint16_t> key{id, ratio};
+    auto it = morphs_.find(key);
+    if (it == morphs_.end()) {
+        const auto* morph = std::get_if<swf::MorphShape>(Find(id));
+        if (!morph) {
+            return nullptr;
+        }
+        it = morphs_.emplace(key, CachedMorph{ConvertShape(MorphShapeAt(*morph, ratio))}).first;
+    }
+    it->second.lastFrame = frame_;
+    return &it->second.shape;
 }
 
 const QImage& CharacterCache::Bitmap(uint16_t id)
@@ -104,6 +120,7 @@ const QImage& CharacterCache::EdgePadded(const QImage& image, int pad)
 
 void CharacterCache::EndFrame()
 {
+    KeepOnly(morphs_, frame_);
     KeepOnly(tintedBitmaps_, frame_);
     KeepOnly(paddedBitmaps_, frame_);
     // Beyond what this frame drew, the most recently drawn pictures within the budget stay.

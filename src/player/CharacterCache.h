@@ -1,6 +1,6 @@
 #pragma once
 // What the renderer derives from a movie's characters, computed once per
-// character: converted shapes, decoded bitmaps (and their colour-transformed
+// character: converted shapes (morph shapes at the ratios drawn), decoded bitmaps (and their colour-transformed
 // copies) and glyph outlines.
 //
 // Decoded pictures are what a long movie's memory is made of, so they are
@@ -39,6 +39,9 @@ public:
 
     // Null for an id that is not a shape.
     const ConvertedShape* Shape(uint16_t id);
+    // A morph shape at `ratio`; null for an id that is not a morph shape.
+    // Kept while frames draw it at that ratio.
+    const ConvertedShape* MorphShape(uint16_t id, uint16_t ratio);
     // A null image for a missing or undecodable bitmap.
     const QImage& Bitmap(uint16_t id);
     const QImage& Bitmap(uint16_t id, const swf::ColorTransform& cx);
@@ -60,11 +63,17 @@ private:
         uint64_t lastFrame = 0;  // the frame that last asked for it
     };
 
+    struct CachedMorph {
+        ConvertedShape shape;
+        uint64_t lastFrame = 0;
+    };
+
     using CxKey = std::tuple<uint16_t, int16_t, int16_t, int16_t, int16_t, int16_t, int16_t,
                              int16_t, int16_t>;
 
     std::shared_ptr<const swf::DecodedMovie> movie_;
     std::map<uint16_t, ConvertedShape> shapes_;
+    std::map<std::pair<uint16_t, uint16_t>, CachedMorph> morphs_;  // by (id, ratio)
     std::map<uint16_t, CachedImage> bitmaps_;
     std::map<CxKey, CachedImage> tintedBitmaps_;
     std::map<std::pair<qint64, int>, CachedImage> paddedBitmaps_;

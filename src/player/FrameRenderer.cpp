@@ -246,6 +246,9 @@ void FrameRenderer::DrawContent(QPainter& painter, const DisplayObject& item, co
 {
     if (std::holds_alternative<swf::Shape>(character) || std::holds_alternative<swf::Text>(character)) {
         DrawStatic(painter, item.characterId, character, transform, cx);
+    } else if (std::holds_alternative<swf::MorphShape>(character)) {
+        DrawShape(painter, item.characterId, item.ratio, *cache_.MorphShape(item.characterId, item.ratio), transform,
+                  cx);
     } else if (const auto* field = std::get_if<swf::EditText>(&character)) {
         DrawEditText(painter, item.characterId, *field, transform, cx);
     } else if (const auto* button = std::get_if<swf::Button>(&character)) {
@@ -286,10 +289,25 @@ void FrameRenderer::DrawStatic(QPainter& painter, uint16_t id, const swf::Charac
         }
         return;
     }
+    DrawShape(painter, id, 0, *cache_.Shape(id), transform, cx);
+}
+
+void FrameRenderer::DrawShape(QPainter& painter, uint16_t id, uint16_t ratio, const ConvertedShape& shape,
+                              const QTransform& transform, const swf::ColorTransform& cx)
+{
+    if (cx.multA <= 0 && cx.addA <= 0) {
+        return;
+    }
+    uint32_t step = 0;
+    const auto nextKey = [&] {
+        LayerKey key(id, step++, transform, cx);
+        key.ratio = ratio;
+        return key;
+    };
     painter.setPen(Qt::NoPen);
-    for (const ShapeLayer& layer : cache_.Shape(id)->layers) {
+    for (const ShapeLayer& layer : shape.layers) {
         for (const StyledPath& fill : layer.fills) {
-            DrawStep(painter, LayerKey(id, step++, transform, cx), fill.path.controlPointRect(), transform,
+            DrawStep(painter, nextKey(), fill.path.controlPointRect(), transform,
                      [&](QPainter& target) {
                          const swf::FillStyle& style = layer.fillStyles[fill.styleIndex];
                          fills_.Fill(target, fill.path, style, cx);
@@ -308,8 +326,7 @@ void FrameRenderer::DrawStatic(QPainter& painter, uint16_t id, const swf::Charac
             // Qt draws lines up to a pixel wide segment by segment, blending
             // the pixels where segments meet twice: not one fill, so no layer.
             const bool thin = onDevice < 2;
-            DrawStep(painter, LayerKey(id, step++, transform, cx),
-                     stroke.path.controlPointRect().adjusted(-half, -half, half, half), transform,
+            DrawStep(painter, nextKey(), stroke.path.controlPointRect().adjusted(-half, -half, half, half), transform,
                      [&](QPainter& target) { fills_.Stroke(target, stroke.path, style, cx, stageScale_); },
                      !thin);
         }
@@ -390,6 +407,9 @@ QPainterPath FrameRenderer::Geometry(const DisplayObject& item, const QTransform
     }
     if (std::holds_alternative<swf::Shape>(*character)) {
         return transform.map(cache_.Shape(item.characterId)->FillGeometry());
+    }
+    if (std::holds_alternative<swf::MorphShape>(*character)) {
+        return transform.map(cache_.MorphShape(item.characterId, item.ratio)->FillGeometry());
     }
     if (const auto* text = std::get_if<swf::Text>(character)) {
         return transform.map(TextGeometry(cache_, *text));

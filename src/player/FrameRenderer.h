@@ -87,6 +87,9 @@ private:
     // culled when it cannot show, else drawn through its layer or directly.
     void DrawStatic(QPainter& painter, uint16_t id, const swf::Character& character,
                     const QTransform& transform, const swf::ColorTransform& cx);
+    // The fills and lines of a converted shape (a morph shape's at `ratio`).
+    void DrawShape(QPainter& painter, uint16_t id, uint16_t ratio, const ConvertedShape& shape,
+                   const QTransform& transform, const swf::ColorTransform& cx);
     void DrawEditText(QPainter& painter, uint16_t id, const swf::EditText& field, const QTransform& transform,
                       const swf::ColorTransform& cx);
     const EditTextLayout& FieldLayout(uint16_t id, const swf::EditText& field);

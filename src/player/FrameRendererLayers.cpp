@@ -111,6 +111,9 @@ QRectF FrameRenderer::DeviceBounds(const DisplayObject& item, const QTransform& 
     if (const auto* shape = std::get_if<swf::Shape>(character)) {
         return transform.mapRect(rect(shape->bounds));
     }
+    if (const auto* morph = std::get_if<swf::MorphShape>(character)) {
+        return transform.mapRect(rect(morph->startBounds)) | transform.mapRect(rect(morph->endBounds));
+    }
     if (const auto* text = std::get_if<swf::Text>(character)) {
         // Writers differ on whether the bounds include the text's matrix.
         return transform.mapRect(rect(text->bounds)) |

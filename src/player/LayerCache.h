@@ -37,6 +37,7 @@ namespace glimmora::player {
 
 struct LayerKey {
     uint16_t characterId = 0;
+    uint16_t ratio = 0;  // a morph shape's
     uint32_t step = 0;  // fill, line or glyph, in drawing order
     std::array<double, 6> transform{};  // to device pixels
     std::array<int16_t, 8> colorTransform{};

@@ -72,12 +72,16 @@ enum class TagCode : uint16_t {
     DefineSprite = 39,
     FrameLabel = 43,
     SoundStreamHead2 = 45,
+    DefineMorphShape = 46,
     DefineFont2 = 48,
     DefineFontInfo2 = 62,
+    DefineVideoStream = 60,
+    VideoFrame = 61,
     FileAttributes = 69,
     PlaceObject3 = 70,
     DefineFont3 = 75,
     DefineShape4 = 83,
+    DefineMorphShape2 = 84,
 };
 
 // One point of a sound's volume envelope: at `position44` (44.1 kHz samples

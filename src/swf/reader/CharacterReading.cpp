@@ -4,6 +4,7 @@
 #include "swf/reader/ButtonReading.h"
 #include "swf/reader/EditTextReading.h"
 #include "swf/reader/FontReading.h"
+#include "swf/reader/MorphShapeReading.h"
 #include "swf/reader/RecordReading.h"
 #include "swf/reader/ShapeReading.h"
 #include "swf/reader/SoundReading.h"
@@ -86,6 +87,8 @@ void ReadDefinitionTag(const TagHeader& tag, BitReader& body, DecodedMovie& movi
     case TagCode::DefineButton: define([&] { return ReadDefineButton(body, 1, ctx); }); break;
     case TagCode::DefineButton2: define([&] { return ReadDefineButton(body, 2, ctx); }); break;
     case TagCode::DefineEditText: define([&] { return ReadDefineEditText(body, ctx); }); break;
+    case TagCode::DefineMorphShape: define([&] { return ReadDefineMorphShape(body, 1, ctx); }); break;
+    case TagCode::DefineMorphShape2: define([&] { return ReadDefineMorphShape(body, 2, ctx); }); break;
     case TagCode::DefineSound: define([&] { return ReadDefineSound(body); }); break;
     case TagCode::DefineSprite: define([&] { return ReadDefineSprite(body, ctx); }); break;
     default: break;  // a tag we do not use

@@ -178,6 +178,26 @@ struct Button {
     std::vector<ButtonRecord> records;  // in file order
 };
 
+// DefineMorphShape or DefineMorphShape2: one shape given at its start and at
+// its end. A placement's ratio (0 the start, 65535 the end) picks the shape
+// between them: every point, colour, matrix and width in proportion. The
+// start and end edges pair up in order; only the start's records carry styles.
+struct MorphFillStyle {
+    FillStyle start, end;  // the same type, and as many gradient stops
+};
+
+struct MorphLineStyle {
+    LineStyle start, end;  // the same flags; widths, colours and fills differ
+};
+
+struct MorphShape {
+    int version = 1;  // DefineMorphShape or DefineMorphShape2
+    Rect startBounds, endBounds;
+    std::vector<MorphFillStyle> fillStyles;
+    std::vector<MorphLineStyle> lineStyles;
+    std::vector<ShapeRecord> startRecords, endRecords;  // absolute, as a shape's
+};
+
 struct Sound {
     uint8_t format = 0;  // 0/3 PCM, 1 ADPCM, 2 MP3, ...
     uint32_t rate = 0;   // samples per second
@@ -222,7 +242,7 @@ struct Sprite {
     std::vector<FrameRecord> frames;
 };
 
-using Character = std::variant<Shape, Bitmap, Font, Text, Sound, Sprite, EditText, Button>;
+using Character = std::variant<Shape, Bitmap, Font, Text, Sound, Sprite, EditText, Button, MorphShape>;
 
 // ---- Display list ---------------------------------------------------------
 

@@ -10,7 +10,7 @@ namespace glimmora::swf {
 // The body of DefineShape (version 1), DefineShape2, 3 or 4, after the id.
 Shape ReadShapeBody(BitReader& in, int version, DecodeContext& ctx);
 
-// A SHAPE without style arrays (font glyphs): the two bit counts, then the
+// A SHAPE without style arrays (font glyphs, a morph shape's edges): the two bit counts, then the
 // records through End (any NewStyles are read in the DefineShape layout).
 std::vector<ShapeRecord> ReadGlyphShape(BitReader& in, DecodeContext& ctx);
 

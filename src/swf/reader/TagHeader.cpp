@@ -62,6 +62,10 @@ std::string TagName(uint16_t code) {
     case TagCode::SoundStreamHead2: name = "SoundStreamHead2"; break;
     case TagCode::DefineFont2: name = "DefineFont2"; break;
     case TagCode::DefineFontInfo2: name = "DefineFontInfo2"; break;
+    case TagCode::DefineMorphShape: name = "DefineMorphShape"; break;
+    case TagCode::DefineVideoStream: name = "DefineVideoStream"; break;
+    case TagCode::VideoFrame: name = "VideoFrame"; break;
+    case TagCode::DefineMorphShape2: name = "DefineMorphShape2"; break;
     case TagCode::FileAttributes: name = "FileAttributes"; break;
     case TagCode::PlaceObject3: name = "PlaceObject3"; break;
     case TagCode::DefineFont3: name = "DefineFont3"; break;

@@ -114,15 +114,15 @@ void BM_EncoderBusyMovieEncodeOnly(benchmark::State& state)
 }
 BENCHMARK(BM_EncoderBusyMovieEncodeOnly)->Unit(benchmark::kMillisecond);
 
-// The check that every written movie passes, that the player will take it:
-// a walk over its tags counting the records the reader would decode. Its
-// peer is the encoding above.
+// The records the reader would decode, counted by walking the written tags:
+// what the writer's check cost before the encoder counted them as it wrote.
+// Its peer is the encoding above.
 void BM_EncoderBusyMovieShowableCheck(benchmark::State& state)
 {
     BusyEncoderMovie busy;
     busy.Build();
     const std::vector<uint8_t> bytes = busy.movie.EncodeMovie();
-    for (auto _ : state) swf::RequireShowable(bytes);
+    for (auto _ : state) benchmark::DoNotOptimize(swf::CountDecodedRecords(bytes.data(), bytes.size()));
     state.counters["records"] = double(swf::CountDecodedRecords(bytes.data(), bytes.size()));
 }
 BENCHMARK(BM_EncoderBusyMovieShowableCheck)->Unit(benchmark::kMillisecond);

@@ -17,6 +17,7 @@
 #include "swf/encoder/EncoderMovie.h"
 #include "swf/encoder/EncoderService.h"
 #include "swf/reader/DecodedMovie.h"
+#include "swf/reader/RecordCount.h"
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,9 @@ protected:
         EXPECT_EQ(kept.messages, fresh.messages);
         EXPECT_EQ(kept.notes.size(), fresh.notes.size());
         EXPECT_TRUE(DrawsAsPlaced(BuiltTimeline(), swf::DecodeMovie(keptBytes.data(), keptBytes.size())));
+        EXPECT_EQ(dynamic_cast<swf::EncoderMovie&>(*builder->Holders().movie).WrittenRecords(),
+                  swf::CountDecodedRecords(keptBytes.data(), keptBytes.size()))
+            << "the records counted while writing are those the reader counts";
     }
 
     const swf::Timeline& BuiltTimeline()

@@ -4,6 +4,7 @@
 
 #include "EncoderFixture.h"
 
+#include "swf/encoder/MovieEncoder.h"
 #include "swf/encoder/ShowableMovie.h"
 #include "swf/reader/RecordCount.h"
 #include "support/TempDir.h"
@@ -48,6 +49,8 @@ TEST_F(ShowableMovie, CountIsExactlyTheReadersForOurMovies)
         movie.SetSize(11000, 8000);
         const std::vector<uint8_t> bytes = BusyMovie(steps);
         const size_t count = swf::CountDecodedRecords(bytes.data(), bytes.size());
+        EXPECT_EQ(swf::EncodeMovie(movie.Settings(), movie.GetTimeline()).records, count)
+            << "the encoder counts as it writes what the reader counts";
         swf::DecodeLimits limits;
         limits.maxRecords = count;
         EXPECT_NO_THROW(swf::DecodeMovie(bytes.data(), bytes.size(), limits));
@@ -62,10 +65,10 @@ TEST_F(ShowableMovie, MoreRecordsThanThePlayerTakesAreRefusedWithTheCount)
     const size_t count = swf::CountDecodedRecords(bytes.data(), bytes.size());
     swf::DecodeLimits limits;
     limits.maxRecords = count;
-    EXPECT_NO_THROW(swf::RequireShowable(bytes, limits));
+    EXPECT_NO_THROW(swf::RequireShowable(bytes, count, limits));
     limits.maxRecords = count - 1;
     try {
-        swf::RequireShowable(bytes, limits);
+        swf::RequireShowable(bytes, count, limits);
         ADD_FAILURE() << "accepted";
     } catch (const SwfError& e) {
         EXPECT_NE(std::string(e.what()).find("would hold " + std::to_string(count) + " records"), std::string::npos)
@@ -78,7 +81,7 @@ TEST_F(ShowableMovie, AFileLargerThanThePlayerReadsIsRefused)
     const std::vector<uint8_t> bytes = BusyMovie(3);
     swf::DecodeLimits limits;
     limits.maxInflatedBytes = bytes.size() - 9;
-    EXPECT_THROW(swf::RequireShowable(bytes, limits), SwfError);
+    EXPECT_THROW(swf::RequireShowable(bytes, 0, limits), SwfError);
 }
 
 TEST_F(ShowableMovie, WriteMovieRefusesAStageThePlayerCannotShowAndWritesNothing)

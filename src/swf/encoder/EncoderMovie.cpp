@@ -118,14 +118,15 @@ bool EncoderMovie::ReusePart(const std::string& key, std::string* note)
     return true;
 }
 
-std::vector<uint8_t> EncoderMovie::EncodeMovie() const { return swf::EncodeMovie(settings_, timeline_); }
+std::vector<uint8_t> EncoderMovie::EncodeMovie() const { return swf::EncodeMovie(settings_, timeline_, scratch_).bytes; }
 
 void EncoderMovie::WriteMovie(const std::string& path)
 {
-    std::vector<uint8_t> bytes = EncodeMovie();
-    RequireShowable(bytes);
-    WriteFileAtomically(path, bytes);
-    written_ = std::move(bytes);
+    EncodedMovie movie = swf::EncodeMovie(settings_, timeline_, scratch_);
+    RequireShowable(movie.bytes, movie.records);
+    WriteFileAtomically(path, movie.bytes);
+    written_ = std::move(movie.bytes);
+    writtenRecords_ = movie.records;
 }
 
 }  // namespace glimmora::swf

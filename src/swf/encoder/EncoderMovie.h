@@ -38,6 +38,8 @@ public:
 
     // The movie file's bytes as WriteMovie writes them.
     std::vector<uint8_t> EncodeMovie() const;
+    // The records our reader decodes from the last movie written.
+    size_t WrittenRecords() const { return writtenRecords_; }
 
     const Timeline& GetTimeline() const { return timeline_; }
     const MovieSettings& Settings() const { return settings_; }
@@ -62,6 +64,8 @@ private:
     std::unordered_map<std::string, Kept> kept_;
     uint64_t build_ = 1;
     std::vector<uint8_t> written_;  // the last WriteMovie's bytes, until taken
+    size_t writtenRecords_ = 0;
+    mutable EncoderScratch scratch_;
 };
 
 }  // namespace glimmora::swf

@@ -3,13 +3,14 @@
 #include "swf/SwfService.h"
 #include "swf/encoder/ChainPlan.h"
 #include "swf/encoder/CharacterDefinitions.h"
+#include "swf/encoder/FrameOrder.h"
+#include "swf/reader/RecordCount.h"
 #include "swf/writer/ControlTags.h"
 #include "swf/writer/DisplayListTags.h"
 #include "swf/writer/RecordWriter.h"
 #include "swf/writer/SoundTags.h"
 
 #include <algorithm>
-#include <numeric>
 #include <unordered_map>
 
 namespace glimmora::swf {
@@ -41,12 +42,11 @@ uint8_t ChooseVersion(const std::vector<std::shared_ptr<const Content>>& content
     return version;
 }
 
-// One tag to write, by frame.
+// One tag to write; its frame is where it lies in the frame buckets.
 struct Tag {
     enum class Kind : uint8_t { Remove, Encoded, Continue, Moved, StartSound, StopSound };
     Kind kind = Kind::Remove;
     uint16_t depth = 0;
-    int32_t frame = 0;
     uint32_t part = 0;
     uint32_t item = 0;  // a member of the part's layout, or a sound of it
     // Continue: the member shown before, in `previousPart`.
@@ -85,75 +85,57 @@ MovieContents GatherContents(const ChainPlan& plan)
     return gathered;
 }
 
-// Every tag of the display list and the sounds, by frame.
-std::vector<Tag> PlanTags(const ChainPlan& plan, std::vector<uint32_t>& frameStart)
-{
-    std::vector<Tag> removals, shows, sounds;
-    for (uint32_t c = 0; c < plan.chains.size(); ++c) {
-        const PlannedChain& chain = plan.chains[c];
-        if (chain.end != Placement::kOpen) removals.push_back({Tag::Kind::Remove, plan.DepthAt(c, chain.end - 1), chain.end});
-    }
-    for (const DepthMove& move : plan.moves) removals.push_back({Tag::Kind::Remove, move.from, move.frame});
-    size_t members = 0;
-    for (const auto& layout : plan.layouts) members += layout->members.size();
-    shows.reserve(members);
-    for (uint32_t c : plan.order) {
-        WalkChain(plan, c, [&](const ChainStep& step) {
-            Tag tag;
-            tag.depth = step.depth;
-            tag.frame = step.frame;
-            tag.part = step.part;
-            tag.item = step.member;
-            switch (step.kind) {
-            case ChainStep::Kind::First:
-            case ChainStep::Kind::Next:
-                if (plan.layouts[step.part]->events[step.member].length == 0) return;  // nothing changed
-                tag.kind = Tag::Kind::Encoded;
-                break;
-            case ChainStep::Kind::Continue:
-                tag.kind = Tag::Kind::Continue;
-                tag.previousPart = step.previousPart;
-                tag.previousMember = step.previousMember;
-                break;
-            case ChainStep::Kind::Moved:
-                tag.kind = Tag::Kind::Moved;
-                break;
-            }
-            shows.push_back(tag);
-        });
-    }
-    for (uint32_t p = 0; p < plan.layouts.size(); ++p) {
-        const auto& partSounds = plan.layouts[p]->sounds;
-        for (uint32_t i = 0; i < partSounds.size(); ++i) {
-            // A sound starts where it is placed. Removed at a later frame, it
-            // stops there; removed in the frame it started, it plays to its end.
-            sounds.push_back({Tag::Kind::StartSound, 0, partSounds[i].start, p, i});
-            if (partSounds[i].end != Placement::kOpen && partSounds[i].end > partSounds[i].start)
-                sounds.push_back({Tag::Kind::StopSound, 0, partSounds[i].end, p, i});
-        }
-    }
+// The tags of the chain plan's work, as VisitWork yields it.
+template <class Emit>
+struct TagVisitor {
+    const ChainPlan& plan;
+    Emit& emit;
 
-    // A stable counting sort by frame.
-    frameStart.assign(size_t(plan.frameCount) + 1, 0);
-    for (const auto* list : {&removals, &shows, &sounds})
-        for (const Tag& tag : *list) ++frameStart[size_t(tag.frame) + 1];
-    std::partial_sum(frameStart.begin(), frameStart.end(), frameStart.begin());
-    std::vector<uint32_t> fill(frameStart.begin(), frameStart.end() - 1);
-    std::vector<Tag> tags(removals.size() + shows.size() + sounds.size());
-    for (const auto* list : {&removals, &shows, &sounds})
-        for (const Tag& tag : *list) tags[fill[size_t(tag.frame)]++] = tag;
-    return tags;
-}
+    void Remove(int32_t frame, uint16_t depth) { emit(frame, Tag{Tag::Kind::Remove, depth}); }
+    void Step(const ChainStep& step)
+    {
+        Tag tag{Tag::Kind::Encoded, step.depth, step.part, step.member};
+        switch (step.kind) {
+        case ChainStep::Kind::First:
+        case ChainStep::Kind::Next:
+            if (plan.layouts[step.part]->events[step.member].length == 0) return;  // nothing changed
+            break;
+        case ChainStep::Kind::Continue:
+            tag.kind = Tag::Kind::Continue;
+            tag.previousPart = step.previousPart;
+            tag.previousMember = step.previousMember;
+            break;
+        case ChainStep::Kind::Moved:
+            tag.kind = Tag::Kind::Moved;
+            break;
+        }
+        emit(step.frame, tag);
+    }
+    void Sound(int32_t frame, uint32_t part, uint32_t index, bool stop)
+    {
+        emit(frame, Tag{stop ? Tag::Kind::StopSound : Tag::Kind::StartSound, 0, part, index});
+    }
+};
 
 class TagWriter {
 public:
-    TagWriter(const ChainPlan& plan, const MovieContents& contents, BitWriter& out)
-        : plan_(plan), contents_(contents), definitions_(contents.contents, contents.used), out_(out)
+    TagWriter(const ChainPlan& plan, const MovieContents& contents, int version, BitWriter& out)
+        : plan_(plan), contents_(contents), definitions_(contents.contents, contents.used), version_(version), out_(out)
     {
+    }
+
+    // The records written so far, as our reader counts them.
+    size_t Records() const { return records_; }
+
+    void ShowFrame()
+    {
+        WriteShowFrame(out_);
+        ++records_;
     }
 
     void Write(const Tag& tag)
     {
+        ++records_;  // one display or sound operation, unless nothing is written
         switch (tag.kind) {
         case Tag::Kind::Remove:
             WriteRemoveObject2(out_, tag.depth);
@@ -186,7 +168,14 @@ private:
         return state;
     }
 
-    uint16_t Ensure(uint32_t content) { return definitions_.Ensure(out_, content); }
+    // The content's id, counting the records of the definitions written for it.
+    uint16_t Ensure(uint32_t content)
+    {
+        const size_t before = out_.Size();
+        const uint16_t id = definitions_.Ensure(out_, content);
+        if (out_.Size() != before) records_ += CountTagRecords(out_.Data().data() + before, out_.Size() - before, version_);
+        return id;
+    }
 
     void WriteEncoded(const Tag& tag)
     {
@@ -217,7 +206,10 @@ private:
         if (state.content != before.content) place.characterId = Ensure(state.content);
         if (state.matrix != before.matrix) place.matrix = state.matrix;
         if (state.colorTransform != before.colorTransform) place.colorTransform = state.colorTransform;
-        if (!place.characterId && !place.matrix && !place.colorTransform) return;  // nothing changed
+        if (!place.characterId && !place.matrix && !place.colorTransform) {
+            --records_;  // nothing changed
+            return;
+        }
         WritePlaceObject2(out_, scratch_, place);
     }
 
@@ -235,18 +227,44 @@ private:
     const ChainPlan& plan_;
     const MovieContents& contents_;
     CharacterDefinitions definitions_;
+    const int version_;
     BitWriter& out_;
+    size_t records_ = 0;
     BitWriter scratch_;
 };
 
 }  // namespace
 
-std::vector<uint8_t> EncodeMovie(const MovieSettings& settings, const Timeline& timeline)
+struct EncoderScratch::Lists {
+    std::vector<Tag> tags;
+    std::vector<uint32_t> frameStart, fill;
+};
+
+EncoderScratch::EncoderScratch() : lists_(std::make_unique<Lists>()) {}
+EncoderScratch::~EncoderScratch() = default;
+EncoderScratch::EncoderScratch(EncoderScratch&&) noexcept = default;
+EncoderScratch& EncoderScratch::operator=(EncoderScratch&&) noexcept = default;
+
+EncodedMovie EncodeMovie(const MovieSettings& settings, const Timeline& timeline)
+{
+    EncoderScratch scratch;
+    return EncodeMovie(settings, timeline, scratch);
+}
+
+EncodedMovie EncodeMovie(const MovieSettings& settings, const Timeline& timeline, EncoderScratch& scratch)
 {
     const ChainPlan plan = PlanChains(timeline);
     const MovieContents contents = GatherContents(plan);
-    std::vector<uint32_t> frameStart;
-    const std::vector<Tag> tags = PlanTags(plan, frameStart);
+    EncoderScratch::Lists& lists = scratch.Get();
+    SortByFrame<Tag>(
+        plan.frameCount,
+        [&](auto&& emit) {
+            TagVisitor<decltype(emit)> visitor{plan, emit};
+            VisitWork(plan, visitor);
+        },
+        lists.tags, lists.frameStart, lists.fill);
+    const std::vector<Tag>& tags = lists.tags;
+    const std::vector<uint32_t>& frameStart = lists.frameStart;
 
     MovieHeader header;
     header.version = ChooseVersion(contents.contents, contents.used);
@@ -264,10 +282,10 @@ std::vector<uint8_t> EncodeMovie(const MovieSettings& settings, const Timeline& 
     }
     WriteSetBackgroundColor(out, settings.background);
 
-    TagWriter writer(plan, contents, out);
+    TagWriter writer(plan, contents, header.version, out);
     for (int32_t frame = 0; frame < plan.frameCount; ++frame) {
         for (uint32_t t = frameStart[frame]; t < frameStart[frame + 1]; ++t) writer.Write(tags[t]);
-        WriteShowFrame(out);
+        writer.ShowFrame();
     }
     WriteEnd(out);
 
@@ -275,7 +293,7 @@ std::vector<uint8_t> EncodeMovie(const MovieSettings& settings, const Timeline& 
         throw SwfError("The movie is larger than an SWF file can be (4 GB)");
     }
     out.PatchUI32(lengthAt, uint32_t(out.Size()));
-    return std::move(out.Data());
+    return EncodedMovie{std::move(out.Data()), writer.Records()};
 }
 
 }  // namespace glimmora::swf

@@ -12,7 +12,9 @@
 
 #include "swf/encoder/Timeline.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace glimmora::swf {
@@ -23,8 +25,32 @@ struct MovieSettings {
     Rgba background{255, 255, 255, 255};
 };
 
+struct EncodedMovie {
+    std::vector<uint8_t> bytes;
+    // The records our reader decodes from it (DecodeLimits::maxRecords),
+    // counted as the tags were written.
+    size_t records = 0;
+};
+
+// Memory EncodeMovie works in, kept between the builds of one movie so that
+// a long movie's lists of tags are not allocated and paged in at every build.
+class EncoderScratch {
+public:
+    EncoderScratch();
+    ~EncoderScratch();
+    EncoderScratch(EncoderScratch&&) noexcept;
+    EncoderScratch& operator=(EncoderScratch&&) noexcept;
+
+    struct Lists;
+    Lists& Get() { return *lists_; }
+
+private:
+    std::unique_ptr<Lists> lists_;
+};
+
 // Throws SwfError when the movie cannot be written (too many characters,
 // glyphs or objects shown at once, more than 4 GB).
-std::vector<uint8_t> EncodeMovie(const MovieSettings& settings, const Timeline& timeline);
+EncodedMovie EncodeMovie(const MovieSettings& settings, const Timeline& timeline, EncoderScratch& scratch);
+EncodedMovie EncodeMovie(const MovieSettings& settings, const Timeline& timeline);
 
 }  // namespace glimmora::swf

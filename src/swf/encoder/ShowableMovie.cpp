@@ -2,13 +2,12 @@
 
 #include "swf/SwfService.h"
 #include "swf/reader/HeaderReading.h"
-#include "swf/reader/RecordCount.h"
 
 #include <string>
 
 namespace glimmora::swf {
 
-void RequireShowable(const std::vector<uint8_t>& movie, const DecodeLimits& limits)
+void RequireShowable(const std::vector<uint8_t>& movie, size_t records, const DecodeLimits& limits)
 {
     try {
         Header header = ReadFileStart(movie.data(), movie.size());
@@ -19,7 +18,6 @@ void RequireShowable(const std::vector<uint8_t>& movie, const DecodeLimits& limi
         }
         BitReader rest(movie.data() + 8, movie.size() - 8, 8);
         ReadHeaderRest(rest, header, limits);
-        const size_t records = CountDecodedRecords(movie.data(), movie.size());
         if (records > limits.maxRecords) {
             throw SwfError("The movie would hold " + std::to_string(records) +
                            " records (letters, shapes and steps of the effects), more than the player can show (" +

@@ -11,18 +11,14 @@
 #include <limits>
 
 namespace glimmora::swf {
+namespace {
 
-size_t CountDecodedRecords(const uint8_t* data, size_t size) {
-    const Header header = ReadFileStart(data, size);
-    if (header.signature != "FWS") throw DecodeError("only uncompressed movies are counted");
-    BitReader in(data + 8, size - 8, 8);
-    ReadRect(in);
-    in.U16();  // rate
-    in.U16();  // frame count
-
+// Counts the tags up to the End tag or the end of `in`.
+size_t CountTags(BitReader& in, int version)
+{
     DecodeContext ctx;
     ctx.limits.maxRecords = std::numeric_limits<size_t>::max();
-    ctx.version = header.version;
+    ctx.version = version;
     size_t records = 0;
     while (!in.AtEnd()) {
         const TagHeader tag = ReadTagHeader(in);
@@ -45,12 +41,12 @@ size_t CountDecodedRecords(const uint8_t* data, size_t size) {
         case TagCode::DefineShape2:
         case TagCode::DefineShape3:
         case TagCode::DefineShape4: {
-            const int version = tag.code == uint16_t(TagCode::DefineShape)    ? 1
-                              : tag.code == uint16_t(TagCode::DefineShape2)   ? 2
-                              : tag.code == uint16_t(TagCode::DefineShape3)   ? 3
-                                                                              : 4;
+            const int shapeVersion = tag.code == uint16_t(TagCode::DefineShape)    ? 1
+                                   : tag.code == uint16_t(TagCode::DefineShape2)   ? 2
+                                   : tag.code == uint16_t(TagCode::DefineShape3)   ? 3
+                                                                                   : 4;
             body.U16();
-            ReadShapeBody(body, version, ctx);
+            ReadShapeBody(body, shapeVersion, ctx);
             break;
         }
         case TagCode::DefineFont:
@@ -76,6 +72,25 @@ size_t CountDecodedRecords(const uint8_t* data, size_t size) {
         }
     }
     return records + ctx.records;
+}
+
+}  // namespace
+
+size_t CountDecodedRecords(const uint8_t* data, size_t size)
+{
+    const Header header = ReadFileStart(data, size);
+    if (header.signature != "FWS") throw DecodeError("only uncompressed movies are counted");
+    BitReader in(data + 8, size - 8, 8);
+    ReadRect(in);
+    in.U16();  // rate
+    in.U16();  // frame count
+    return CountTags(in, header.version);
+}
+
+size_t CountTagRecords(const uint8_t* tags, size_t size, int version)
+{
+    BitReader in(tags, size, 0);
+    return CountTags(in, version);
 }
 
 }  // namespace glimmora::swf

@@ -14,4 +14,8 @@ namespace glimmora::swf {
 // for data the reader would refuse anyway.
 size_t CountDecodedRecords(const uint8_t* data, size_t size);
 
+// The same count for whole tags (headers included) of a movie of `version`:
+// what CountDecodedRecords adds for them. The End tag counts nothing.
+size_t CountTagRecords(const uint8_t* tags, size_t size, int version);
+
 }  // namespace glimmora::swf

@@ -97,7 +97,8 @@ void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const Stage& 
     const swf::Rgba background = movie.background.value_or(swf::Rgba{255, 255, 255, 255});
     const StageQuality quality = stage.quality.value_or(quality_);
     const bool antialiased = quality != StageQuality::Low;
-    fills_.SetBitmapSmoothing(quality >= StageQuality::High);
+    smoothBitmaps_ = quality >= StageQuality::High;
+    fills_.SetBitmapSmoothing(smoothBitmaps_);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, antialiased);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -217,6 +218,10 @@ std::vector<DisplayObject> FrameRenderer::UpState(const swf::Button& button)
         parts[i].characterId = up[i]->characterId;
         parts[i].matrix = up[i]->matrix;
         parts[i].colorTransform = up[i]->colorTransform;
+        parts[i].blendMode = up[i]->blendMode;
+        if (!up[i]->filters.empty()) {
+            parts[i].filters = std::make_shared<const swf::FilterList>(up[i]->filters);
+        }
     }
     return parts;
 }
@@ -244,6 +249,16 @@ void FrameRenderer::DrawItem(QPainter& painter, const DisplayObject& item, const
 void FrameRenderer::DrawContent(QPainter& painter, const DisplayObject& item, const swf::Character& character,
                                 const QTransform& transform, const swf::ColorTransform& cx, int level)
 {
+    if (item.opaqueBackground) {
+        // The object's cached picture starts filled with it: its bounds on the device.
+        const QRectF box = DeviceBounds(item, transform, level);
+        swf::Rgba colour = *item.opaqueBackground;
+        colour.a = 255;
+        painter.save();
+        painter.resetTransform();
+        painter.fillRect(box, ApplyColorTransform(cx, colour));
+        painter.restore();
+    }
     if (std::holds_alternative<swf::Shape>(character) || std::holds_alternative<swf::Text>(character)) {
         DrawStatic(painter, item.characterId, character, transform, cx);
     } else if (std::holds_alternative<swf::MorphShape>(character)) {
@@ -251,6 +266,8 @@ void FrameRenderer::DrawContent(QPainter& painter, const DisplayObject& item, co
                   cx);
     } else if (const auto* field = std::get_if<swf::EditText>(&character)) {
         DrawEditText(painter, item.characterId, *field, transform, cx);
+    } else if (const auto* video = std::get_if<swf::VideoStream>(&character)) {
+        DrawVideo(painter, item.characterId, *video, item.ratio, transform, cx);
     } else if (const auto* button = std::get_if<swf::Button>(&character)) {
         if (level >= kMaxNesting) {
             return;
@@ -424,6 +441,11 @@ QPainterPath FrameRenderer::Geometry(const DisplayObject& item, const QTransform
             all = all.united(Geometry(part, ToQTransform(part.matrix) * transform, level + 1));
         }
         return all;
+    }
+    if (const auto* video = std::get_if<swf::VideoStream>(character)) {
+        QPainterPath box;
+        box.addRect(0, 0, video->width * 20.0, video->height * 20.0);
+        return transform.map(box);
     }
     if (const auto* field = std::get_if<swf::EditText>(character)) {
         QPainterPath all;

@@ -12,6 +12,7 @@
 #include "player/LayerCache.h"
 #include "player/TextPainter.h"
 #include "player/text/EditTextLayout.h"
+#include "player/video/VideoFrames.h"
 #include "player/timeline/Stage.h"
 #include "swf/reader/DecodedMovie.h"
 
@@ -90,6 +91,9 @@ private:
     // The fills and lines of a converted shape (a morph shape's at `ratio`).
     void DrawShape(QPainter& painter, uint16_t id, uint16_t ratio, const ConvertedShape& shape,
                    const QTransform& transform, const swf::ColorTransform& cx);
+    // The frame of a video stream that the placement's ratio names, over the stream's size.
+    void DrawVideo(QPainter& painter, uint16_t id, const swf::VideoStream& stream, uint16_t ratio,
+                   const QTransform& transform, const swf::ColorTransform& cx);
     void DrawEditText(QPainter& painter, uint16_t id, const swf::EditText& field, const QTransform& transform,
                       const swf::ColorTransform& cx);
     const EditTextLayout& FieldLayout(uint16_t id, const swf::EditText& field);
@@ -107,11 +111,13 @@ private:
     CharacterCache cache_;
     std::map<uint16_t, std::vector<PlacedGlyph>> texts_;
     std::map<uint16_t, EditTextLayout> fields_;
+    std::map<uint16_t, VideoFrames> videos_;  // by stream
     FillPainter fills_;
     LayerCache layers_;
     const Stage* stage_ = nullptr;  // while painting
     QRectF stageOnDevice_;
     double stageScale_ = 1;  // device pixels per stage twip
+    bool smoothBitmaps_ = true;  // at this frame's quality
     StageQuality quality_ = StageQuality::High;
     QRect visibleOnDevice_;  // the device pixels the stage clip lets through
     bool coversReplace_ = false;  // see Paint

@@ -111,6 +111,9 @@ QRectF FrameRenderer::DeviceBounds(const DisplayObject& item, const QTransform& 
     if (const auto* shape = std::get_if<swf::Shape>(character)) {
         return transform.mapRect(rect(shape->bounds));
     }
+    if (const auto* video = std::get_if<swf::VideoStream>(character)) {
+        return transform.mapRect(QRectF(0, 0, video->width * kTwipsPerPixel, video->height * kTwipsPerPixel));
+    }
     if (const auto* morph = std::get_if<swf::MorphShape>(character)) {
         return transform.mapRect(rect(morph->startBounds)) | transform.mapRect(rect(morph->endBounds));
     }

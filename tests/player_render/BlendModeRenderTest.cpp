@@ -187,5 +187,24 @@ TEST(BlendModes, ACachedBitmapLooksAsTheObjectDrawnDirectly)
     EXPECT_PIXEL(b, 30, 30, Q(kRed));
 }
 
+// A cached object with an opaque background: its bounds filled with that
+// colour, made opaque and given the object's colour transform, under it.
+TEST(BlendModes, AnOpaqueBackgroundFillsTheObjectsBoundsUnderIt)
+{
+    swf::Shape shape = RectShape(30, 30, 20, 20, Solid(kRed));
+    shape.bounds = {Px(10), Px(70), Px(10), Px(70)};  // wider than its fill
+    MovieFixture fixture;
+    fixture.Define(1, shape);
+    swf::DisplayOp& place = fixture.Place(0, 1, 1, Translate(5, 0));
+    place.cacheAsBitmap = true;
+    place.opaqueBackground = swf::Rgba{0, 0, 255, 10};
+    place.colorTransform = swf::ColorTransform{256, 256, 256, 256, 0, 255, 0, 0};  // add green
+    const QImage image = fixture.Render();
+    EXPECT_PIXEL(image, 20, 15, QColor(0, 255, 255));   // the background, opaque
+    EXPECT_PIXEL(image, 45, 40, QColor(255, 255, 0));   // the fill over it
+    EXPECT_PIXEL(image, 80, 40, Q(kWhite));             // past the bounds
+    EXPECT_PIXEL(image, 12, 40, Q(kWhite));
+}
+
 }  // namespace
 }  // namespace glimmora::test

@@ -41,5 +41,26 @@ TEST(Buttons, TheUpStateIsDrawnByDepthWithEachRecordsMatrixAndColour)
     EXPECT_PIXEL(image, 80, 15, Q(kWhite));  // nor the hit area
 }
 
+TEST(Buttons, ARecordsFiltersAndBlendModeApplyToItsPart)
+{
+    using State = swf::ButtonRecord::State;
+    swf::Button button;
+    button.version = 2;
+    button.records = {Part(State::Up, 1, 10, 10), Part(State::Up, 2, 50, 10), Part(State::Up, 3, 10, 50)};
+    swf::Filter swap;  // red and blue trade places
+    swap.type = swf::Filter::Type::ColorMatrix;
+    swap.colorMatrix = {0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0};
+    button.records[1].filters = {swap};
+    button.records[2].blendMode = swf::BlendMode::Invert;  // white under it turns black
+    MovieFixture fixture(100, 100);
+    fixture.Define(1, RectShape(0, 0, 20, 20, Solid(kRed)));
+    fixture.Define(2, button);
+    fixture.Place(0, 1, 2);
+    const QImage image = fixture.Render();
+    EXPECT_PIXEL(image, 20, 20, Q(kRed));
+    EXPECT_PIXEL(image, 60, 20, Q(kBlue));
+    EXPECT_PIXEL(image, 20, 60, QColor(0, 0, 0));
+}
+
 }  // namespace
 }  // namespace glimmora::test

@@ -131,7 +131,7 @@ ByteVector Place3(uint8_t flags2, const ByteVector& after)
     return test::Tag(70, Bytes().U8(0x02).U8(flags2).U16(5).U16(1).Add(after));
 }
 
-TEST(FilterReading, PlaceObject3CarriesFiltersBlendModeCacheAndVisibility)
+TEST(FilterReading, PlaceObject3CarriesFiltersBlendModeCacheVisibilityAndBackground)
 {
     struct Case {
         const char* name;
@@ -139,6 +139,7 @@ TEST(FilterReading, PlaceObject3CarriesFiltersBlendModeCacheAndVisibility)
         size_t filters;
         std::optional<BlendMode> blend;
         std::optional<bool> cache, visible;
+        std::optional<Rgba> opaque;
     };
     const ByteVector blur{1, 1, 0, 0, 5, 0, 0, 0, 5, 0, 0x08};
     ByteVector blurThenUnknown = blur;
@@ -149,11 +150,14 @@ TEST(FilterReading, PlaceObject3CarriesFiltersBlendModeCacheAndVisibility)
              ByteVector v = blur;
              v.insert(v.end(), {3, 1, 0});
              return v;
-         }()), 1, BlendMode::Multiply, true, false},
-        {"a blend mode past the known ones draws as normal", Place3(0x02, {40}), 0, BlendMode::Normal, {}, {}},
-        {"the cache flag without its byte caches", Place3(0x02 | 0x04, {14}), 0, BlendMode::HardLight, true, {}},
-        {"visibility flag without its byte", Place3(0x20, {}), 0, {}, {}, {}},
-        {"an unknown filter keeps those before it", Place3(0x01 | 0x02, blurThenUnknown), 1, {}, {}, {}},
+         }()), 1, BlendMode::Multiply, true, false, {}},
+        {"a blend mode past the known ones draws as normal", Place3(0x02, {40}), 0, BlendMode::Normal, {}, {}, {}},
+        {"the cache flag without its byte caches", Place3(0x02 | 0x04, {14}), 0, BlendMode::HardLight, true, {}, {}},
+        {"visibility flag without its byte", Place3(0x20, {}), 0, {}, {}, {}, {}},
+        {"an unknown filter keeps those before it", Place3(0x01 | 0x02, blurThenUnknown), 1, {}, {}, {}, {}},
+        {"an opaque background after the cache and visibility", Place3(0x04 | 0x20 | 0x40, {1, 1, 10, 20, 30, 99}), 0,
+         {}, true, true, Rgba{10, 20, 30, 99}},
+        {"an opaque background flag without its colour", Place3(0x40, {1, 2}), 0, {}, {}, {}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -165,6 +169,7 @@ TEST(FilterReading, PlaceObject3CarriesFiltersBlendModeCacheAndVisibility)
         EXPECT_EQ(op.blendMode, c.blend);
         EXPECT_EQ(op.cacheAsBitmap, c.cache);
         EXPECT_EQ(op.visible, c.visible);
+        EXPECT_EQ(op.opaqueBackground, c.opaque);
     }
 }
 

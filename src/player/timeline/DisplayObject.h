@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace glimmora::player {
@@ -22,6 +23,8 @@ struct DisplayObject {
     bool visible = true;
     swf::BlendMode blendMode = swf::BlendMode::Normal;
     bool cacheAsBitmap = false;
+    // Filled, opaque, over the object's bounds under it.
+    std::optional<swf::Rgba> opaqueBackground;
     // Shared between the copies snapshots keep; null for none.
     std::shared_ptr<const swf::FilterList> filters;
     // A script set its place, scale, rotation or alpha: the timeline's own

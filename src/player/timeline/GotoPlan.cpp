@@ -18,6 +18,7 @@ void MergeFields(swf::DisplayOp& into, const swf::DisplayOp& next)
     if (next.blendMode) into.blendMode = next.blendMode;
     if (next.cacheAsBitmap) into.cacheAsBitmap = next.cacheAsBitmap;
     if (next.visible) into.visible = next.visible;
+    if (next.opaqueBackground) into.opaqueBackground = next.opaqueBackground;
 }
 
 }  // namespace

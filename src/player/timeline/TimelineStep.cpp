@@ -130,6 +130,7 @@ void TimelineStep::ApplyFields(DisplayObject& object, const swf::DisplayOp& op) 
     if (op.blendMode) object.blendMode = *op.blendMode;
     if (op.cacheAsBitmap) object.cacheAsBitmap = *op.cacheAsBitmap;
     if (op.visible) object.visible = *op.visible;
+    if (op.opaqueBackground) object.opaqueBackground = op.opaqueBackground;
     if (op.filters) {
         object.filters = op.filters->empty() ? nullptr : std::make_shared<const swf::FilterList>(*op.filters);
     }

@@ -1,5 +1,6 @@
 #include "swf/reader/ButtonReading.h"
 
+#include "swf/reader/FilterReading.h"
 #include "swf/reader/RecordReading.h"
 
 namespace glimmora::swf {
@@ -21,11 +22,15 @@ Button ReadDefineButton(BitReader& in, int version, DecodeContext& ctx) {
         record.matrix = ReadMatrix(in);
         if (version == 2) record.colorTransform = ReadColorTransform(in, true);
         ctx.CountRecords();
-        button.records.push_back(record);
-        // A filter list (SWF 8) is of no use here, and its length is only
-        // known by reading it: the records after it are left out.
-        if (version == 2 && (flags & 0x10)) break;
-        if (version == 2 && (flags & 0x20)) in.U8();  // blend mode
+        bool complete = true;
+        if (version == 2 && (flags & 0x10)) record.filters = ReadFilterList(in, complete);
+        if (complete && version == 2 && (flags & 0x20)) {
+            const uint8_t mode = in.U8();
+            record.blendMode = mode >= 1 && mode <= 14 ? BlendMode(mode) : BlendMode::Normal;
+        }
+        button.records.push_back(std::move(record));
+        // After an unknown filter, whose length is unknown, nothing more can be read.
+        if (!complete) break;
     }
     return button;
 }

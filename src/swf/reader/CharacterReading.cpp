@@ -10,6 +10,7 @@
 #include "swf/reader/SoundReading.h"
 #include "swf/reader/TextReading.h"
 #include "swf/reader/TimelineReading.h"
+#include "swf/reader/VideoReading.h"
 
 namespace glimmora::swf {
 namespace {
@@ -19,12 +20,15 @@ void Define(MutableDictionary& dictionary, uint16_t id, Character character) {
     dictionary.emplace(id, std::make_shared<Character>(std::move(character)));
 }
 
-Sprite ReadDefineSprite(BitReader& in, DecodeContext& ctx) {
+Sprite ReadDefineSprite(BitReader& in, MutableDictionary& dictionary, DecodeContext& ctx) {
     Sprite sprite;
     sprite.frameCount = in.U16();
     // Only control tags belong in a sprite; definitions (a nested sprite
-    // among them) are skipped as players do, so sprites never nest.
-    sprite.frames = ReadTimeline(in, ctx, false, [](const TagHeader&, BitReader&) {});
+    // among them) are skipped as players do, so sprites never nest. A video
+    // frame inside one still belongs to its stream.
+    sprite.frames = ReadTimeline(in, ctx, false, [&](const TagHeader& tag, BitReader& body) {
+        if (tag.code == uint16_t(TagCode::VideoFrame)) AddVideoFrame(body, dictionary, ctx);
+    });
     return sprite;
 }
 
@@ -50,6 +54,9 @@ void ReadDefinitionTag(const TagHeader& tag, BitReader& body, DecodedMovie& movi
         }
         return;
     case TagCode::FileAttributes:
+        return;
+    case TagCode::VideoFrame:
+        AddVideoFrame(body, dictionary, ctx);
         return;
     case TagCode::DefineFontInfo:
     case TagCode::DefineFontInfo2: {
@@ -89,8 +96,9 @@ void ReadDefinitionTag(const TagHeader& tag, BitReader& body, DecodedMovie& movi
     case TagCode::DefineEditText: define([&] { return ReadDefineEditText(body, ctx); }); break;
     case TagCode::DefineMorphShape: define([&] { return ReadDefineMorphShape(body, 1, ctx); }); break;
     case TagCode::DefineMorphShape2: define([&] { return ReadDefineMorphShape(body, 2, ctx); }); break;
+    case TagCode::DefineVideoStream: define([&] { return ReadDefineVideoStream(body); }); break;
     case TagCode::DefineSound: define([&] { return ReadDefineSound(body); }); break;
-    case TagCode::DefineSprite: define([&] { return ReadDefineSprite(body, ctx); }); break;
+    case TagCode::DefineSprite: define([&] { return ReadDefineSprite(body, dictionary, ctx); }); break;
     default: break;  // a tag we do not use
     }
 }

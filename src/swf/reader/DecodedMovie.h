@@ -171,6 +171,9 @@ struct ButtonRecord {
     uint16_t depth = 0;
     Matrix matrix;
     ColorTransform colorTransform;
+    // DefineButton2, SWF 8: drawn through a layer as a placed object's.
+    FilterList filters;
+    BlendMode blendMode = BlendMode::Normal;
 };
 
 struct Button {
@@ -196,6 +199,20 @@ struct MorphShape {
     std::vector<MorphFillStyle> fillStyles;
     std::vector<MorphLineStyle> lineStyles;
     std::vector<ShapeRecord> startRecords, endRecords;  // absolute, as a shape's
+};
+
+// DefineVideoStream and its VideoFrame tags: a placement's ratio names the
+// frame shown. Frames other than key frames are differences from the one
+// before, so a frame is decoded from the key frame before it.
+struct VideoStream {
+    enum Codec : uint8_t { SorensonH263 = 2, ScreenVideo = 3, Vp6 = 4, Vp6Alpha = 5, ScreenVideo2 = 6 };
+    uint16_t frameCount = 0;  // as declared
+    uint16_t width = 0, height = 0;
+    uint8_t deblocking = 0;  // 0 as the stream says, 1 off, 2.. on
+    bool smoothing = false;
+    uint8_t codec = 0;
+    // The encoded frames by number, from VideoFrame tags anywhere in the movie.
+    std::map<uint16_t, std::vector<uint8_t>> frames;
 };
 
 struct Sound {
@@ -242,7 +259,7 @@ struct Sprite {
     std::vector<FrameRecord> frames;
 };
 
-using Character = std::variant<Shape, Bitmap, Font, Text, Sound, Sprite, EditText, Button, MorphShape>;
+using Character = std::variant<Shape, Bitmap, Font, Text, Sound, Sprite, EditText, Button, MorphShape, VideoStream>;
 
 // ---- Display list ---------------------------------------------------------
 

@@ -33,6 +33,7 @@ struct DisplayOp {
     std::optional<BlendMode> blendMode;
     std::optional<bool> cacheAsBitmap;
     std::optional<bool> visible;
+    std::optional<Rgba> opaqueBackground;  // filled under a cached object
     friend bool operator==(const DisplayOp&, const DisplayOp&) = default;
 };
 

@@ -42,7 +42,8 @@ std::optional<DisplayOp> ReadPlaceObject2(BitReader& in, int version, uint8_t sw
         // bytes: the tag ending there caches, as players take it, and shows.
         if (complete && (flags2 & 0x04)) op.cacheAsBitmap = in.AtEnd() || in.U8() != 0;
         if (complete && (flags2 & 0x20) && !in.AtEnd()) op.visible = in.U8() != 0;
-        // The opaque background and clip actions follow; nothing here uses them.
+        if (complete && (flags2 & 0x40) && in.Remaining() >= 4) op.opaqueBackground = ReadRgba(in);
+        // Clip actions follow; nothing here uses them.
     }
     if (!move && !hasCharacter) return std::nullopt;
     op.kind = !move ? DisplayOp::Kind::Place : hasCharacter ? DisplayOp::Kind::Replace : DisplayOp::Kind::Modify;

@@ -1,7 +1,8 @@
 // libFuzzer target: plays arbitrary bytes as a movie. It decodes them, runs
 // the frame scripts and every sprite's play head for a few ticks, seeks the
 // last frame, and draws small pictures of the stages at high and low
-// quality. Any outcome but a DecodeError is a finding.
+// quality (embedded video through the FFmpeg module's code linked in). Any
+// outcome but a DecodeError is a finding.
 
 #include "player/FrameRenderer.h"
 #include "player/timeline/StageCursor.h"

@@ -218,6 +218,69 @@ def streamsprite():
     inner = streamhead(0x3A,2) + tag(19,struct.pack('<2h',5,-5),long=True) + tag(1,b'') + tag(0,b'')
     return tag(39, struct.pack('<HH',7,1)+inner)
 
+def morph_edges(moves, curve_at=None):
+    # a square path: a move, then four edges; the one at `curve_at` a curve
+    b=Bits(); b.ub(4,1 if moves else 0); b.ub(4,1 if moves else 0)
+    b.ub(1,0); b.ub(5,0x01|(0x04|0x08 if moves else 0)); b.ub(5,10); b.sb(10,moves[0] if moves else 100); b.sb(10,moves[1] if moves else 100)
+    if moves: b.ub(1,1); b.ub(1,1)
+    for i,(dx,dy) in enumerate(((200,0),(0,200),(-200,0),(0,-200))):
+        if i==curve_at:
+            b.ub(1,1); b.ub(1,0); b.ub(4,8); b.sb(10,dx//2); b.sb(10,dy//2-80); b.sb(10,dx-dx//2); b.sb(10,dy-dy//2+80)
+        else:
+            b.ub(1,1); b.ub(1,1); b.ub(4,8); b.ub(1,1); b.sb(10,dx); b.sb(10,dy)
+    b.ub(1,0); b.ub(5,0)
+    return b.bytes()
+
+def morphshape(cid, version):
+    fills = bytes([2]) + bytes([0x00, 255,0,0,255, 0,0,255,128])
+    grad = 0x13 if version==2 else 0x10
+    fills += bytes([grad]) + matrix(0,0,1<<15,1<<15) + matrix(100,-100,1<<16,1<<14) + bytes([0x42, 0,255,0,0,255, 40,0,255,0,255, 255,0,0,255,255, 200,255,255,0,0])
+    if grad==0x13: fills += fixed8(-0.5) + fixed8(0.75)
+    if version==1:
+        lines = bytes([1]) + struct.pack('<HH',20,200) + bytes([0,0,0,255, 0,255,0,255])
+    else:
+        lines = bytes([2]) + struct.pack('<HH',40,0) + bytes([0x20|0x08|0x04, 0x04|0x01]) + struct.pack('<H',0x0180) + bytes([0x00, 9,9,9,255, 99,99,99,128])
+        lines += struct.pack('<HH',60,20) + bytes([0x40, 0x02]) + bytes([1,2,3,255, 4,5,6,255])
+    start = morph_edges((0,0)); end = morph_edges(None, curve_at=1)
+    head = struct.pack('<H',cid) + rect(0,200,0,200) + rect(100,300,20,300)
+    if version==2: head += rect(0,200,0,200) + rect(100,300,20,300) + bytes([0x03])
+    return tag(46 if version==1 else 84, head + struct.pack('<I', len(fills)+len(lines)+len(start)) + fills + lines + start + end)
+
+def flv_h263_frames(colours, size=32):
+    # Sorenson H.263 frames of solid colours from the ffmpeg program, read out of its FLV tags.
+    import subprocess
+    frames=[]
+    try:
+        graph=''.join(f'[{i}]' for i in range(len(colours)))+f'concat=n={len(colours)}'
+        cmd=['ffmpeg','-v','error']+sum((['-f','lavfi','-i',f'color=c={c}:s={size}x{size}:d=0.084:r=12'] for c in colours),[])
+        cmd+=['-filter_complex',graph,'-c:v','flv','-g','50','-q:v','3','-f','flv','-']
+        flv=subprocess.run(cmd,capture_output=True,check=True).stdout
+    except Exception:
+        return [bytes([0,0,0x84,0,0x20])]  # a start code alone, when ffmpeg is missing
+    pos=9+4
+    while pos+11<=len(flv):
+        kind=flv[pos]; size_=int.from_bytes(flv[pos+1:pos+4],'big')
+        data=flv[pos+11:pos+11+size_]
+        if kind==9 and data and (data[0]&0x0F)==2: frames.append(data[1:])
+        pos+=11+size_+4
+    return frames
+
+def video(cid, frames, codec=2, flags=0x03):
+    tags=[tag(60, struct.pack('<HHHH',cid,len(frames),32,32)+bytes([flags,codec]))]
+    tags+=[tag(61, struct.pack('<HH',cid,i)+f, long=True) for i,f in enumerate(frames)]
+    return tags
+
+def buttonfilters():
+    # DefineButton2 records with a filter list (a blur; a colour matrix and
+    # a blend mode) and one whose unknown filter ends the records.
+    b=struct.pack('<H',23)+bytes([0])+struct.pack('<H',0)
+    blur=bytes([1, 1])+fixed(4)+fixed(4)+bytes([0x10])
+    cm=bytes([1, 6])+b''.join(f32(v) for v in (0,0,1,0,0, 0,1,0,0,0, 1,0,0,0,0, 0,0,0,1,0))
+    b+=bytes([0x11])+struct.pack('<HH',1,1)+matrix(0,0)+cxform_a()+blur
+    b+=bytes([0x31])+struct.pack('<HH',1,2)+matrix(300,0)+cxform_a()+cm+bytes([10])
+    b+=bytes([0x11])+struct.pack('<HH',1,3)+matrix(600,0)+cxform_a()+bytes([1,9,1,2,3])
+    return tag(34, b+bytes([0]), long=True)
+
 show=tag(1,b'')
 base=[tag(69,struct.pack('<I',0)), tag(9,bytes([255,255,255])), tag(32,shape3())]
 seeds = {
@@ -244,6 +307,14 @@ seeds = {
  'button.swf': swf(base+[button(20,[(0x03,1,2,100,100),(0x08,1,1,0,0)],version=1),
     button(21,[(0x21,1,1,0,0),(0x01,20,2,200,200),(0x04,1,3,0,0)]), button(22,[(0x01,22,1,0,0),(0x01,22,2,20,0)]),
     place2(1,20,matrix(0,0)), place2(2,21,matrix(400,400)), place2(3,22,matrix(0,0)), place2(4,22,matrix(0,0),clip=5), show], frames=1),
+ 'morph.swf': swf(base+[morphshape(30,1), morphshape(31,2), place2(1,30,matrix(0,0),ratio=0), place2(2,31,matrix(500,0),ratio=65535),
+    place2(3,31,matrix(0,500),clip=4,ratio=100), place2(4,1,matrix(0,500)), show,
+    place2(1,None,move=True,ratio=32768), place2(2,None,move=True,ratio=1), show], frames=2),
+ 'video.swf': swf(base+video(40, flv_h263_frames(['red','green','blue'])) + video(41, [bytes([0x00,0x12,0x34,0x56]), bytes([0x80,0x01])], codec=4)
+    + video(42, [bytes([0,0,2,0x00,0x12,0x34,0x56])], codec=5) + [place2(1,40,matrix(0,0),ratio=0), place2(2,41,matrix(700,0)), place2(3,42,matrix(0,700)),
+    show, place2(1,None,move=True,ratio=2), show, place2(1,None,move=True,ratio=1), show], frames=3),
+ 'buttonfilters.swf': swf(base+[buttonfilters(), place2(1,23,matrix(0,0)),
+    place3(2,1,0x04|0x20|0x40,bytes([1,1,0,0,255,255])), show], frames=1),
  'place1.swf': swf(base+[tag(4, struct.pack('<HH',1,1)+matrix(20,20)+bytes([0x8C,0xA0,0x00])), show, tag(5,struct.pack('<HH',1,1)), show], version=3, frames=2),
 }
 for name,data in seeds.items():

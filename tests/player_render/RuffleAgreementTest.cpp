@@ -250,6 +250,80 @@ TEST(RuffleAgreement, GradientsMixLikeRuffle)
     ExpectRuffleToAgree(swf, 8, QSize(550, 400));
 }
 
+// A square path of `side` twips from (0, 0): a move (setting fill 1, and
+// line 1 when `line`, unless `plain`), then four edges, the top one a curve
+// bulging up by `bulge`.
+ByteVector SquareEdges(bool plain, bool line, int32_t side, int32_t bulge)
+{
+    BitWriter r;
+    r.UB(4, plain ? 0 : 1).UB(4, plain || !line ? 0 : 1);
+    r.UB(1, 0).UB(5, 0x01 | (plain ? 0 : 0x04) | (!plain && line ? 0x08 : 0)).UB(5, 1).SB(1, 0).SB(1, 0);
+    if (!plain) r.UB(1, 1);
+    if (!plain && line) r.UB(1, 1);
+    const unsigned n = 14;
+    if (bulge != 0) {
+        r.UB(1, 1).UB(1, 0).UB(4, n - 2).SB(n, side / 2).SB(n, -bulge).SB(n, side - side / 2).SB(n, bulge);
+    } else {
+        r.UB(1, 1).UB(1, 1).UB(4, n - 2).UB(1, 0).UB(1, 0).SB(n, side);
+    }
+    for (auto [vertical, length] : std::vector<std::pair<bool, int32_t>>{{true, side}, {false, -side}, {true, -side}}) {
+        r.UB(1, 1).UB(1, 1).UB(4, n - 2).UB(1, 0).UB(1, vertical).SB(n, length);
+    }
+    r.UB(1, 0).UB(5, 0);
+    return r.Bytes();
+}
+
+TEST(RuffleAgreement, MorphShapesAtTheirRatiosLikeRuffle)
+{
+    GLIMMORA_REQUIRE_SWFCHECK();
+    // A red 40 px square with a thin black line becoming a blue 80 px one
+    // with a 10 px green line and a curved top (DefineMorphShape), and a
+    // linear gradient whose stops move and change colour (DefineMorphShape2),
+    // each at four ratios.
+    Bytes styles;
+    styles.U8(1).U8(0x00).Add({255, 0, 0, 255}).Add({0, 0, 255, 255});
+    styles.U8(1).U16(20).U16(200).Add({0, 0, 0, 255}).Add({0, 160, 0, 255});
+    const ByteVector start = SquareEdges(false, true, 800, 0), end = SquareEdges(true, false, 1600, 600);
+    Bytes one;
+    one.U16(1).Add(RectBytes(-10, 810, -10, 810)).Add(RectBytes(-100, 1700, -700, 1700));
+    one.U32(uint32_t(styles.Get().size() + start.size())).Add(styles).Add(start).Add(end);
+
+    Bytes gradient;
+    gradient.U8(1).U8(0x10).Add(ScaleMatrix(1600.0 / 32768, 1600.0 / 32768, 800, 800))
+        .Add(ScaleMatrix(1600.0 / 32768, 1600.0 / 32768, 800, 800)).U8(3);
+    gradient.U8(0).Add({255, 0, 0, 255}).U8(0).Add({255, 255, 0, 255});
+    gradient.U8(40).Add({0, 255, 0, 255}).U8(220).Add({0, 255, 255, 255});
+    gradient.U8(255).Add({0, 0, 255, 255}).U8(255).Add({255, 0, 255, 255});
+    gradient.U8(0);  // no lines
+    const ByteVector styledSquare = SquareEdges(false, false, 1600, 0), square = SquareEdges(true, false, 1600, 0);
+    Bytes two;
+    two.U16(2).Add(RectBytes(0, 1600, 0, 1600)).Add(RectBytes(0, 1600, 0, 1600));
+    two.Add(RectBytes(0, 1600, 0, 1600)).Add(RectBytes(0, 1600, 0, 1600)).U8(0x01);
+    two.U32(uint32_t(gradient.Get().size() + styledSquare.size())).Add(gradient).Add(styledSquare).Add(square);
+
+    std::vector<ByteVector> tags = {Tag(9, {255, 255, 255}), Tag(46, one), Tag(84, two)};
+    const std::array<uint16_t, 4> ratios{0, 21845, 43690, 65535};
+    for (size_t i = 0; i < ratios.size(); ++i) {
+        for (uint16_t id : {uint16_t(1), uint16_t(2)}) {
+            Bytes place;  // PlaceObject2 with a matrix and a ratio
+            place.U8(0x02 | 0x04 | 0x10).U16(uint16_t(id * 10 + i)).U16(id);
+            place.Add(TranslateMatrix(int32_t(400 + 2600 * i), id == 1 ? 1000 : 5000)).U16(ratios[i]);
+            tags.push_back(Tag(26, place));
+        }
+    }
+    for (int frame = 0; frame < 10; ++frame) tags.push_back(ShowFrame());
+    TempDir dir;
+    const auto swf = dir / "morphs.swf";
+    const ByteVector file = Movie(tags, 10);
+    std::ofstream(swf, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+    const auto [ours, theirs] = ExpectRuffleToAgree(swf, 8, QSize(550, 400));
+    // Inside each square and on its line, and the curved top half way.
+    for (const QPoint& p : {QPoint(40, 70), QPoint(170, 80), QPoint(300, 90), QPoint(430, 100), QPoint(60, 290),
+                            QPoint(200, 290), QPoint(330, 290), QPoint(460, 290), QPoint(174, 37), QPoint(304, 31)}) {
+        EXPECT_TRUE(ColorNear(ours.pixelColor(p), theirs.pixelColor(p), 8)) << p.x() << ", " << p.y();
+    }
+}
+
 // PlaceObject3 of `id` at `depth`, moved to (x, y) px, with a blend mode
 // and filters (a count and the filters' bytes).
 ByteVector Place3(uint16_t depth, uint16_t id, int x, int y, std::optional<uint8_t> blend, const ByteVector& filters = {})

@@ -1,6 +1,7 @@
 #include "swf/encoder/CharacterDefinitions.h"
 
 #include "swf/SwfService.h"
+#include "swf/reader/RecordCount.h"
 #include "swf/writer/BitmapTags.h"
 #include "swf/writer/FontTags.h"
 #include "swf/writer/ShapeTags.h"
@@ -13,8 +14,8 @@
 namespace glimmora::swf {
 
 CharacterDefinitions::CharacterDefinitions(
-    const std::vector<std::shared_ptr<const Content>>& contents, const std::vector<uint8_t>& used)
-    : contents_(contents), ids_(contents.size(), 0), textFont_(contents.size(), 0)
+    const std::vector<std::shared_ptr<const Content>>& contents, const std::vector<uint8_t>& used, int version)
+    : contents_(contents), ids_(contents.size(), 0), textFont_(contents.size(), 0), version_(version)
 {
     std::unordered_map<std::string, uint32_t> byFamily;
     for (size_t i = 0; i < contents.size(); ++i) {
@@ -54,6 +55,7 @@ uint16_t CharacterDefinitions::Ensure(BitWriter& out, uint32_t index)
     }
     const Content& content = *contents_[index];
     uint16_t id = 0;
+    size_t written = out.Size();  // the definitions counted from here
     switch (content.kind) {
     case ContentKind::Picture: {
         const uint16_t bitmap = EnsureBitmap(out, *content.image);
@@ -83,6 +85,7 @@ uint16_t CharacterDefinitions::Ensure(BitWriter& out, uint32_t index)
         if (font) {
             EnsureFont(out, *font);
         }
+        written = out.Size();
         id = NextId();
         TextDefinition text;
         text.textId = id;
@@ -104,8 +107,14 @@ uint16_t CharacterDefinitions::Ensure(BitWriter& out, uint32_t index)
         break;
     }
     }
+    CountWritten(out, written);
     ids_[index] = id;
     return id;
+}
+
+void CharacterDefinitions::CountWritten(const BitWriter& out, size_t from)
+{
+    records_ += CountTagRecords(out.Data().data() + from, out.Size() - from, version_);
 }
 
 uint16_t CharacterDefinitions::EnsureBitmap(BitWriter& out, const BitmapImage& image)
@@ -145,7 +154,23 @@ uint16_t CharacterDefinitions::EnsureFont(BitWriter& out, FontPlan& font)
     for (const CachedGlyph* glyph : font.glyphs) {
         definition.glyphs.push_back({&glyph->shape, glyph->advance});
     }
+    const size_t at = out.Size();
     WriteDefineFont2(out, scratch_, definition);
+    // A font's records are its glyphs and their shapes' records, counted
+    // once per outline rather than by reading the whole font at every build.
+    // Empty shapes share their offset with the next glyph, which the reader
+    // then reads twice: count such a font as the reader does.
+    size_t records = font.glyphs.size();
+    for (const CachedGlyph* glyph : font.glyphs) {
+        if (glyph->shape.empty()) {
+            CountWritten(out, at);
+            return font.id;
+        }
+        if (glyph->records == CachedGlyph::kUncounted)
+            glyph->records = CountGlyphShapeRecords(glyph->shape.data(), glyph->shape.size());
+        records += glyph->records;
+    }
+    records_ += records;
     return font.id;
 }
 

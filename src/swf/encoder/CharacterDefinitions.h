@@ -18,12 +18,16 @@ namespace glimmora::swf {
 class CharacterDefinitions {
 public:
     // `used[i]` tells whether contents[i] appears in the movie.
+    // `version`: the movie's, for counting records as the reader would.
     CharacterDefinitions(const std::vector<std::shared_ptr<const Content>>& contents,
-                         const std::vector<uint8_t>& used);
+                         const std::vector<uint8_t>& used, int version);
 
     // The id of the content, writing its definitions first if needed.
     // Throws SwfError past 65535 characters.
     uint16_t Ensure(BitWriter& out, uint32_t content);
+
+    // The records our reader counts in the definitions written so far.
+    size_t Records() const { return records_; }
 
 private:
     struct FontPlan {
@@ -37,6 +41,7 @@ private:
     uint16_t NextId();
     uint16_t EnsureBitmap(BitWriter& out, const BitmapImage& image);
     uint16_t EnsureFont(BitWriter& out, FontPlan& font);
+    void CountWritten(const BitWriter& out, size_t from);
 
     const std::vector<std::shared_ptr<const Content>>& contents_;
     std::vector<uint16_t> ids_;
@@ -45,6 +50,8 @@ private:
     std::unordered_map<const BitmapImage*, uint16_t> bitmapIds_;
     BitWriter scratch_;
     uint32_t nextId_ = 1;
+    int version_ = 0;
+    size_t records_ = 0;
 };
 
 }  // namespace glimmora::swf

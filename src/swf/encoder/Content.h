@@ -44,6 +44,9 @@ struct CachedGlyph {
     Rect bounds;          // in glyph units, y down from the baseline
     int32_t advance = 0;  // 1024ths of an em
     mutable uint64_t lastUsed = 0;
+    // The records our reader counts in `shape`, once counted.
+    mutable size_t records = kUncounted;
+    static constexpr size_t kUncounted = ~size_t(0);
 };
 
 enum class ContentKind : uint8_t { Picture, Rectangle, Text, Sound };

@@ -4,7 +4,6 @@
 #include "swf/encoder/ChainPlan.h"
 #include "swf/encoder/CharacterDefinitions.h"
 #include "swf/encoder/FrameOrder.h"
-#include "swf/reader/RecordCount.h"
 #include "swf/writer/ControlTags.h"
 #include "swf/writer/DisplayListTags.h"
 #include "swf/writer/RecordWriter.h"
@@ -49,9 +48,18 @@ struct Tag {
     uint16_t depth = 0;
     uint32_t part = 0;
     uint32_t item = 0;  // a member of the part's layout, or a sound of it
-    // Continue: the member shown before, in `previousPart`.
-    uint32_t previousPart = 0;
-    uint32_t previousMember = 0;
+    // Encoded: the event's tag (PartEvent), so that writing it reads its bytes only.
+    uint16_t length = 0;
+    uint8_t flagsAt = 0;
+    bool hasId = false;
+    union {
+        const uint8_t* bytes;
+        // Continue: the member shown before, in `previousPart`.
+        struct {
+            uint32_t previousPart;
+            uint32_t previousMember;
+        };
+    };
 };
 
 // The movie's contents in the order the parts first use them, and for each
@@ -91,15 +99,22 @@ struct TagVisitor {
     const ChainPlan& plan;
     Emit& emit;
 
-    void Remove(int32_t frame, uint16_t depth) { emit(frame, Tag{Tag::Kind::Remove, depth}); }
+    void Remove(int32_t frame, uint16_t depth) { emit(frame, Tag{Tag::Kind::Remove, depth, 0, 0, 0, 0, false, {}}); }
     void Step(const ChainStep& step)
     {
-        Tag tag{Tag::Kind::Encoded, step.depth, step.part, step.member};
+        Tag tag{Tag::Kind::Encoded, step.depth, step.part, step.member, 0, 0, false, {}};
         switch (step.kind) {
         case ChainStep::Kind::First:
-        case ChainStep::Kind::Next:
-            if (plan.layouts[step.part]->events[step.member].length == 0) return;  // nothing changed
+        case ChainStep::Kind::Next: {
+            const PartLayout& layout = *plan.layouts[step.part];
+            const PartEvent& event = layout.events[step.member];
+            if (event.length == 0) return;  // nothing changed
+            tag.length = event.length;
+            tag.flagsAt = event.flagsAt;
+            tag.hasId = event.hasId;
+            tag.bytes = layout.bytes.data() + event.offset;
             break;
+        }
         case ChainStep::Kind::Continue:
             tag.kind = Tag::Kind::Continue;
             tag.previousPart = step.previousPart;
@@ -113,19 +128,19 @@ struct TagVisitor {
     }
     void Sound(int32_t frame, uint32_t part, uint32_t index, bool stop)
     {
-        emit(frame, Tag{stop ? Tag::Kind::StopSound : Tag::Kind::StartSound, 0, part, index});
+        emit(frame, Tag{stop ? Tag::Kind::StopSound : Tag::Kind::StartSound, 0, part, index, 0, 0, false, {}});
     }
 };
 
 class TagWriter {
 public:
     TagWriter(const ChainPlan& plan, const MovieContents& contents, int version, BitWriter& out)
-        : plan_(plan), contents_(contents), definitions_(contents.contents, contents.used), version_(version), out_(out)
+        : plan_(plan), contents_(contents), definitions_(contents.contents, contents.used, version), out_(out)
     {
     }
 
     // The records written so far, as our reader counts them.
-    size_t Records() const { return records_; }
+    size_t Records() const { return records_ + definitions_.Records(); }
 
     void ShowFrame()
     {
@@ -168,28 +183,19 @@ private:
         return state;
     }
 
-    // The content's id, counting the records of the definitions written for it.
-    uint16_t Ensure(uint32_t content)
-    {
-        const size_t before = out_.Size();
-        const uint16_t id = definitions_.Ensure(out_, content);
-        if (out_.Size() != before) records_ += CountTagRecords(out_.Data().data() + before, out_.Size() - before, version_);
-        return id;
-    }
+    uint16_t Ensure(uint32_t content) { return definitions_.Ensure(out_, content); }
 
     void WriteEncoded(const Tag& tag)
     {
-        const PartLayout& layout = *plan_.layouts[tag.part];
-        const PartEvent& event = layout.events[tag.item];
         uint16_t id = 0;
-        if (event.hasId)
-            id = Ensure(contents_.ofPart[tag.part][plan_.parts[tag.part]->placements[layout.members[tag.item]].content]);
+        if (tag.hasId)
+            id = Ensure(contents_.ofPart[tag.part][plan_.parts[tag.part]->placements[plan_.layouts[tag.part]->members[tag.item]].content]);
         const size_t at = out_.Size();
-        out_.Bytes(layout.bytes.data() + event.offset, event.length);
-        uint8_t* flags = out_.Data().data() + at + event.flagsAt;
+        out_.Bytes(tag.bytes, tag.length);
+        uint8_t* flags = out_.Data().data() + at + tag.flagsAt;
         flags[1] = uint8_t(tag.depth);
         flags[2] = uint8_t(tag.depth >> 8);
-        if (event.hasId) {
+        if (tag.hasId) {
             flags[3] = uint8_t(id);
             flags[4] = uint8_t(id >> 8);
         }
@@ -227,7 +233,6 @@ private:
     const ChainPlan& plan_;
     const MovieContents& contents_;
     CharacterDefinitions definitions_;
-    const int version_;
     BitWriter& out_;
     size_t records_ = 0;
     BitWriter scratch_;
@@ -282,9 +287,15 @@ EncodedMovie EncodeMovie(const MovieSettings& settings, const Timeline& timeline
     }
     WriteSetBackgroundColor(out, settings.background);
 
+    constexpr size_t kAhead = 8;
     TagWriter writer(plan, contents, header.version, out);
     for (int32_t frame = 0; frame < plan.frameCount; ++frame) {
-        for (uint32_t t = frameStart[frame]; t < frameStart[frame + 1]; ++t) writer.Write(tags[t]);
+        for (uint32_t t = frameStart[frame]; t < frameStart[frame + 1]; ++t) {
+            // The parts' encoded tags lie all over memory: ask for them a few tags ahead.
+            if (t + kAhead < tags.size() && tags[t + kAhead].kind == Tag::Kind::Encoded)
+                __builtin_prefetch(tags[t + kAhead].bytes);
+            writer.Write(tags[t]);
+        }
         writer.ShowFrame();
     }
     WriteEnd(out);

@@ -93,4 +93,13 @@ size_t CountTagRecords(const uint8_t* tags, size_t size, int version)
     return CountTags(in, version);
 }
 
+size_t CountGlyphShapeRecords(const uint8_t* shape, size_t size)
+{
+    DecodeContext ctx;
+    ctx.limits.maxRecords = std::numeric_limits<size_t>::max();
+    BitReader in(shape, size, 0);
+    ReadGlyphShape(in, ctx);
+    return ctx.records;
+}
+
 }  // namespace glimmora::swf

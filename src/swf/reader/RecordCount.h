@@ -18,4 +18,8 @@ size_t CountDecodedRecords(const uint8_t* data, size_t size);
 // what CountDecodedRecords adds for them. The End tag counts nothing.
 size_t CountTagRecords(const uint8_t* tags, size_t size, int version);
 
+// The records of one glyph's SHAPE as DefineFont2 holds it; a font of
+// glyphs whose shapes are all non-empty counts its glyphs plus theirs.
+size_t CountGlyphShapeRecords(const uint8_t* shape, size_t size);
+
 }  // namespace glimmora::swf

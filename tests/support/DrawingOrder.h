@@ -3,7 +3,9 @@
 // the order the service promises: the placements shown in that frame, each
 // with its transform and colour, depth class 1 lowest, then holders without a
 // class, then class 2; within a class, later placements above earlier ones.
-// The movie's display list is replayed from its operations as a player does.
+// The movie's display list is replayed from its operations as a player does;
+// a sprite of settled objects that the writer folded together draws its
+// children in its place.
 
 #include "swf/encoder/Timeline.h"
 #include "swf/reader/DecodedMovie.h"

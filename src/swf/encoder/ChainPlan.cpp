@@ -1,5 +1,7 @@
 #include "swf/encoder/ChainPlan.h"
 
+#include "swf/encoder/SettledFold.h"
+
 #include <algorithm>
 #include <numeric>
 #include <unordered_map>
@@ -14,7 +16,7 @@ uint16_t ChainPlan::DepthAt(uint32_t chain, int32_t frame) const
     return depth;
 }
 
-ChainPlan PlanChains(const Timeline& timeline)
+ChainPlan PlanChains(const Timeline& timeline, uint32_t mostAtOnce)
 {
     ChainPlan plan;
     plan.frameCount = timeline.FrameCount();
@@ -64,6 +66,7 @@ ChainPlan PlanChains(const Timeline& timeline)
     std::stable_sort(plan.order.begin(), plan.order.end(), [&](uint32_t x, uint32_t y) {
         return DepthClassKey(plan.chains[x].depthClass) < DepthClassKey(plan.chains[y].depthClass);
     });
+    FoldSettled(plan, mostAtOnce);
     AssignDepths(plan);
     return plan;
 }

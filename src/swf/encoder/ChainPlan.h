@@ -53,10 +53,14 @@ struct PlannedChain {
     uint32_t firstMove = UINT32_MAX;         // its moves in frame order, linked by nextMove
 };
 
+// The most objects a movie's display list holds at once.
+constexpr uint32_t kMostShownAtOnce = 65535;
+
 struct ChainPlan {
-    std::vector<const TimelinePart*> parts;
+    std::vector<const TimelinePart*> parts;  // the timeline's, then the folded sprites'
+    std::vector<std::shared_ptr<const TimelinePart>> folded;  // the parts of sprites (SettledFold)
     std::vector<std::shared_ptr<const PartLayout>> layouts;  // by part
-    std::vector<PlannedChain> chains;                        // in the order they began
+    std::vector<PlannedChain> chains;  // in the order they began, then the folded sprites
     std::vector<ChainSegment> segments;
     std::vector<DepthMove> moves;  // in frame order
     std::vector<uint32_t> nextMove;  // by move: the chain's next move
@@ -139,8 +143,10 @@ void WalkChain(const ChainPlan& plan, uint32_t chain, Visit&& visit)
     movesBefore(planned.end);
 }
 
-// Throws SwfError when more than 65535 objects show at once.
-ChainPlan PlanChains(const Timeline& timeline);
+// Folds settled chains together where a frame would show more than
+// `mostAtOnce` of them (SettledFold). Throws SwfError when more than 65535
+// objects would still show at once.
+ChainPlan PlanChains(const Timeline& timeline, uint32_t mostAtOnce = kMostShownAtOnce);
 
 // Gives every chain its depth and makes the moves (ChainPlan::depth, moves,
 // depthCount); `plan.chains` and `plan.order` are set.

@@ -106,6 +106,13 @@ uint16_t CharacterDefinitions::Ensure(BitWriter& out, uint32_t index)
                          uint32_t(sound.samples.size() / 2), sound.samples);
         break;
     }
+    case ContentKind::Sprite: {
+        const std::vector<StillChild> children = EnsureChildren(out, content);
+        written = out.Size();
+        id = NextId();
+        WriteStillSprite(out, scratch_, id, children);
+        break;
+    }
     }
     CountWritten(out, written);
     ids_[index] = id;
@@ -172,6 +179,21 @@ uint16_t CharacterDefinitions::EnsureFont(BitWriter& out, FontPlan& font)
     }
     records_ += records;
     return font.id;
+}
+
+std::vector<StillChild> CharacterDefinitions::EnsureChildren(BitWriter& out, const Content& sprite)
+{
+    if (indexOf_.empty()) {
+        for (uint32_t i = 0; i < contents_.size(); ++i) indexOf_.emplace(contents_[i].get(), i);
+    }
+    std::vector<StillChild> children;
+    children.reserve(sprite.children.size());
+    for (const SpriteChild& child : sprite.children) {
+        const auto found = indexOf_.find(child.content.get());
+        if (found == indexOf_.end()) throw SwfError("A sprite shows a content that the movie does not hold");
+        children.push_back({Ensure(out, found->second), child.matrix, child.colorTransform});
+    }
+    return children;
 }
 
 }  // namespace glimmora::swf

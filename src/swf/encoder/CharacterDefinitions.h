@@ -2,10 +2,12 @@
 // The character dictionary of one movie being written: gives each used
 // content, bitmap and font its id and writes its definition tags the first
 // time a frame needs them. Each font family becomes one DefineFont2 holding
-// exactly the distinct outlines its placed texts use, numbered 1..N.
+// exactly the distinct outlines its placed texts use, numbered 1..N. A
+// sprite's children are defined before the sprite.
 
 #include "swf/encoder/Content.h"
 #include "swf/writer/BitWriter.h"
+#include "swf/writer/SpriteTags.h"
 
 #include <cstdint>
 #include <memory>
@@ -42,12 +44,14 @@ private:
     uint16_t EnsureBitmap(BitWriter& out, const BitmapImage& image);
     uint16_t EnsureFont(BitWriter& out, FontPlan& font);
     void CountWritten(const BitWriter& out, size_t from);
+    std::vector<StillChild> EnsureChildren(BitWriter& out, const Content& sprite);
 
     const std::vector<std::shared_ptr<const Content>>& contents_;
     std::vector<uint16_t> ids_;
     std::vector<uint32_t> textFont_;
     std::vector<FontPlan> fonts_;
     std::unordered_map<const BitmapImage*, uint16_t> bitmapIds_;
+    std::unordered_map<const Content*, uint32_t> indexOf_;  // filled for the first sprite
     BitWriter scratch_;
     uint32_t nextId_ = 1;
     int version_ = 0;

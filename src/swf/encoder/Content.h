@@ -1,7 +1,8 @@
 #pragma once
 // What a holder carries and a placement shows: a picture, a rectangle, a text
-// or a sound. Contents are immutable and interned, so one pointer stands for
-// one definition in the written movie.
+// or a sound; or, made by the writer alone, a sprite of placements that no
+// longer change, folded into one object. Contents are immutable and interned,
+// so one pointer stands for one definition in the written movie.
 
 #include "swf/format/Records.h"
 
@@ -49,7 +50,16 @@ struct CachedGlyph {
     static constexpr size_t kUncounted = ~size_t(0);
 };
 
-enum class ContentKind : uint8_t { Picture, Rectangle, Text, Sound };
+enum class ContentKind : uint8_t { Picture, Rectangle, Text, Sound, Sprite };
+
+struct Content;
+
+// A content shown inside a sprite, as the movie writes it.
+struct SpriteChild {
+    std::shared_ptr<const Content> content;
+    Matrix matrix;
+    ColorTransform colorTransform;
+};
 
 struct Content {
     ContentKind kind = ContentKind::Rectangle;
@@ -62,6 +72,8 @@ struct Content {
     std::vector<std::shared_ptr<const CachedGlyph>> glyphs;
     int32_t baseline = 0;
     Rect textBounds;
+    // Sprites: their one frame, bottom to top.
+    std::vector<SpriteChild> children;
 
     bool Visible() const { return kind != ContentKind::Sound; }
 };

@@ -13,7 +13,11 @@ struct EventVisitor {
     const Timeline& timeline;
     Emit& emit;
 
-    uint32_t Global(uint32_t part, uint32_t placement) const { return timeline.FirstPlacementOf(part) + placement; }
+    uint32_t Global(uint32_t part, uint32_t placement) const
+    {
+        if (part >= timeline.Parts().size()) return PlanEvent::kFolded;
+        return timeline.FirstPlacementOf(part) + placement;
+    }
 
     void Remove(int32_t frame, uint16_t depth) { emit(frame, PlanEvent{PlanEvent::Kind::Remove, depth, 0, frame}); }
     void Step(const ChainStep& step)
@@ -31,9 +35,9 @@ struct EventVisitor {
 
 }  // namespace
 
-DisplayPlan PlanDisplay(const Timeline& timeline)
+DisplayPlan PlanDisplay(const Timeline& timeline, uint32_t mostAtOnce)
 {
-    const ChainPlan chains = PlanChains(timeline);
+    const ChainPlan chains = PlanChains(timeline, mostAtOnce);
     DisplayPlan plan;
     plan.frameCount = chains.frameCount;
     plan.depthCount = chains.depthCount;

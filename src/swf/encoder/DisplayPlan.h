@@ -14,9 +14,12 @@ namespace glimmora::swf {
 
 struct PlanEvent {
     enum class Kind : uint8_t { Place, Next, Remove, StartSound, StopSound };
+    // The placement of a sprite of settled placements folded together.
+    static constexpr uint32_t kFolded = UINT32_MAX;
+
     Kind kind = Kind::Place;
     uint16_t depth = 0;      // display events
-    uint32_t placement = 0;  // Place, Next and the sounds: an index of Timeline::Placements()
+    uint32_t placement = 0;  // Place, Next and the sounds: an index of Timeline::Placements(), or kFolded
     int32_t frame = 0;
 };
 
@@ -30,6 +33,6 @@ struct DisplayPlan {
 };
 
 // Throws SwfError when more than 65535 objects show at once.
-DisplayPlan PlanDisplay(const Timeline& timeline);
+DisplayPlan PlanDisplay(const Timeline& timeline, uint32_t mostAtOnce = kMostShownAtOnce);
 
 }  // namespace glimmora::swf

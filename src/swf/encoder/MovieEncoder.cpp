@@ -258,7 +258,7 @@ EncodedMovie EncodeMovie(const MovieSettings& settings, const Timeline& timeline
 
 EncodedMovie EncodeMovie(const MovieSettings& settings, const Timeline& timeline, EncoderScratch& scratch)
 {
-    const ChainPlan plan = PlanChains(timeline);
+    const ChainPlan plan = PlanChains(timeline, settings.mostShownAtOnce);
     const MovieContents contents = GatherContents(plan);
     EncoderScratch::Lists& lists = scratch.Get();
     SortByFrame<Tag>(

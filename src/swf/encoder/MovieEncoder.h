@@ -3,13 +3,15 @@
 // FileAttributes when needed, the background, then frame by frame the
 // definitions each frame uses for the first time, its display tags (the
 // removals, then the depths from the bottom up), its sounds and ShowFrame,
-// and End.
+// and End. Sprites of settled objects that a crowded frame folds together
+// are defined before the frame that places them.
 //
 // The version is the lowest the tags need: 3 for PlaceObject2, DefineShape3,
 // DefineFont2 and DefineText2; 4 with sounds (uncompressed PCM, format 3);
 // 6 when a font name needs UTF-8; 8 with pictures, because players smooth
 // bitmap fills only from version 8 (and version 8 needs FileAttributes first).
 
+#include "swf/encoder/ChainPlan.h"
 #include "swf/encoder/Timeline.h"
 
 #include <cstddef>
@@ -23,6 +25,9 @@ struct MovieSettings {
     Twips width = 11000, height = 8000;
     int framesPerSecond = 12;
     Rgba background{255, 255, 255, 255};
+    // Beyond this many objects at once, settled ones are folded into sprites
+    // (SettledFold); lower than the format's limit only to try the folding.
+    uint32_t mostShownAtOnce = kMostShownAtOnce;
 };
 
 struct EncodedMovie {

@@ -1,5 +1,6 @@
 #include "swf/reader/RecordCount.h"
 
+#include "swf/reader/ActionReading.h"
 #include "swf/reader/DecodeContext.h"
 #include "swf/reader/FontReading.h"
 #include "swf/reader/HeaderReading.h"
@@ -7,6 +8,7 @@
 #include "swf/reader/ShapeReading.h"
 #include "swf/reader/TagHeader.h"
 #include "swf/reader/TextReading.h"
+#include "swf/reader/TimelineReading.h"
 
 #include <limits>
 
@@ -63,9 +65,14 @@ size_t CountTags(BitReader& in, int version)
             body.U16();
             ReadDefineText(body, tag.code == uint16_t(TagCode::DefineText) ? 1 : 2, ctx);
             break;
+        case TagCode::DoAction:
+            records += ReadActions(body, ctx.version).actions.size();
+            break;
         case TagCode::DefineSprite:
-            // Every operation or frame of a sprite takes a tag of 2 bytes at least.
-            records += tag.length / 2 + 1;
+            // Its frames are read as the reader reads them, which counts them.
+            body.U16();
+            body.U16();  // frame count
+            ReadTimeline(body, ctx, false, [](const TagHeader&, BitReader&) {});
             break;
         default:
             break;  // bitmaps, sounds and settings hold no counted records

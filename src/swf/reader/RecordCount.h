@@ -10,8 +10,8 @@ namespace glimmora::swf {
 
 // At least the reader's count for an uncompressed ("FWS") movie: display and
 // sound operations and frames by their tags, definitions by reading them one
-// at a time (sprites, which we never write, by a bound). Throws DecodeError
-// for data the reader would refuse anyway.
+// at a time, sprites by reading their frames. Throws DecodeError for data the
+// reader would refuse anyway.
 size_t CountDecodedRecords(const uint8_t* data, size_t size);
 
 // The same count for whole tags (headers included) of a movie of `version`:

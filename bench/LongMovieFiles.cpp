@@ -25,12 +25,19 @@ public:
 
 std::filesystem::path Build(LongMovieKind kind, int count)
 {
-    const std::string name = (kind == LongMovieKind::Texts ? "texts-" : "pictures-") + std::to_string(count);
+    const std::string name = kind == LongMovieKind::Texts      ? "texts-" + std::to_string(count)
+                             : kind == LongMovieKind::Pictures ? "pictures-" + std::to_string(count)
+                                                               : "texts-" + std::to_string(count) + "-come-in";
     const auto folder = std::filesystem::temp_directory_path() / "glimmora-bench-long" / name;
     std::filesystem::create_directories(folder);
-    const auto project = kind == LongMovieKind::Texts
-                             ? WriteTextMovie(folder, name, TextMovieShape{.texts = count, .effects = {}})
-                             : WritePictureMovie(folder, name, count);
+    std::filesystem::path project;
+    if (kind == LongMovieKind::Pictures) {
+        project = WritePictureMovie(folder, name, count);
+    } else {
+        TextMovieShape shape{.texts = count, .effects = {}};
+        if (kind == LongMovieKind::ComeInTexts) shape.effects = {"Come In"};
+        project = WriteTextMovie(folder, name, shape);
+    }
     QuietReporter reporter;
     ClockRandomSource random;
     auto service = MakeEncoderService();

@@ -1,7 +1,8 @@
 #pragma once
 // The long movies of the benchmarks built once per run with the editor's
 // builder, as SWF files: a text movie of so many texts or a picture movie of
-// so many pictures (see projects/LongMovies.h for what they show).
+// so many pictures (see projects/LongMovies.h for what they show), or a text
+// movie whose every text comes in letter by letter and stays ("Come In").
 
 #include <cstdint>
 #include <filesystem>
@@ -9,7 +10,7 @@
 
 namespace glimmora::bench {
 
-enum class LongMovieKind { Texts, Pictures };
+enum class LongMovieKind { Texts, Pictures, ComeInTexts };
 
 // The movie's file, built by the first call for these arguments.
 const std::filesystem::path& LongMovieFile(LongMovieKind kind, int count);

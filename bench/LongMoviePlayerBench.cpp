@@ -1,7 +1,8 @@
-// The player on the long movies (1,000 and 5,000 texts, 500 pictures): the
-// peak memory of playing one through, every frame drawn, and the time of a
-// seek after the movie was loaded, the first one and a sweep of random ones.
-// Arguments: kind (0 texts, 1 pictures), then the count.
+// The player on the long movies (1,000 and 5,000 texts, 500 pictures, and
+// 10,000 texts that all come in and stay): the peak memory of playing one
+// through, every frame drawn, and the time of a seek after the movie was
+// loaded, the first one and a sweep of random ones. Arguments: kind (0 texts,
+// 1 pictures, 2 texts that come in), then the count.
 
 #ifdef GLIMMORA_HAS_PLAYER
 
@@ -12,6 +13,7 @@
 #include "player/timeline/StageCursor.h"
 #include "player/timeline/TimelineRunner.h"
 #include "swf/reader/DecodedMovie.h"
+#include "swf/reader/RecordCount.h"
 
 #include <benchmark/benchmark.h>
 
@@ -30,7 +32,8 @@ constexpr double kMiB = 1024.0 * 1024.0;
 
 const std::filesystem::path& MovieOf(const benchmark::State& state)
 {
-    return LongMovieFile(state.range(0) == 0 ? LongMovieKind::Texts : LongMovieKind::Pictures, int(state.range(1)));
+    static constexpr LongMovieKind kinds[] = {LongMovieKind::Texts, LongMovieKind::Pictures, LongMovieKind::ComeInTexts};
+    return LongMovieFile(kinds[state.range(0)], int(state.range(1)));
 }
 
 std::shared_ptr<const swf::DecodedMovie> Load(const std::filesystem::path& file)
@@ -87,20 +90,33 @@ void BM_LongMoviePlayThrough(benchmark::State& state)
                                                             benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_LongMoviePlayThrough)
-    ->Args({0, 1000, 1})->Args({0, 5000, 1})->Args({1, 500, 1})->Args({0, 5000, 10})
+    ->Args({0, 1000, 1})->Args({0, 5000, 1})->Args({1, 500, 1})->Args({0, 5000, 10})->Args({2, 10000, 100})
     ->Iterations(1)->Unit(benchmark::kSecond);
 
-// Decoding the movie's file, as the preview does with each new movie.
+// Decoding the movie's file, as the preview does with each new movie, and
+// what the decoded movie holds per record it counts (DecodeLimits::maxRecords
+// bounds that memory): held_B_per_record after the decode, peak_B_per_record
+// while decoding.
 void BM_LongMovieLoad(benchmark::State& state)
 {
     const auto bytes = ReadFileBytes(MovieOf(state));
+    PeakMemory memory;
+    size_t held = 0;
     for (auto _ : state) {
+        memory.Reset();
         auto movie = swf::DecodeMovie(bytes.data(), bytes.size());
+        held = PeakMemory::CurrentBytes() - memory.StartBytes();
         benchmark::DoNotOptimize(movie.frames.size());
     }
+    const double records = double(swf::CountDecodedRecords(bytes.data(), bytes.size()));
     state.counters["swf_MiB"] = double(bytes.size()) / kMiB;
+    state.counters["records"] = records;
+    state.counters["held_B_per_record"] = double(held) / records;
+    state.counters["peak_B_per_record"] = double(memory.PeakBytes() - memory.StartBytes()) / records;
 }
-BENCHMARK(BM_LongMovieLoad)->Args({0, 1000})->Args({0, 5000})->Args({1, 500})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LongMovieLoad)
+    ->Args({0, 1000})->Args({0, 5000})->Args({1, 500})->Args({2, 10000})
+    ->Unit(benchmark::kMillisecond);
 
 // The first seek after the load, to the frame at `range(2)` per mille of the
 // movie, on a cursor made for the loaded movie.

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <variant>
 
 namespace glimmora::test {
 namespace {
@@ -42,7 +43,30 @@ struct LetterRuns {
 
 void PrintTo(const LetterRuns& s, std::ostream* os) { *os << s.what; }
 
-class SettledFold : public EncoderFixture, public ::testing::WithParamInterface<LetterRuns> {
+// Encodes the fixture's movie folding beyond `limit` objects at once.
+class FoldFixture : public EncoderFixture {
+protected:
+    std::vector<uint8_t> Encode(uint32_t limit) const
+    {
+        swf::MovieSettings settings = movie.Settings();
+        settings.mostShownAtOnce = limit;
+        return swf::EncodeMovie(settings, movie.GetTimeline());
+    }
+
+    // The most objects the movie's own display list holds in any frame.
+    static size_t MostAtOnce(const swf::DecodedMovie& decoded)
+    {
+        size_t most = 0;
+        swf::DisplayList list;
+        for (int frame = 0; frame < decoded.FrameCount(); ++frame) {
+            for (const swf::DisplayOp& op : decoded.frames[size_t(frame)].ops) swf::ApplyDisplayOp(list, op, frame);
+            most = std::max(most, list.size());
+        }
+        return most;
+    }
+};
+
+class SettledFold : public FoldFixture, public ::testing::WithParamInterface<LetterRuns> {
 protected:
     void Place(const LetterRuns& s)
     {
@@ -81,25 +105,6 @@ protected:
                 movie.RemoveObject(passer);
             }
         }
-    }
-
-    std::vector<uint8_t> Encode(uint32_t limit) const
-    {
-        swf::MovieSettings settings = movie.Settings();
-        settings.mostShownAtOnce = limit;
-        return swf::EncodeMovie(settings, movie.GetTimeline());
-    }
-
-    // The most objects the movie's own display list holds in any frame.
-    static size_t MostAtOnce(const swf::DecodedMovie& decoded)
-    {
-        size_t most = 0;
-        swf::DisplayList list;
-        for (int frame = 0; frame < decoded.FrameCount(); ++frame) {
-            for (const swf::DisplayOp& op : decoded.frames[size_t(frame)].ops) swf::ApplyDisplayOp(list, op, frame);
-            most = std::max(most, list.size());
-        }
-        return most;
     }
 };
 
@@ -170,6 +175,38 @@ INSTANTIATE_TEST_SUITE_P(
         std::replace(name.begin(), name.end(), ' ', '_');
         return name;
     });
+
+class CrowdedByMovers : public FoldFixture {};
+
+// Objects that never settle keep every frame over the limit: each frame would
+// fold the one object that settled since into the sprite before, writing the
+// sprite again, bigger, frame after frame. The folding stops while the
+// children written stay in proportion to the movie.
+TEST_F(CrowdedByMovers, FoldingStopsBeforeTheFileGrowsWithTheSquareOfItsLength)
+{
+    constexpr int kFrames = 800, kMovers = 8;
+    std::vector<swf::EncoderObject*> movers;
+    for (int m = 0; m < kMovers; ++m) movers.push_back(&NewRectangle());
+    for (int f = 0; f < kFrames; ++f) {
+        movie.GotoFrame(f);
+        for (int m = 0; m < kMovers; ++m) {
+            if (f > 0) movie.RemoveObject(*movers[size_t(m)]);
+            movers[size_t(m)]->Translate(20.0 * f, 400.0 * m);
+            movie.AddObject(*movers[size_t(m)]);
+        }
+        auto& still = NewRectangle(20.0 * (f % 200), 20.0 * (f / 200));
+        movie.AddObject(still);
+    }
+    const std::vector<uint8_t> bytes = Encode(kMovers + 2);
+    const swf::DecodedMovie folded = swf::DecodeMovie(bytes.data(), bytes.size());
+    size_t children = 0;
+    for (const auto& [id, character] : folded.dictionary)
+        if (const auto* sprite = std::get_if<swf::Sprite>(character.get())) children += sprite->frames[0].ops.size();
+    const size_t chains = kMovers + kFrames;
+    EXPECT_GT(children, 0u);
+    EXPECT_LE(children, 2 * chains + 2 * 65535) << "about " << kFrames * kFrames / 2 << " without a bound";
+    EXPECT_TRUE(DrawsAsPlaced(movie.GetTimeline(), folded));
+}
 
 class FullStage : public EncoderFixture {};
 

@@ -7,7 +7,10 @@ namespace {
 
 class Folder {
 public:
-    Folder(ChainPlan& plan, uint32_t mostAtOnce) : plan_(plan), most_(mostAtOnce) {}
+    Folder(ChainPlan& plan, uint32_t mostAtOnce)
+        : plan_(plan), most_(mostAtOnce), budget_(2 * plan.chains.size() + kMostShownAtOnce)
+    {
+    }
 
     void Run()
     {
@@ -24,7 +27,10 @@ public:
             shown += change[f];
             if (shown <= int64_t(most_)) continue;
             shown -= FoldAt(int32_t(f));
-            if (shown > int64_t(kMostShownAtOnce)) return;  // no movie can hold it: AssignDepths says so
+            // No movie can hold it (AssignDepths says so), or the frames keep
+            // so many objects that still change that each would fold the same
+            // sprites again: the file would grow without end.
+            if (shown > int64_t(kMostShownAtOnce) || children_ > budget_) return;
         }
     }
 
@@ -123,6 +129,7 @@ private:
                 sprite->children.push_back({part.contents[state.content], state.matrix, state.colorTransform});
             plan_.chains[c].end = frame;
         }
+        children_ += sprite->children.size();
         const int32_t depthClass = plan_.chains[group.front()].depthClass;
 
         auto part = std::make_shared<TimelinePart>();
@@ -152,6 +159,8 @@ private:
 
     ChainPlan& plan_;
     const uint32_t most_;
+    const size_t budget_;  // children of all sprites
+    size_t children_ = 0;
 };
 
 }  // namespace

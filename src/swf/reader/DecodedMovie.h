@@ -298,8 +298,12 @@ struct DecodedMovie {
 struct DecodeLimits {
     size_t maxInflatedBytes = 256u << 20;  // a zlib bomb stops here
     // Decoded records (shape records, styles, glyphs, display operations,
-    // frames) in all: bounds the model's memory, a few hundred bytes each.
-    size_t maxRecords = 4u << 20;
+    // frames) in all: bounds the model's memory. The movies we write hold
+    // about 40 bytes per record once decoded (display operations are packed);
+    // the costliest records (an empty frame, a shape record with its styles)
+    // take 100 to 200 bytes. 6 Mi records: 10,000 texts coming in letter by
+    // letter (5 M) still play.
+    size_t maxRecords = 6u << 20;
     // The stage may be at most this many pixels wide and high.
     int32_t maxStagePixels = 32767;
 };

@@ -86,7 +86,7 @@ TEST(FoldedMovie, EveryFrameLooksAsWrittenWithoutFolding)
     ASSERT_GT(most, 100u);
     swf::MovieSettings settings = movie.Settings();
     settings.mostShownAtOnce = uint32_t(most / 2);
-    const auto folded = Decoded(swf::EncodeMovie(settings, movie.GetTimeline()));
+    const auto folded = Decoded(swf::EncodeMovie(settings, movie.GetTimeline()).bytes);
     ASSERT_GT(folded->TagCount(swf::TagCode::DefineSprite), 1u);
     EXPECT_LE(MostAtOnce(*folded), settings.mostShownAtOnce);
     EXPECT_TRUE(DrawsAsPlaced(movie.GetTimeline(), *folded));

@@ -46,12 +46,13 @@ void PrintTo(const LetterRuns& s, std::ostream* os) { *os << s.what; }
 // Encodes the fixture's movie folding beyond `limit` objects at once.
 class FoldFixture : public EncoderFixture {
 protected:
-    std::vector<uint8_t> Encode(uint32_t limit) const
+    swf::EncodedMovie EncodeCounting(uint32_t limit) const
     {
         swf::MovieSettings settings = movie.Settings();
         settings.mostShownAtOnce = limit;
         return swf::EncodeMovie(settings, movie.GetTimeline());
     }
+    std::vector<uint8_t> Encode(uint32_t limit) const { return EncodeCounting(limit).bytes; }
 
     // The most objects the movie's own display list holds in any frame.
     static size_t MostAtOnce(const swf::DecodedMovie& decoded)
@@ -117,7 +118,8 @@ TEST_P(SettledFold, CrowdedFramesFoldSettledObjectsAndDrawTheSame)
     ASSERT_EQ(plain.TagCount(swf::TagCode::DefineSprite), 0u);
     ASSERT_GT(MostAtOnce(plain), s.limit) << "the case must need folding";
 
-    const std::vector<uint8_t> bytes = Encode(s.limit);
+    const swf::EncodedMovie encoded = EncodeCounting(s.limit);
+    const std::vector<uint8_t>& bytes = encoded.bytes;
     const swf::DecodedMovie folded = swf::DecodeMovie(bytes.data(), bytes.size());
     EXPECT_GT(folded.TagCount(swf::TagCode::DefineSprite), 0u);
     EXPECT_LE(MostAtOnce(folded), s.limit);
@@ -125,6 +127,7 @@ TEST_P(SettledFold, CrowdedFramesFoldSettledObjectsAndDrawTheSame)
 
     // The count the writer checks is the reader's, sprites included.
     const size_t count = swf::CountDecodedRecords(bytes.data(), bytes.size());
+    EXPECT_EQ(encoded.records, count) << "counted while writing";
     swf::DecodeLimits limits;
     limits.maxRecords = count;
     EXPECT_NO_THROW(swf::DecodeMovie(bytes.data(), bytes.size(), limits));

@@ -55,6 +55,7 @@ public:
     void EndFrame();
     // Decoded pictures held, and their bytes (for measuring and tests).
     size_t BitmapCount() const { return bitmaps_.size(); }
+    bool HoldsBitmap(uint16_t id) const { return bitmaps_.count(id) != 0; }
     int64_t BitmapBytes() const { return bitmapBytes_; }
 
 private:

@@ -61,7 +61,7 @@ void RunOnOnePoolThread(const std::function<void()>& work)
 }  // namespace
 
 FrameRenderer::FrameRenderer(std::shared_ptr<const swf::DecodedMovie> movie, int64_t bitmapBudget)
-    : cache_(std::move(movie), bitmapBudget), fills_(cache_, cache_.Movie().header.version >= 8)
+    : cache_(std::move(movie), bitmapBudget), fills_(cache_, cache_.Movie().header.version >= 8), covers_(cache_)
 {
 }
 
@@ -122,13 +122,20 @@ void FrameRenderer::Paint(QPainter& painter, const QRectF& target, const Stage& 
     layers_.BeginFrame(antialiased && engine && engine->type() == QPaintEngine::Raster && device &&
                        device->devicePixelRatio() == 1 && painter.opacity() == 1);
     masks_.clear();
-    // Whether an opaque object over the whole stage replaces every pixel the
-    // stage shows: not where the stage's edge cuts pixels, nor when drawn
-    // translucent, nor onto a layer of the movie's own (erasing objects).
+    // Whether an opaque object replaces the device pixels it covers whole:
+    // not when drawn translucent, rotated, onto a layer of the movie's own
+    // (erasing objects), nor where a device pixel is not a whole number of
+    // the painter's.
     const DepthList& root = stage.Root().children;
     const bool ownLayer = ChangesItsParentsLayer(root);
-    coversReplace_ = painter.opacity() == 1 && deviceBase.type() <= QTransform::TxScale &&
-                     QRectF(stageOnDevice_.toAlignedRect()) == stageOnDevice_ && !ownLayer;
+    const double pixelRatio = device ? device->devicePixelRatio() : 1;
+    coversReplace_ = skipHidden_ && painter.opacity() == 1 && deviceBase.type() <= QTransform::TxScale &&
+                     !ownLayer && pixelRatio >= 1 && pixelRatio == std::floor(pixelRatio);
+    // The pixels the stage's clip lets through whole.
+    wholeOnDevice_ = QRect(QPoint(int(std::ceil(stageOnDevice_.left())), int(std::ceil(stageOnDevice_.top()))),
+                           QPoint(int(std::floor(stageOnDevice_.right())) - 1,
+                                  int(std::floor(stageOnDevice_.bottom())) - 1)) &
+                     visibleOnDevice_;
     budget_ = kMaxObjectsPerFrame;
     ApplyClip(painter);
     stage_ = &stage;
@@ -174,11 +181,14 @@ void FrameRenderer::DrawList(QPainter& painter, const DepthList& list, const QTr
             ApplyClip(painter);
         }
     };
-    // Nothing under an object hiding the whole stage can show.
-    const uint16_t from =
-        level == 0 && coversReplace_ ? OpaqueCoverDepth(list, transform, visibleOnDevice_, cache_) : 0;
+    // Objects wholly under opaque ones above them cannot show.
+    const std::vector<uint16_t> hidden = level == 0 && coversReplace_
+                                             ? covers_.HiddenDepths(list, transform, visibleOnDevice_, wholeOnDevice_)
+                                             : std::vector<uint16_t>();
+    auto nextHidden = hidden.begin();
     for (const auto& [depth, item] : list) {
-        if (depth < from) {
+        if (nextHidden != hidden.end() && *nextHidden == depth) {
+            ++nextHidden;
             continue;
         }
         if (budget_ == 0) {

@@ -10,6 +10,7 @@
 #include "player/CharacterCache.h"
 #include "player/FillPainter.h"
 #include "player/LayerCache.h"
+#include "player/OpaqueCover.h"
 #include "player/TextPainter.h"
 #include "player/text/EditTextLayout.h"
 #include "player/video/VideoFrames.h"
@@ -52,6 +53,10 @@ public:
     // The quality drawn until the movie's scripts choose one (the
     // embedding's choice); High unless set.
     void SetQuality(StageQuality quality) { quality_ = quality; }
+
+    // Whether objects wholly under opaque ones are left out (the default);
+    // drawing them too gives the same frame, only slower.
+    void SetSkipHidden(bool skip) { skipHidden_ = skip; }
 
     CharacterCache& Cache() { return cache_; }
     const LayerCache& Layers() const { return layers_; }
@@ -120,7 +125,10 @@ private:
     bool smoothBitmaps_ = true;  // at this frame's quality
     StageQuality quality_ = StageQuality::High;
     QRect visibleOnDevice_;  // the device pixels the stage clip lets through
+    QRect wholeOnDevice_;    // the device pixels it lets through whole
     bool coversReplace_ = false;  // see Paint
+    bool skipHidden_ = true;
+    OpaqueCovers covers_;
     std::vector<Mask> masks_;
     size_t budget_ = 0;  // objects still to draw in this frame
     int layerNesting_ = 0;  // layers being drawn into

@@ -142,16 +142,171 @@ TEST(OpaqueCover, ObjectsUnderAnObjectHidingTheStageAreNotDrawn)
 }
 
 // Scaled into a target where the stage's edge cuts pixels, the pixels along
-// it mix what is under the cover: everything is drawn, as before.
-TEST(OpaqueCover, StageEdgesCuttingPixelsKeepEverythingDrawn)
+// it mix what is under the cover: what reaches them is drawn (the picture
+// under the whole stage), what lies inside is not, and the frame is the one
+// drawn with everything.
+TEST(OpaqueCover, StageEdgesCuttingPixelsKeepWhatReachesThemDrawn)
 {
     Scene scene;
     Cover(scene, RectShape(-5, -5, 110, 110, Solid(kRed)));
     const auto movie = scene.fixture.Movie();
     player::StageCursor cursor(movie);
-    player::FrameRenderer renderer(movie);
-    renderer.Render(cursor.Seek(0), QSize(150, 151));
-    EXPECT_EQ(renderer.Cache().BitmapCount(), 5u);
+    player::FrameRenderer renderer(movie), everything(movie);
+    everything.SetSkipHidden(false);
+    EXPECT_EQ(renderer.Render(cursor.Seek(0), QSize(150, 151)), everything.Render(cursor.Seek(0), QSize(150, 151)));
+    EXPECT_TRUE(renderer.Cache().HoldsBitmap(104));
+    for (uint16_t inside : {101, 102, 103}) EXPECT_FALSE(renderer.Cache().HoldsBitmap(inside)) << inside;
+}
+
+// A picture (depth 1) under an object placed over it (depth 5), beside a
+// picture nothing covers (depth 2) and under a small one above (depth 8).
+struct Stack {
+    static constexpr uint16_t kUnder = 101;
+    MovieFixture fixture{100, 100};
+    swf::DisplayOp* under = nullptr;
+    Stack()
+    {
+        fixture.Define(kUnder, Jpeg(0, 200, 40));
+        fixture.Define(1, PictureRect(kUnder, 20, 20, 40));
+        under = &fixture.Place(0, 1, 1);
+        fixture.Define(102, Jpeg(200, 0, 200));
+        fixture.Define(2, PictureRect(102, 70, 70, 20));
+        fixture.Place(0, 2, 2);
+        fixture.Define(120, Jpeg(0, 0, 250));
+        fixture.Define(8, PictureRect(120, 50, 50, 15));
+        fixture.Place(0, 8, 8);
+    }
+    swf::DisplayOp& Over(swf::Character character, swf::Matrix matrix = {})
+    {
+        fixture.Define(5, std::move(character));
+        return fixture.Place(0, 5, 5, matrix);
+    }
+};
+
+struct StackCase {
+    const char* name;
+    std::function<void(Stack&)> build;
+    bool hides;  // the picture at depth 1
+};
+
+swf::Filter Blur()
+{
+    swf::Filter blur;
+    blur.blurX = blur.blurY = 4;
+    return blur;
+}
+
+// Against drawing every object: the same frame, at the stage's size and
+// scaled so that the stage's edges cut pixels; the picture under the object
+// over it is decoded only when it may show.
+TEST(OpaqueCover, ObjectsWhollyUnderAnOpaqueObjectAreNotDrawn)
+{
+    const std::vector<StackCase> cases = {
+        {"an opaque picture the same size at the same place",
+         [](Stack& s) {
+             s.fixture.Define(110, Jpeg(250, 250, 0));
+             s.Over(PictureRect(110, 20, 20, 40));
+         },
+         true},
+        {"an opaque colour over it", [](Stack& s) { s.Over(RectShape(10, 10, 60, 60, Solid(kRed))); }, true},
+        {"scaled to nothing, uncovered", [](Stack& s) { s.under->matrix = Affine(0, 0, 0, 0, 30, 30); }, true},
+        {"outside the stage, uncovered", [](Stack& s) { s.under->matrix = Translate(90, 0); }, true},
+        {"a cover of half alpha",
+         [](Stack& s) { s.Over(RectShape(10, 10, 60, 60, Solid(kRed))).colorTransform = HalfAlpha(); }, false},
+        {"a cover lowering alpha by one",
+         [](Stack& s) {
+             swf::ColorTransform cx;
+             cx.addA = -1;
+             s.Over(RectShape(10, 10, 60, 60, Solid(kRed))).colorTransform = cx;
+         },
+         false},
+        {"a colour of half alpha",
+         [](Stack& s) { s.Over(RectShape(10, 10, 60, 60, Solid(swf::Rgba{255, 0, 0, 128}))); }, false},
+        {"a picture with an alpha channel",
+         [](Stack& s) {
+             s.fixture.Define(110, OpaqueWithAlphaChannel());
+             s.Over(PictureRect(110, 10, 10, 60));
+         },
+         false},
+        {"a cover drawn with a blend mode (difference)",
+         [](Stack& s) {
+             s.Over(RectShape(10, 10, 60, 60, Solid(kRed))).blendMode = swf::BlendMode::Difference;
+         },
+         false},
+        {"a blurred cover",
+         [](Stack& s) { s.Over(RectShape(10, 10, 60, 60, Solid(kRed))).filters = swf::FilterList{Blur()}; }, false},
+        {"a cover masked by a clip layer",
+         [](Stack& s) {
+             s.fixture.Define(3, RectShape(0, 0, 50, 50, Solid(kGreen)));
+             s.fixture.Place(0, 3, 3).clipDepth = 6;
+             s.Over(RectShape(10, 10, 60, 60, Solid(kRed)));
+         },
+         false},
+        {"a rotated cover reaching over it",
+         [](Stack& s) {
+             // 100 x 100 about its centre, turned 45 degrees, centred on the picture.
+             s.Over(RectShape(-50, -50, 100, 100, Solid(kRed)), Affine(0.7071, 0.7071, -0.7071, 0.7071, 40, 40));
+         },
+         false},
+        {"a cover one pixel short", [](Stack& s) { s.Over(RectShape(20, 20, 39, 40, Solid(kRed))); }, false},
+        {"both half a pixel off the grid",
+         [](Stack& s) {
+             s.under->matrix = Translate(0.5, 0.5);
+             s.Over(RectShape(20.5, 20.5, 40, 40, Solid(kRed)));
+         },
+         false},
+        {"the picture under it blurred beyond it",
+         [](Stack& s) {
+             s.under->filters = swf::FilterList{Blur()};
+             s.Over(RectShape(20, 20, 40, 40, Solid(kRed)));
+         },
+         false},
+    };
+    for (const StackCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Stack stack;
+        c.build(stack);
+        const auto movie = stack.fixture.Movie();
+        player::StageCursor cursor(movie);
+        const player::Stage& stage = cursor.Seek(0);
+        for (const QSize size : {QSize(100, 100), QSize(150, 151)}) {
+            player::FrameRenderer renderer(movie), everything(movie);
+            everything.SetSkipHidden(false);
+            EXPECT_EQ(renderer.Render(stage, size), everything.Render(stage, size)) << size.width();
+            if (size.width() == 100) {
+                EXPECT_EQ(renderer.Cache().HoldsBitmap(Stack::kUnder), !c.hides);
+                EXPECT_TRUE(renderer.Cache().HoldsBitmap(102));
+                EXPECT_TRUE(renderer.Cache().HoldsBitmap(120));
+            }
+        }
+    }
+}
+
+// Frame by frame, a picture hidden under another comes back, exactly, when
+// the one over it moves away: decoded again after its decoded copy was
+// dropped (no budget beyond the frame's own pictures).
+TEST(OpaqueCover, APictureUncoveredAgainComesBackExactly)
+{
+    MovieFixture fixture(100, 100, kWhite, 4);
+    fixture.Define(101, Jpeg(0, 200, 40));
+    fixture.Define(1, PictureRect(101, 20, 20, 40));
+    fixture.Place(0, 1, 1);
+    fixture.Define(110, Jpeg(250, 250, 0));
+    fixture.Define(5, PictureRect(110, 20, 20, 40));
+    fixture.Place(0, 5, 5);
+    fixture.Op(1, swf::DisplayOp::Kind::Modify, 5).matrix = Translate(30, 0);  // moved away
+    fixture.Op(2, swf::DisplayOp::Kind::Modify, 5).matrix = Translate(0, 0);   // back over it
+    fixture.Op(3, swf::DisplayOp::Kind::Remove, 5);
+    const auto movie = fixture.Movie();
+    player::StageCursor cursor(movie);
+    player::FrameRenderer renderer(movie, 0), everything(movie, 0);
+    everything.SetSkipHidden(false);
+    for (int frame = 0; frame < 4; ++frame) {
+        SCOPED_TRACE(frame);
+        const player::Stage& stage = cursor.Seek(frame);
+        EXPECT_EQ(renderer.Render(stage, QSize(100, 100)), everything.Render(stage, QSize(100, 100)));
+        EXPECT_EQ(renderer.Cache().HoldsBitmap(101), frame % 2 == 1);
+    }
 }
 
 }  // namespace

@@ -6,16 +6,11 @@
 #include "TimelineFixture.h"
 
 #include "projects/LongMovies.h"
-#include "support/CollectingReporter.h"
+#include "support/BuiltMovie.h"
 #include "support/SameDisplayList.h"
 #include "support/TempDir.h"
 
-#include "document/ProjectFiles.h"
-#include "document/XmlDocument.h"
-#include "generation/TVuzozUzev.h"
-#include "objects/RandomSource.h"
 #include "player/timeline/StageCursor.h"
-#include "swf/encoder/EncoderService.h"
 
 #include <gtest/gtest.h>
 
@@ -33,29 +28,12 @@ struct LongMovieCase {
     std::function<std::filesystem::path(const std::filesystem::path& folder)> write;
 };
 
-std::shared_ptr<const swf::DecodedMovie> Built(const std::filesystem::path& project)
-{
-    CollectingReporter reporter;
-    ClockRandomSource random;
-    auto service = MakeEncoderService();
-    TVuzozUzev builder(*service, reporter, random);
-    builder.WorkingProject = project.parent_path() / "working.gmr";
-    builder.WorkingMovie = project.parent_path() / "working.swf";
-    builder.BasePath = std::filesystem::path(project).replace_extension();
-    TXMLDocument document;
-    IXMLMovie movie = LoadProject(document, project, builder.WorkingProject);
-    builder.SetDocument(&movie);
-    builder.BuildMovie();
-    EXPECT_TRUE(reporter.messages.empty()) << reporter.messages.front();
-    return std::make_shared<const swf::DecodedMovie>(swf::DecodeMovieFile(builder.WorkingMovie.string()));
-}
-
 class LongMovieSeek : public ::testing::TestWithParam<LongMovieCase> {};
 
 TEST_P(LongMovieSeek, AnyFrameInAnyOrderIsTheFramePlayedTo)
 {
     TempDir dir;
-    const auto movie = Built(GetParam().write(dir.Path()));
+    const auto movie = BuiltMovie(GetParam().write(dir.Path()));
     const int count = movie->FrameCount();
     ASSERT_GT(count, 200);
 

@@ -72,21 +72,11 @@ MorphLineStyle ReadMorphLineStyle(BitReader& in, int version) {
         pair.end.color = ReadRgba(in);
         return pair;
     }
-    const uint8_t first = in.U8();
-    const uint8_t second = in.U8();
-    // Cap and join values past the known ones are read as round, as players do.
-    auto cap = [](unsigned bits) { return bits <= 2 ? LineStyle::Cap(bits) : LineStyle::Cap::Round; };
-    const unsigned join = (first >> 4) & 3;
-    for (LineStyle* style : {&pair.start, &pair.end}) {
-        style->startCap = cap(first >> 6);
-        style->join = join <= 2 ? LineStyle::Join(join) : LineStyle::Join::Round;
-        style->noHScale = (first & 0x04) != 0;
-        style->noVScale = (first & 0x02) != 0;
-        style->noClose = (second & 0x04) != 0;
-        style->endCap = cap(second & 3);
-    }
-    if (join == 2) pair.start.miterLimit = pair.end.miterLimit = in.U16() / 256.0;
-    if (first & 0x08) {
+    const bool hasFill = ReadLineStyle2Flags(in, pair.start);
+    const uint16_t endWidth = pair.end.width;
+    pair.end = pair.start;  // the same caps, join and scaling
+    pair.end.width = endWidth;
+    if (hasFill) {
         MorphFillStyle fill = ReadMorphFillStyle(in);
         if (fill.start.type == FillStyle::Type::Solid) {
             pair.start.color = fill.start.color;

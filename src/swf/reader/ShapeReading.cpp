@@ -72,20 +72,7 @@ LineStyle ReadLineStyle(BitReader& in, int version) {
         line.color = ReadColor(in, version);
         return line;
     }
-    const uint8_t first = in.U8();
-    const uint8_t second = in.U8();
-    // Cap and join values past the known ones are read as round, as players do.
-    auto cap = [](unsigned bits) { return bits <= 2 ? LineStyle::Cap(bits) : LineStyle::Cap::Round; };
-    line.startCap = cap(first >> 6);
-    const unsigned join = (first >> 4) & 3;
-    line.join = join <= 2 ? LineStyle::Join(join) : LineStyle::Join::Round;
-    const bool hasFill = (first & 0x08) != 0;
-    line.noHScale = (first & 0x04) != 0;
-    line.noVScale = (first & 0x02) != 0;
-    line.noClose = (second & 0x04) != 0;
-    line.endCap = cap(second & 3);
-    if (join == 2) line.miterLimit = in.U16() / 256.0;
-    if (hasFill) {
+    if (ReadLineStyle2Flags(in, line)) {
         line.fill = ReadFillStyle(in, version);
         if (line.fill->type == FillStyle::Type::Solid) line.color = line.fill->color;
     } else {
@@ -176,6 +163,22 @@ std::vector<ShapeRecord> ReadRecords(BitReader& in, int version, DecodeContext& 
 }
 
 }  // namespace
+
+bool ReadLineStyle2Flags(BitReader& in, LineStyle& line) {
+    const uint8_t first = in.U8();
+    const uint8_t second = in.U8();
+    // Cap and join values past the known ones are read as round, as players do.
+    auto cap = [](unsigned bits) { return bits <= 2 ? LineStyle::Cap(bits) : LineStyle::Cap::Round; };
+    line.startCap = cap(first >> 6);
+    const unsigned join = (first >> 4) & 3;
+    line.join = join <= 2 ? LineStyle::Join(join) : LineStyle::Join::Round;
+    line.noHScale = (first & 0x04) != 0;
+    line.noVScale = (first & 0x02) != 0;
+    line.noClose = (second & 0x04) != 0;
+    line.endCap = cap(second & 3);
+    if (join == 2) line.miterLimit = in.U16() / 256.0;
+    return (first & 0x08) != 0;
+}
 
 Shape ReadShapeBody(BitReader& in, int version, DecodeContext& ctx) {
     Shape shape;

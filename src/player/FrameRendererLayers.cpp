@@ -10,6 +10,7 @@
 #include "player/compositing/BlendComposite.h"
 #include "player/compositing/FilterChain.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace glimmora::player {
@@ -77,7 +78,12 @@ void FrameRenderer::DrawLayered(QPainter& painter, const DisplayObject& item, co
         return;
     }
     const double pixelScale = stageScale_ * kTwipsPerPixel;
-    const int margin = item.filters ? FilterMargin(*item.filters, pixelScale) : 0;
+    // A filter's reach is followed up to about twice the visible stage's
+    // size beyond it (a shadow cast onto the stage from further away is
+    // left out): a damaged file's blur or shadow distance would otherwise
+    // ask for a layer thousands of pixels wide around even a small picture.
+    const int reachable = 2 * std::max(visibleOnDevice_.width(), visibleOnDevice_.height()) + 64;
+    const int margin = item.filters ? std::min(FilterMargin(*item.filters, pixelScale), reachable) : 0;
     QRect area = visibleOnDevice_.adjusted(-margin, -margin, margin, margin);
     // Alpha and erase change the whole of the parent's layer.
     if (!ActsOnParent(item.blendMode)) {

@@ -16,7 +16,6 @@
 
 namespace glimmora::exporting {
 
-inline constexpr char kAvModuleFile[] = "glimmora-ffmpeg.so";
 inline constexpr char kAvModuleEntry[] = "glimmora_open_av_encoding";
 
 struct AvEncodingRequest {

@@ -10,7 +10,7 @@ namespace {
 OpenAvEncodingFunction* OpenFunction(const std::filesystem::path& target)
 {
     try {
-        return reinterpret_cast<OpenAvEncodingFunction*>(player::ModuleEntry(kAvModuleFile, kAvModuleEntry));
+        return reinterpret_cast<OpenAvEncodingFunction*>(player::ModuleEntry(player::kFfmpegModuleFile, kAvModuleEntry));
     } catch (const player::ModuleError& error) {
         throw ExportError("Cannot write \"" + target.string() + "\": the video encoders are missing: " + error.what());
     }

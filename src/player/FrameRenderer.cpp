@@ -22,8 +22,11 @@ namespace glimmora::player {
 namespace {
 
 // At most this many objects are drawn per frame: sprites placing themselves
-// twice would otherwise multiply without end.
-constexpr size_t kMaxObjectsPerFrame = 50000;
+// twice would otherwise multiply without end. Movies of ours show up to
+// 65,535 objects on the root and more in the sprites that hold objects which
+// no longer change (10,000 letter-by-letter texts of 20 letters end with
+// 200,000 letters on the stage), so the bound stays above that.
+constexpr size_t kMaxObjectsPerFrame = 262144;
 
 // Qt's raster engine hands the spans of every larger fill to the threads of
 // its global pool, unless it already runs on one of them. A frame is hundreds

@@ -15,6 +15,9 @@
 
 namespace glimmora::player {
 
+// The module of FFmpeg's encoders (the export's) and decoders (embedded videos').
+inline constexpr char kFfmpegModuleFile[] = "glimmora-ffmpeg.so";
+
 class ModuleError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -171,6 +171,37 @@ TEST(Sprites, SelfPlacingSpriteEndsAtABound)
     EXPECT_PIXEL(image, 99, 0, Q(kWhite));
 }
 
+// A long movie's settled objects, held by sprites, can be more than the
+// 65,535 a display list holds: every one of them is drawn.
+TEST(Sprites, EveryObjectOfAFullStageIsDrawn)
+{
+    constexpr int kWidth = 300, kHeight = 200;  // a sprite with an object on each pixel
+    swf::Sprite sprite;
+    sprite.frameCount = 1;
+    sprite.frames.resize(1);
+    for (int i = 0; i < kWidth * kHeight; ++i) {
+        swf::DisplayOp op;
+        op.depth = uint16_t(i + 1);
+        op.characterId = i + 1 == kWidth * kHeight ? 2 : 1;  // the last one blue
+        op.matrix = Translate(i % kWidth, i / kWidth);
+        sprite.frames[0].ops.push_back(op);
+    }
+    MovieFixture fixture(2 * kWidth, kHeight);
+    fixture.Define(1, RectShape(0, 0, 1, 1, Solid(kRed)));
+    fixture.Define(2, RectShape(0, 0, 1, 1, Solid(kBlue)));
+    fixture.Define(5, sprite);
+    fixture.Place(0, 1, 5);
+    fixture.Place(0, 2, 5, Translate(kWidth, 0));  // 120,000 objects in all
+    const QImage image = fixture.Render();
+    for (int copy = 0; copy < 2; ++copy) {
+        const int left = copy * kWidth;
+        EXPECT_PIXEL(image, left, 0, Q(kRed));
+        EXPECT_PIXEL(image, left + 99, 183, Q(kRed));  // the 55,000th
+        EXPECT_PIXEL(image, left + kWidth - 2, kHeight - 1, Q(kRed));
+        EXPECT_PIXEL(image, left + kWidth - 1, kHeight - 1, Q(kBlue));
+    }
+}
+
 TEST(StageFitting, AspectRatioKeptAndCentred)
 {
     struct Case {

@@ -9,7 +9,7 @@ std::unique_ptr<VideoDecoding> OpenVideoDecoding(int codec, int width, int heigh
     // Opened once: a missing module is not looked for again on every frame.
     static OpenVideoDecodingFunction* const open = []() -> OpenVideoDecodingFunction* {
         try {
-            return reinterpret_cast<OpenVideoDecodingFunction*>(ModuleEntry(kVideoModuleFile, kVideoModuleEntry));
+            return reinterpret_cast<OpenVideoDecodingFunction*>(ModuleEntry(kFfmpegModuleFile, kVideoModuleEntry));
         } catch (const ModuleError&) {
             return nullptr;
         }

@@ -12,7 +12,6 @@
 
 namespace glimmora::player {
 
-inline constexpr char kVideoModuleFile[] = "glimmora-ffmpeg.so";
 inline constexpr char kVideoModuleEntry[] = "glimmora_open_video_decoding";
 
 class VideoDecoding {

@@ -46,17 +46,6 @@ std::shared_ptr<const swf::DecodedMovie> Decoded(const std::vector<uint8_t>& byt
     return std::make_shared<const swf::DecodedMovie>(swf::DecodeMovie(bytes.data(), bytes.size()));
 }
 
-size_t MostAtOnce(const swf::DecodedMovie& movie)
-{
-    size_t most = 0;
-    swf::DisplayList list;
-    for (int frame = 0; frame < movie.FrameCount(); ++frame) {
-        for (const swf::DisplayOp& op : movie.frames[size_t(frame)].ops) swf::ApplyDisplayOp(list, op, frame);
-        most = std::max(most, list.size());
-    }
-    return most;
-}
-
 TEST(FoldedMovie, EveryFrameLooksAsWrittenWithoutFolding)
 {
     TempDir dir;
@@ -82,13 +71,13 @@ TEST(FoldedMovie, EveryFrameLooksAsWrittenWithoutFolding)
     const swf::EncoderMovie& movie = *service.made;
 
     const auto plain = Decoded(movie.EncodeMovie());
-    const size_t most = MostAtOnce(*plain);
+    const size_t most = MostShownAtOnce(*plain);
     ASSERT_GT(most, 100u);
     swf::MovieSettings settings = movie.Settings();
     settings.mostShownAtOnce = uint32_t(most / 2);
     const auto folded = Decoded(swf::EncodeMovie(settings, movie.GetTimeline()).bytes);
     ASSERT_GT(folded->TagCount(swf::TagCode::DefineSprite), 1u);
-    EXPECT_LE(MostAtOnce(*folded), settings.mostShownAtOnce);
+    EXPECT_LE(MostShownAtOnce(*folded), settings.mostShownAtOnce);
     EXPECT_TRUE(DrawsAsPlaced(movie.GetTimeline(), *folded));
 
     const QSize size(plain->header.WidthPixels(), plain->header.HeightPixels());

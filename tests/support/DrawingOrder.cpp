@@ -2,6 +2,7 @@
 
 #include "swf/encoder/PartLayout.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 #include <variant>
@@ -122,6 +123,17 @@ private:
         }
     }
     return ::testing::AssertionSuccess();
+}
+
+size_t MostShownAtOnce(const swf::DecodedMovie& movie)
+{
+    size_t most = 0;
+    swf::DisplayList list;
+    for (int frame = 0; frame < movie.FrameCount(); ++frame) {
+        for (const swf::DisplayOp& op : movie.frames[size_t(frame)].ops) swf::ApplyDisplayOp(list, op, frame);
+        most = std::max(most, list.size());
+    }
+    return most;
 }
 
 }  // namespace glimmora::test

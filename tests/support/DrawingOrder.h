@@ -16,4 +16,7 @@ namespace glimmora::test {
 
 ::testing::AssertionResult DrawsAsPlaced(const swf::Timeline& timeline, const swf::DecodedMovie& movie);
 
+// The most objects the movie's root display list holds in any one frame.
+size_t MostShownAtOnce(const swf::DecodedMovie& movie);
+
 }  // namespace glimmora::test

@@ -54,17 +54,6 @@ protected:
     }
     std::vector<uint8_t> Encode(uint32_t limit) const { return EncodeCounting(limit).bytes; }
 
-    // The most objects the movie's own display list holds in any frame.
-    static size_t MostAtOnce(const swf::DecodedMovie& decoded)
-    {
-        size_t most = 0;
-        swf::DisplayList list;
-        for (int frame = 0; frame < decoded.FrameCount(); ++frame) {
-            for (const swf::DisplayOp& op : decoded.frames[size_t(frame)].ops) swf::ApplyDisplayOp(list, op, frame);
-            most = std::max(most, list.size());
-        }
-        return most;
-    }
 };
 
 class SettledFold : public FoldFixture, public ::testing::WithParamInterface<LetterRuns> {
@@ -116,13 +105,13 @@ TEST_P(SettledFold, CrowdedFramesFoldSettledObjectsAndDrawTheSame)
     const std::vector<uint8_t> unfolded = movie.EncodeMovie();
     const swf::DecodedMovie plain = swf::DecodeMovie(unfolded.data(), unfolded.size());
     ASSERT_EQ(plain.TagCount(swf::TagCode::DefineSprite), 0u);
-    ASSERT_GT(MostAtOnce(plain), s.limit) << "the case must need folding";
+    ASSERT_GT(MostShownAtOnce(plain), s.limit) << "the case must need folding";
 
     const swf::EncodedMovie encoded = EncodeCounting(s.limit);
     const std::vector<uint8_t>& bytes = encoded.bytes;
     const swf::DecodedMovie folded = swf::DecodeMovie(bytes.data(), bytes.size());
     EXPECT_GT(folded.TagCount(swf::TagCode::DefineSprite), 0u);
-    EXPECT_LE(MostAtOnce(folded), s.limit);
+    EXPECT_LE(MostShownAtOnce(folded), s.limit);
     EXPECT_TRUE(DrawsAsPlaced(movie.GetTimeline(), folded));
 
     // The count the writer checks is the reader's, sprites included.
@@ -141,7 +130,7 @@ TEST_P(SettledFold, OnlyAFrameOverTheLimitFolds)
     Place(s);
     const std::vector<uint8_t> unfolded = movie.EncodeMovie();
     const swf::DecodedMovie plain = swf::DecodeMovie(unfolded.data(), unfolded.size());
-    const uint32_t most = uint32_t(MostAtOnce(plain));
+    const uint32_t most = uint32_t(MostShownAtOnce(plain));
     EXPECT_EQ(Encode(most), unfolded) << "a movie within the limit is written as it always was";
     const std::vector<uint8_t> over = Encode(most - 1);
     EXPECT_NE(over, unfolded);

@@ -1,23 +1,14 @@
 #include "player/ProgramModule.h"
 
+#include "files/ProgramFolder.h"
+
 #include <dlfcn.h>
 
 #include <filesystem>
 #include <mutex>
 #include <string>
-#include <system_error>
 
 namespace glimmora::player {
-namespace {
-
-std::filesystem::path ProgramFolder()
-{
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path() : self.parent_path();
-}
-
-}  // namespace
 
 void* ModuleEntry(const char* fileName, const char* entry)
 {
@@ -26,7 +17,7 @@ void* ModuleEntry(const char* fileName, const char* entry)
     const std::lock_guard lock(opening);
     if (void* linked = dlsym(RTLD_DEFAULT, entry)) return linked;
 
-    const std::filesystem::path file = ProgramFolder() / fileName;
+    const std::filesystem::path file = files::ProgramFolder() / fileName;
     void* module = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!module) {
         // The loader's reason starts with the file's name, which the message gives already.

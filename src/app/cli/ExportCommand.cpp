@@ -5,10 +5,10 @@
 #include "app/cli/ConsoleReporter.h"
 #include "app/cli/ExitCodes.h"
 #include "app/cli/MovieInput.h"
-#include "app/cli/ProgramFolder.h"
 #include "app/cli/TerminalProgress.h"
 #include "export/ExportError.h"
 #include "export/MovieExporter.h"
+#include "files/ProgramFolder.h"
 
 #include <charconv>
 #include <filesystem>
@@ -103,7 +103,7 @@ int RunExport(const ParsedArgs& parsed)
     movie.name = input.stem().string();
 
     ExportBar progress;
-    exporting::ExportMovieFile(movie, settings, &progress, exporting::WebPlayerFolder(ProgramFolder()));
+    exporting::ExportMovieFile(movie, settings, &progress, exporting::WebPlayerFolder(files::ProgramFolder()));
     progress.Finish();
     if (reporter.count > 0) {
         std::cout << "Exported with " << reporter.count << " problem(s) to " << settings.target.string() << '\n';

@@ -1,7 +1,7 @@
 // glimmora-cli swf-to-exe: a projector made without the editor.
 
 #include "app/cli/Commands.h"
-#include "app/cli/ProgramFolder.h"
+#include "files/ProgramFolder.h"
 
 #include "tools/files/Projector.h"
 #include "tools/files/SourceFile.h"
@@ -20,7 +20,7 @@ int RunSwfToExe(const ParsedArgs& parsed)
     const std::filesystem::path output = parsed.Option("-o").value_or("");
     const std::filesystem::path target = std::filesystem::absolute(tools::TargetOrDefault(source, output, ".exe"));
     const std::filesystem::path player =
-        std::filesystem::absolute(parsed.Option("--player").value_or((ProgramFolder() / "glimmora-player").string()));
+        std::filesystem::absolute(parsed.Option("--player").value_or((files::ProgramFolder() / "glimmora-player").string()));
 
     if (!tools::SwfToExe(source, target, player)) {
         std::error_code error;

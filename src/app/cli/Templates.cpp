@@ -1,13 +1,13 @@
 #include "app/cli/Templates.h"
 
-#include "app/cli/ProgramFolder.h"
+#include "files/ProgramFolder.h"
 
 #include <algorithm>
 #include <system_error>
 
 namespace glimmora::cli {
 
-std::filesystem::path TemplateFolder() { return ProgramFolder() / "template"; }
+std::filesystem::path TemplateFolder() { return files::ProgramFolder() / "template"; }
 
 std::vector<std::string> TemplateNames()
 {

@@ -1,8 +1,8 @@
-#include "app/cli/ProgramFolder.h"
+#include "files/ProgramFolder.h"
 
 #include <system_error>
 
-namespace glimmora::cli {
+namespace glimmora::files {
 
 std::filesystem::path ProgramFolder()
 {
@@ -11,4 +11,4 @@ std::filesystem::path ProgramFolder()
     return error ? std::filesystem::current_path() : self.parent_path();
 }
 
-}  // namespace glimmora::cli
+}  // namespace glimmora::files

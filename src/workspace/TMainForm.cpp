@@ -358,7 +358,7 @@ void TMainForm::LoadPreview(const std::string& file, std::vector<uint8_t> writte
     ++previewLoads_;
     try {
         if (written.empty()) flash_->SetMovie(QString::fromStdString(file));
-        else flash_->LoadBytes(std::move(written), QString::fromStdString(file));
+        else flash_->LoadBytes(std::move(written), QString::fromStdString(file), TShockwaveFlash::MovieOrigin::OurWriter);
         const QSize movie = flash_->MovieSize();
         if (movie.isValid() && !movie.isEmpty() && !isFullScreen()) {
             const int top = menuBar()->sizeHint().height() + toolBar_->sizeHint().height();

@@ -55,20 +55,24 @@ void TShockwaveFlash::SetMovie(const QString& movie)
         emit movieError(QString::fromUtf8(error.what()));  // names the file
         return;
     }
-    Load(std::move(bytes), movie);
+    Load(std::move(bytes), movie, MovieOrigin::Elsewhere);
 }
 
-bool TShockwaveFlash::LoadBytes(std::vector<uint8_t> bytes, const QString& name)
+bool TShockwaveFlash::LoadBytes(std::vector<uint8_t> bytes, const QString& name, MovieOrigin origin)
 {
-    return Load(std::move(bytes), name);
+    return Load(std::move(bytes), name, origin);
 }
 
-bool TShockwaveFlash::Load(std::vector<uint8_t> bytes, const QString& name)
+bool TShockwaveFlash::Load(std::vector<uint8_t> bytes, const QString& name, MovieOrigin origin)
 {
     Unload();
     std::shared_ptr<swf::DecodedMovie> decoded;
     try {
-        decoded = std::make_shared<swf::DecodedMovie>(swf::DecodeMovie(bytes.data(), bytes.size()));
+        if (origin == MovieOrigin::OurWriter)
+            decoded = std::make_shared<swf::DecodedMovie>(
+                swf::DecodeWrittenMovie(std::make_shared<const std::vector<uint8_t>>(std::move(bytes))));
+        else
+            decoded = std::make_shared<swf::DecodedMovie>(swf::DecodeMovie(bytes.data(), bytes.size()));
     } catch (const std::bad_alloc&) {
         update();
         emit movieError(QStringLiteral("%1: there is not enough memory to show the movie").arg(name));

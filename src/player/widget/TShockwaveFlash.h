@@ -48,9 +48,13 @@ public:
 
     QString Movie() const { return movie_; }
     void SetMovie(const QString& movie);
+    // Where a movie held in memory comes from. A movie this program's writer
+    // has just made is shown before its display operations are read: they
+    // are read as they are played (swf::DecodeWrittenMovie).
+    enum class MovieOrigin { Elsewhere, OurWriter };
     // Shows a movie held in memory; `name` becomes the Movie property.
     // Returns false (and reports movieError) when the bytes are no movie.
-    bool LoadBytes(std::vector<uint8_t> bytes, const QString& name);
+    bool LoadBytes(std::vector<uint8_t> bytes, const QString& name, MovieOrigin origin = MovieOrigin::Elsewhere);
 
     int TotalFrames() const;
     int FrameNum() const;
@@ -95,7 +99,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool Load(std::vector<uint8_t> bytes, const QString& name);
+    bool Load(std::vector<uint8_t> bytes, const QString& name, MovieOrigin origin);
     void Unload();
     void ApplyBackground();
 

@@ -5,8 +5,8 @@
 
 #include "swf/reader/DecodedMovie.h"
 
+#include <array>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -17,7 +17,7 @@ struct DecodeContext {
     uint8_t version = 0;
     std::vector<uint8_t> jpegTables;
     size_t records = 0;
-    std::map<uint16_t, uint32_t> tagCounts;
+    std::array<uint32_t, 1024> tagCounts{};  // by tag code (10 bits)
 
     // Accounts for `count` more decoded records (shape records, styles,
     // display operations, frames, glyphs).

@@ -310,6 +310,12 @@ struct DecodeLimits {
 
 DecodedMovie DecodeMovie(const uint8_t* data, size_t size, const DecodeLimits& limits = {});
 DecodedMovie DecodeMovieFile(const std::string& path, const DecodeLimits& limits = {});
+// A movie this program has just written, as the editor previews every build:
+// read as DecodeMovie reads it, except that the main timeline's display
+// operations stay in the movie's tags, which the result keeps, and are read
+// as they are played. A long movie then shows at once; an operation's tag
+// that is damaged (the writer makes none) ends its frame's operations there.
+DecodedMovie DecodeWrittenMovie(std::shared_ptr<const std::vector<uint8_t>> bytes, const DecodeLimits& limits = {});
 
 // Only the header (of any of the three), reading as little of the file as it needs.
 Header ReadHeaderFile(const std::string& path);

@@ -1,5 +1,9 @@
 #include "swf/reader/DisplayOpList.h"
 
+#include "swf/reader/DisplayTagReading.h"
+#include "swf/reader/TagHeader.h"
+
+#include <algorithm>
 #include <cstring>
 
 namespace glimmora::swf {
@@ -116,6 +120,16 @@ ColorTransform TakeColorTransform(const uint8_t* data, size_t& offset)
 
 }  // namespace
 
+DisplayOpList DisplayOpList::OfTags(std::shared_ptr<const TagSource> source, size_t begin, size_t end, size_t count)
+{
+    DisplayOpList list;
+    list.tags_ = std::move(source);
+    list.tagsBegin_ = begin;
+    list.tagsEnd_ = std::min(end, list.tags_->size);
+    list.count_ = count;
+    return list;
+}
+
 void DisplayOpList::push_back(const DisplayOp& op)
 {
     ++count_;
@@ -150,7 +164,7 @@ DisplayOp DisplayOpList::operator[](size_t index) const
 }
 
 DisplayOpList::const_iterator::const_iterator(const DisplayOpList* list, size_t index)
-    : list_(list), index_(index)
+    : list_(list), index_(index), offset_(list->tags_ ? list->tagsBegin_ : 0)
 {
     if (index_ < list_->count_) Unpack();
 }
@@ -161,8 +175,31 @@ DisplayOpList::const_iterator& DisplayOpList::const_iterator::operator++()
     return *this;
 }
 
+void DisplayOpList::const_iterator::ReadTag()
+{
+    const TagSource& source = *list_->tags_;
+    BitReader in(source.data, list_->tagsEnd_, source.fileOffset);
+    in.Seek(offset_);
+    try {
+        while (!in.AtEnd()) {
+            const TagHeader tag = ReadTagHeader(in);
+            BitReader body = in.Sub(tag.length);
+            if (!MakesDisplayOp(tag.code, body.Data(), tag.length)) continue;
+            if (auto op = ReadDisplayTag(tag.code, body, source.swfVersion)) {
+                offset_ = in.Position();
+                current_ = std::move(*op);
+                return;
+            }
+        }
+    } catch (const DecodeError&) {
+        // a damaged tag: the operations end before it
+    }
+    index_ = list_->count_;
+}
+
 void DisplayOpList::const_iterator::Unpack()
 {
+    if (list_->tags_) return ReadTag();
     const uint8_t* data = list_->bytes_.data();
     const uint8_t head = data[offset_++];
     if (head & kWhole) {

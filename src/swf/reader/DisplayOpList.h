@@ -5,6 +5,11 @@
 // its fields need (a move with a plain matrix takes 12), and hands them out
 // unpacked, in order. An operation with fields beyond the common ones (a
 // name, filters, a blend mode) is kept whole beside the packed bytes.
+//
+// A list may instead stand for a stretch of a movie's own tags (OfTags): then
+// nothing is packed, and each operation is read from its tag as the list is
+// gone through. A movie just written this way shows without first reading
+// every operation it holds.
 
 #include "swf/format/Filters.h"
 #include "swf/format/Records.h"
@@ -12,6 +17,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,12 +43,28 @@ struct DisplayOp {
     friend bool operator==(const DisplayOp&, const DisplayOp&) = default;
 };
 
+// The uncompressed tags of a movie, kept for the lists that read from them.
+struct TagSource {
+    std::shared_ptr<const std::vector<uint8_t>> owner;  // holds `data`
+    const uint8_t* data = nullptr;
+    size_t size = 0;
+    size_t fileOffset = 0;  // of data[0], for messages
+    uint8_t swfVersion = 0;
+};
+
 class DisplayOpList {
 public:
+    DisplayOpList() = default;
+    // The `count` operations that the tags in bytes [begin, end) of `source`
+    // make (as MakesDisplayOp counts them; other tags there are passed over).
+    // A tag that turns out damaged ends the list where it stands.
+    static DisplayOpList OfTags(std::shared_ptr<const TagSource> source, size_t begin, size_t end, size_t count);
+
+    // Only for a list that is not OfTags.
     void push_back(const DisplayOp& op);
     size_t size() const { return count_; }
     bool empty() const { return count_ == 0; }
-    // Bytes held, for measuring.
+    // Bytes held, for measuring (a list OfTags shares its movie's).
     size_t PackedBytes() const { return bytes_.capacity() + whole_.capacity() * sizeof(DisplayOp); }
     void shrink_to_fit();
 
@@ -63,6 +85,7 @@ public:
         friend class DisplayOpList;
         const_iterator(const DisplayOpList* list, size_t index);
         void Unpack();
+        void ReadTag();
 
         const DisplayOpList* list_ = nullptr;
         size_t index_ = 0;
@@ -80,6 +103,8 @@ private:
     std::vector<uint8_t> bytes_;
     std::vector<DisplayOp> whole_;  // operations with uncommon fields
     size_t count_ = 0;
+    std::shared_ptr<const TagSource> tags_;  // set for a list OfTags
+    size_t tagsBegin_ = 0, tagsEnd_ = 0;
 };
 
 }  // namespace glimmora::swf

@@ -58,4 +58,34 @@ DisplayOp ReadRemoveObject(BitReader& in, int version) {
     return op;
 }
 
+bool MakesDisplayOp(uint16_t code, const uint8_t* body, size_t length) {
+    switch (TagCode(code)) {
+    case TagCode::PlaceObject:
+    case TagCode::RemoveObject:
+    case TagCode::RemoveObject2:
+        return true;
+    case TagCode::PlaceObject2:
+    case TagCode::PlaceObject3:
+        return length > 0 && (body[0] & 0x03) != 0;
+    default:
+        return false;
+    }
+}
+
+std::optional<DisplayOp> ReadDisplayTag(uint16_t code, BitReader& body, uint8_t swfVersion) {
+    switch (TagCode(code)) {
+    case TagCode::PlaceObject:
+        return ReadPlaceObject(body);
+    case TagCode::PlaceObject2:
+    case TagCode::PlaceObject3:
+        return ReadPlaceObject2(body, code == uint16_t(TagCode::PlaceObject2) ? 2 : 3, swfVersion);
+    case TagCode::RemoveObject:
+        return ReadRemoveObject(body, 1);
+    case TagCode::RemoveObject2:
+        return ReadRemoveObject(body, 2);
+    default:
+        return std::nullopt;
+    }
+}
+
 }  // namespace glimmora::swf

@@ -52,7 +52,12 @@ uint32_t DecodedMovie::TagCount(TagCode code) const {
     return 0;
 }
 
-DecodedMovie DecodeMovie(const uint8_t* data, size_t size, const DecodeLimits& limits) {
+namespace {
+
+// `owner`, when given, holds `data`: the main timeline's display operations
+// are then left in the movie's tags, which the movie keeps.
+DecodedMovie Decode(const uint8_t* data, size_t size, const DecodeLimits& limits,
+                    std::shared_ptr<const std::vector<uint8_t>> owner) {
     DecodedMovie movie;
     movie.header = ReadFileStart(data, size);
     std::vector<uint8_t> unpacked;
@@ -64,17 +69,41 @@ DecodedMovie DecodeMovie(const uint8_t* data, size_t size, const DecodeLimits& l
     DecodeContext ctx;
     ctx.limits = limits;
     ctx.version = movie.header.version;
+    std::shared_ptr<TagSource> keptTags;
+    if (owner) {
+        keptTags = std::make_shared<TagSource>();
+        if (body == unpacked.data()) owner = std::make_shared<const std::vector<uint8_t>>(std::move(unpacked));
+        keptTags->owner = std::move(owner);
+        keptTags->data = body;
+        keptTags->size = bodySize;
+        keptTags->fileOffset = 8;
+        keptTags->swfVersion = movie.header.version;
+    }
     MutableDictionary dictionary;
     // A movie whose bytes are all there may still lack its End tag (some
     // writers leave it out, and players accept that); one that is shorter
     // than its declared length was cut off, and needs it.
     const bool cutShort = uint64_t(bodySize) + 8 < movie.header.fileLength;
-    movie.frames = ReadTimeline(in, ctx, cutShort, [&](const TagHeader& tag, BitReader& tagBody) {
-        ReadDefinitionTag(tag, tagBody, movie, dictionary, ctx);
-    });
+    movie.frames = ReadTimeline(
+        in, ctx, cutShort,
+        [&](const TagHeader& tag, BitReader& tagBody) { ReadDefinitionTag(tag, tagBody, movie, dictionary, ctx); },
+        keptTags);
     for (auto& [id, character] : dictionary) movie.dictionary.emplace(id, std::move(character));
-    movie.tagCounts.assign(ctx.tagCounts.begin(), ctx.tagCounts.end());
+    for (uint16_t code = 0; code < ctx.tagCounts.size(); ++code)
+        if (ctx.tagCounts[code]) movie.tagCounts.emplace_back(code, ctx.tagCounts[code]);
     return movie;
+}
+
+}  // namespace
+
+DecodedMovie DecodeMovie(const uint8_t* data, size_t size, const DecodeLimits& limits) {
+    return Decode(data, size, limits, nullptr);
+}
+
+DecodedMovie DecodeWrittenMovie(std::shared_ptr<const std::vector<uint8_t>> bytes, const DecodeLimits& limits) {
+    if (!bytes) throw DecodeError("no movie");
+    const std::vector<uint8_t>& data = *bytes;
+    return Decode(data.data(), data.size(), limits, std::move(bytes));
 }
 
 DecodedMovie DecodeMovieFile(const std::string& path, const DecodeLimits& limits) {

@@ -13,8 +13,9 @@ void AddOp(FrameRecord& frame, DisplayOp op, DecodeContext& ctx) {
     frame.ops.push_back(std::move(op));
 }
 
-// Handles one control tag; false when `code` is not one.
-bool ReadControlTag(uint16_t code, BitReader& body, FrameRecord& frame, DecodeContext& ctx) {
+// Handles one control tag; false when `code` is not one. `opsBefore`: the
+// frame's operations so far.
+bool ReadControlTag(uint16_t code, BitReader& body, FrameRecord& frame, size_t opsBefore, DecodeContext& ctx) {
     switch (TagCode(code)) {
     case TagCode::PlaceObject:
         AddOp(frame, ReadPlaceObject(body), ctx);
@@ -54,7 +55,7 @@ bool ReadControlTag(uint16_t code, BitReader& body, FrameRecord& frame, DecodeCo
     case TagCode::DoAction: {
         auto program = std::make_shared<ActionProgram>(ReadActions(body, ctx.version));
         ctx.CountRecords(program->actions.size());
-        if (!program->actions.empty()) frame.scripts.push_back({uint32_t(frame.ops.size()), std::move(program)});
+        if (!program->actions.empty()) frame.scripts.push_back({uint32_t(opsBefore), std::move(program)});
         return true;
     }
     default:
@@ -65,9 +66,11 @@ bool ReadControlTag(uint16_t code, BitReader& body, FrameRecord& frame, DecodeCo
 }  // namespace
 
 std::vector<FrameRecord> ReadTimeline(BitReader& in, DecodeContext& ctx, bool requireEnd,
-                                      const OtherTagHandler& other) {
+                                      const OtherTagHandler& other, const std::shared_ptr<const TagSource>& keptTags) {
     std::vector<FrameRecord> frames;
     FrameRecord current;
+    size_t frameBegin = in.Position();  // of the frame's first tag
+    size_t keptOps = 0;                 // the frame's operations left in its tags
     while (true) {
         if (in.AtEnd()) {
             if (requireEnd) {
@@ -76,19 +79,29 @@ std::vector<FrameRecord> ReadTimeline(BitReader& in, DecodeContext& ctx, bool re
             }
             break;
         }
+        const size_t tagAt = in.Position();
         TagHeader tag = ReadTagHeader(in);
         BitReader body = in.Sub(tag.length);
         ++ctx.tagCounts[tag.code];
         if (tag.code == uint16_t(TagCode::End)) break;
         if (tag.code == uint16_t(TagCode::ShowFrame)) {
             ctx.CountRecords();
+            if (keptTags) current.ops = DisplayOpList::OfTags(keptTags, frameBegin, tagAt, keptOps);
             current.ops.shrink_to_fit();
             frames.push_back(std::move(current));
             current = FrameRecord{};
+            frameBegin = in.Position();
+            keptOps = 0;
+            continue;
+        }
+        if (keptTags && MakesDisplayOp(tag.code, body.Data(), tag.length)) {
+            ctx.CountRecords();
+            ++keptOps;
             continue;
         }
         try {
-            if (!ReadControlTag(tag.code, body, current, ctx)) other(tag, body);
+            if (!ReadControlTag(tag.code, body, current, keptTags ? keptOps : current.ops.size(), ctx))
+                other(tag, body);
         } catch (const DecodeError& e) {
             throw DecodeError(TagName(tag.code) + " at offset " + std::to_string(tag.offset) + ": " + e.what());
         }

@@ -152,16 +152,16 @@ const QPainterPath& CharacterCache::Glyph(uint16_t fontId, uint32_t index)
 {
     auto it = glyphs_.find(fontId);
     if (it == glyphs_.end()) {
-        std::vector<QPainterPath> outlines;
-        if (const auto* font = std::get_if<swf::Font>(Find(fontId))) {
-            outlines.reserve(font->glyphs.size());
-            for (const swf::Glyph& glyph : font->glyphs) {
-                outlines.push_back(ConvertGlyph(glyph.records));
-            }
-        }
+        FontOutlines outlines;
+        outlines.font = std::get_if<swf::Font>(Find(fontId));
+        if (outlines.font) outlines.glyphs.resize(outlines.font->glyphs.size());
         it = glyphs_.emplace(fontId, std::move(outlines)).first;
     }
-    return index < it->second.size() ? it->second[index] : emptyPath_;
+    FontOutlines& font = it->second;
+    if (index >= font.glyphs.size()) return emptyPath_;
+    std::optional<QPainterPath>& outline = font.glyphs[index];
+    if (!outline) outline = ConvertGlyph(font.font->glyphs[index].records);
+    return *outline;
 }
 
 }  // namespace glimmora::player

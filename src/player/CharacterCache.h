@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -48,7 +49,9 @@ public:
     // A copy of a cached bitmap with `pad` rows and columns of its edge pixels
     // repeated around it (clipped bitmap fills extend their edges).
     const QImage& EdgePadded(const QImage& image, int pad);
-    // The glyph outline in font units (empty for a bad index or font).
+    // The glyph outline in font units (empty for a bad index or font),
+    // converted the first time it is asked for: a long movie's font holds
+    // hundreds of glyphs, of which a frame draws a few.
     const QPainterPath& Glyph(uint16_t fontId, uint32_t index);
 
     // Ends a frame: images returned before stay valid until this call.
@@ -81,7 +84,11 @@ private:
     int64_t bitmapBudget_;
     int64_t bitmapBytes_ = 0;  // of bitmaps_
     uint64_t frame_ = 1;
-    std::map<uint16_t, std::vector<QPainterPath>> glyphs_;
+    struct FontOutlines {
+        const swf::Font* font = nullptr;
+        std::vector<std::optional<QPainterPath>> glyphs;  // by index, once converted
+    };
+    std::map<uint16_t, FontOutlines> glyphs_;
     QImage nullImage_;
     QPainterPath emptyPath_;
 };

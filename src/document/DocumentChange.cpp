@@ -19,10 +19,16 @@ struct Object {
     Fields fields;  // every leaf under the object but its name, by element name
 };
 
-struct Movie {
+}  // namespace
+
+struct DocumentOutline::Contents {
     Fields properties;  // the movie's own leaves, but the informative frame count
     std::vector<Object> objects;
 };
+
+namespace {
+
+using Movie = DocumentOutline::Contents;
 
 void CollectLeaves(const pugi::xml_node& node, Fields& into)
 {
@@ -121,10 +127,17 @@ std::string Listed(size_t count, const std::vector<Object>& objects, size_t at, 
 
 }  // namespace
 
-DocumentChange DescribeChange(std::string_view beforeText, std::string_view afterText)
+DocumentOutline::DocumentOutline(std::string_view text) : contents_(std::make_shared<const Contents>(Read(text))) {}
+
+DocumentChange DescribeChange(std::string_view before, std::string_view after)
 {
-    const Movie before = Read(beforeText);
-    const Movie after = Read(afterText);
+    return DescribeChange(DocumentOutline(before), DocumentOutline(after));
+}
+
+DocumentChange DescribeChange(const DocumentOutline& beforeOutline, const DocumentOutline& afterOutline)
+{
+    const Movie& before = *beforeOutline.contents_;
+    const Movie& after = *afterOutline.contents_;
 
     if (before.objects.size() != after.objects.size()) {
         // Objects came or went: name them by what one side has that the other lacks.

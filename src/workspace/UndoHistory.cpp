@@ -25,6 +25,7 @@ void UndoHistory::Reset(const std::string& snapshot, const Media& media)
     stack_.clear();
     stack_.setClean();
     current_ = snapshot;
+    currentOutline_.reset();
     currentMedia_ = media;
     ++generation_;
 }
@@ -43,9 +44,14 @@ bool UndoHistory::Record(const std::string& snapshot, const Media& media)
         currentMedia_ = media;  // a record taken over or started afresh: no change of the user's
         return false;
     }
-    DocumentChange change = DescribeChange(current_, snapshot);
+    // The state recorded last was read when it was recorded, unless an undo,
+    // a redo or a reset put another in its place.
+    if (!currentOutline_) currentOutline_ = DocumentOutline(current_);
+    DocumentOutline outline(snapshot);
+    DocumentChange change = DescribeChange(*currentOutline_, outline);
     if (change.name.empty()) {
         current_ = snapshot;  // only what the builder notes for itself (the frame count)
+        currentOutline_ = std::move(outline);
         currentMedia_ = media;
         return false;
     }
@@ -56,6 +62,7 @@ bool UndoHistory::Record(const std::string& snapshot, const Media& media)
     }
     DocumentStep::States states{current_, snapshot, currentMedia_, media, generation_};
     current_ = snapshot;
+    currentOutline_ = std::move(outline);
     currentMedia_ = media;
     stack_.push(new DocumentStep(*this, std::move(states), std::move(change), clock_()));
     return true;
@@ -79,6 +86,7 @@ void UndoHistory::Apply(const std::string& snapshot, const Media& media, const s
     restoring_ = true;
     try {
         current_ = snapshot;
+        currentOutline_.reset();
         currentMedia_ = media;
         if (restore_) restore_(snapshot, media, focus);
     } catch (...) {

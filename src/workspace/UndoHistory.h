@@ -14,6 +14,7 @@
 // name the same media as before, so a picture chosen before a save and
 // undone after it shows the earlier picture again.
 
+#include "document/DocumentChange.h"
 #include "document/ProjectMedia.h"
 
 #include <QUndoStack>
@@ -64,6 +65,7 @@ public:
 private:
     QUndoStack stack_;
     std::string current_;
+    std::optional<DocumentOutline> currentOutline_;  // current_ read, when it has been
     Media currentMedia_;
     int generation_ = 0;
     Restore restore_;

@@ -142,6 +142,28 @@ TEST_F(UndoTest, ABurstOfTypingIsOneStepAndAPauseStartsAnother)
     EXPECT_EQ(UndoCaption(), "&Undo");
 }
 
+// Each change is named against the state it changed: after an undo or a redo
+// that is the state they left, not the one recorded before them.
+TEST_F(UndoTest, AChangeAfterAnUndoOrARedoIsNamedFromTheStateItLeft)
+{
+    SelectEntry("T");
+    QTest::keyClicks(Content(), "abc");
+    ASSERT_EQ(UndoCaption(), "&Undo Typing in T");
+    window->EditUndo();
+    now += 5000;
+    window->TextForm()->SetEditBegin(5);
+    ProcessEventsFor(30);
+    EXPECT_EQ(UndoCaption(), "&Undo Move T in Time");
+
+    window->EditUndo();
+    window->EditRedo();
+    now += 5000;
+    window->TextForm()->SetEditBegin(7);
+    ProcessEventsFor(30);
+    EXPECT_EQ(UndoCaption(), "&Undo Move T in Time");
+    EXPECT_EQ(window->History().Stack().count(), 2);
+}
+
 TEST_F(UndoTest, CtrlZUndoesAFieldsTypingFirstThenTheDocumentAndBackwardMovedToCtrlShiftB)
 {
     EXPECT_EQ(window->Action("EditUndo")->shortcut(), QKeySequence("Ctrl+Z"));

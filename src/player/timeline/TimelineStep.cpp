@@ -91,6 +91,7 @@ void TimelineStep::EnterFrame(uint32_t id, int frame)
     if (id == Stage::kRoot) stage_.mainEntered = true;
     ++work_;
     const swf::FrameRecord& record = (*timeline->frames)[size_t(frame)];
+    if (record.ops.ReadsTags()) work_ += record.ops.size();  // reading each from its tag
     uint32_t index = 0;
     for (const swf::DisplayOp& op : record.ops) {
         if (OverBudget()) break;

@@ -64,6 +64,9 @@ public:
     void push_back(const DisplayOp& op);
     size_t size() const { return count_; }
     bool empty() const { return count_ == 0; }
+    // Whether going through the list reads its operations from their tags
+    // (about as costly as applying them), rather than unpacking them.
+    bool ReadsTags() const { return tags_ != nullptr; }
     // Bytes held, for measuring (a list OfTags shares its movie's).
     size_t PackedBytes() const { return bytes_.capacity() + whole_.capacity() * sizeof(DisplayOp); }
     void shrink_to_fit();

@@ -3,7 +3,7 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
-#include <map>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -11,7 +11,49 @@ namespace glimmora {
 
 namespace {
 
-using Fields = std::map<std::string, std::string>;
+// An element's leaves by name, as views into the document they were read
+// from; a name given twice keeps its last value.
+class Fields {
+public:
+    void Set(std::string_view name, std::string_view value) { entries_.emplace_back(name, value); }
+    // Sorts by name once everything is set.
+    void Finish()
+    {
+        std::stable_sort(entries_.begin(), entries_.end(),
+                         [](const Entry& a, const Entry& b) { return a.first < b.first; });
+        // Of equal names, the last one set stays.
+        std::vector<Entry> kept;
+        kept.reserve(entries_.size());
+        for (const Entry& entry : entries_) {
+            if (!kept.empty() && kept.back().first == entry.first) kept.back() = entry;
+            else kept.push_back(entry);
+        }
+        entries_ = std::move(kept);
+    }
+    std::optional<std::string_view> Find(std::string_view name) const
+    {
+        const auto found = Lower(name);
+        if (found == entries_.end() || found->first != name) return std::nullopt;
+        return found->second;
+    }
+    void Erase(std::string_view name)
+    {
+        const auto found = Lower(name);
+        if (found != entries_.end() && found->first == name) entries_.erase(found);
+    }
+    auto begin() const { return entries_.begin(); }
+    auto end() const { return entries_.end(); }
+    friend bool operator==(const Fields&, const Fields&) = default;
+
+private:
+    using Entry = std::pair<std::string_view, std::string_view>;
+    std::vector<Entry>::const_iterator Lower(std::string_view name) const
+    {
+        return std::lower_bound(entries_.begin(), entries_.end(), name,
+                                [](const Entry& entry, std::string_view key) { return entry.first < key; });
+    }
+    std::vector<Entry> entries_;
+};
 
 struct Object {
     std::string name;
@@ -22,6 +64,7 @@ struct Object {
 }  // namespace
 
 struct DocumentOutline::Contents {
+    pugi::xml_document document;  // what the fields' names and values are views into
     Fields properties;  // the movie's own leaves, but the informative frame count
     std::vector<Object> objects;
 };
@@ -36,41 +79,41 @@ void CollectLeaves(const pugi::xml_node& node, Fields& into)
         if (child.type() != pugi::node_element) continue;
         if (child.find_child([](const pugi::xml_node& n) { return n.type() == pugi::node_element; }))
             CollectLeaves(child, into);
-        else into[child.name()] = child.text().as_string();
+        else into.Set(child.name(), child.text().as_string());
     }
 }
 
-Movie Read(std::string_view text)
+void Read(std::string_view text, Movie& movie)
 {
-    Movie movie;
-    pugi::xml_document document;
-    if (!document.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata)) return movie;
+    pugi::xml_document& document = movie.document;
+    if (!document.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata)) return;
     const pugi::xml_node root = document.document_element();
     for (const pugi::xml_node& child : root.children()) {
         if (child.type() != pugi::node_element) continue;
         if (std::string_view(child.name()) != "Obj") {
-            if (std::string_view(child.name()) != "TotalFrames") movie.properties[child.name()] = child.text().as_string();
+            if (std::string_view(child.name()) != "TotalFrames") movie.properties.Set(child.name(), child.text().as_string());
             continue;
         }
         Object object;
         CollectLeaves(child, object.fields);
-        object.name = object.fields["ObjName"];
-        object.kind = object.fields["ObjTypeName"];
-        object.fields.erase("ObjName");
+        object.fields.Finish();
+        object.name = object.fields.Find("ObjName").value_or("");
+        object.kind = object.fields.Find("ObjTypeName").value_or("");
+        object.fields.Erase("ObjName");
         movie.objects.push_back(std::move(object));
     }
-    return movie;
+    movie.properties.Finish();
 }
 
 std::set<std::string> ChangedFields(const Fields& before, const Fields& after)
 {
     std::set<std::string> changed;
     for (const auto& [key, value] : before) {
-        const auto found = after.find(key);
-        if (found == after.end() || found->second != value) changed.insert(key);
+        const auto found = after.Find(key);
+        if (!found || *found != value) changed.emplace(key);
     }
     for (const auto& [key, value] : after)
-        if (!before.count(key)) changed.insert(key);
+        if (!before.Find(key)) changed.emplace(key);
     return changed;
 }
 
@@ -83,8 +126,8 @@ bool Within(const std::set<std::string>& fields, std::initializer_list<const cha
 
 int Number(const Fields& fields, const char* key)
 {
-    const auto found = fields.find(key);
-    return found == fields.end() ? 0 : std::atoi(found->second.c_str());
+    const auto found = fields.Find(key);
+    return found ? std::atoi(std::string(*found).c_str()) : 0;
 }
 
 // The change of one object whose name stayed.
@@ -127,7 +170,12 @@ std::string Listed(size_t count, const std::vector<Object>& objects, size_t at, 
 
 }  // namespace
 
-DocumentOutline::DocumentOutline(std::string_view text) : contents_(std::make_shared<const Contents>(Read(text))) {}
+DocumentOutline::DocumentOutline(std::string_view text)
+{
+    auto contents = std::make_shared<Contents>();
+    Read(text, *contents);
+    contents_ = std::move(contents);
+}
 
 DocumentChange DescribeChange(std::string_view before, std::string_view after)
 {

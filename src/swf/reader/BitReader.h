@@ -17,17 +17,49 @@ public:
     BitReader(const uint8_t* data, size_t size, size_t base = 0) : data_(data), size_(size), base_(base) {}
 
     // Byte-aligned reads; each first skips to the next byte boundary.
-    uint8_t U8();
-    uint16_t U16();
-    uint32_t U32();
+    uint8_t U8()
+    {
+        Align();
+        if (pos_ >= size_) Overrun(1);
+        return data_[pos_++];
+    }
+    uint16_t U16()
+    {
+        Align();
+        if (size_ - pos_ < 2) Overrun(2);
+        const uint16_t v = uint16_t(data_[pos_] | (data_[pos_ + 1] << 8));
+        pos_ += 2;
+        return v;
+    }
+    uint32_t U32()
+    {
+        Align();
+        if (size_ - pos_ < 4) Overrun(4);
+        const uint32_t v = uint32_t(data_[pos_]) | (uint32_t(data_[pos_ + 1]) << 8) |
+                           (uint32_t(data_[pos_ + 2]) << 16) | (uint32_t(data_[pos_ + 3]) << 24);
+        pos_ += 4;
+        return v;
+    }
     int16_t S16() { return int16_t(U16()); }
     // Raw bytes, returned as a pointer into the data.
-    const uint8_t* Bytes(size_t count);
+    const uint8_t* Bytes(size_t count)
+    {
+        Align();
+        if (size_ - pos_ < count) Overrun(count - (size_ - pos_));
+        const uint8_t* p = data_ + pos_;
+        pos_ += count;
+        return p;
+    }
     void Skip(size_t count) { Bytes(count); }
     // A NUL-terminated string; a string running to the end of the data ends there.
     std::string String();
     // A sub-reader over the next `count` bytes, which this reader then skips.
-    BitReader Sub(size_t count);
+    BitReader Sub(size_t count)
+    {
+        const size_t base = FileOffset();
+        const uint8_t* p = Bytes(count);
+        return BitReader(p, count, base);
+    }
     // A reader over bytes [from, to) of this reader's data.
     BitReader Slice(size_t from, size_t to) const;
 

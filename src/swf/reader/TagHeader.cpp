@@ -2,28 +2,14 @@
 
 namespace glimmora::swf {
 
-TagHeader ReadTagHeader(BitReader& in) {
-    TagHeader h;
-    h.offset = in.FileOffset();
-    if (in.Remaining() < 2) {
+void ThrowBadTagHeader(const BitReader& in, const TagHeader& h, TagHeaderFault fault) {
+    if (fault == TagHeaderFault::CutHeader)
         throw DecodeError("the data ends inside a tag header at offset " + std::to_string(h.offset));
-    }
-    uint16_t word = in.U16();
-    h.code = uint16_t(word >> 6);
-    h.length = word & 0x3F;
-    if (h.length == 0x3F) {
-        if (in.Remaining() < 4) {
-            throw DecodeError("the data ends inside the long header of " + TagName(h.code) + " at offset " +
-                              std::to_string(h.offset));
-        }
-        h.length = in.U32();
-    }
-    if (h.length > in.Remaining()) {
-        throw DecodeError(TagName(h.code) + " at offset " + std::to_string(h.offset) + " declares " +
-                          std::to_string(h.length) + " bytes but only " + std::to_string(in.Remaining()) +
-                          " remain");
-    }
-    return h;
+    if (fault == TagHeaderFault::CutLength)
+        throw DecodeError("the data ends inside the long header of " + TagName(h.code) + " at offset " +
+                          std::to_string(h.offset));
+    throw DecodeError(TagName(h.code) + " at offset " + std::to_string(h.offset) + " declares " +
+                      std::to_string(h.length) + " bytes but only " + std::to_string(in.Remaining()) + " remain");
 }
 
 std::string TagName(uint16_t code) {

@@ -119,12 +119,11 @@ void WalkChain(const ChainPlan& plan, uint32_t chain, Visit&& visit)
         const ChainSegment& segment = plan.segments[s];
         const PartLayout& layout = *plan.layouts[segment.part];
         const PartChain& local = layout.chains[segment.chain];
-        const TimelinePart& part = *plan.parts[segment.part];
         for (uint32_t k = 0; k < local.memberCount; ++k) {
             ChainStep step;
             step.part = segment.part;
             step.member = local.firstMember + k;
-            step.frame = part.placements[layout.members[step.member]].start;
+            step.frame = layout.events[step.member].start;
             step.previousPart = shown.part;
             step.previousMember = shown.member;
             movesBefore(step.frame);

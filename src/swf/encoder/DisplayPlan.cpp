@@ -41,14 +41,14 @@ DisplayPlan PlanDisplay(const Timeline& timeline, uint32_t mostAtOnce)
     DisplayPlan plan;
     plan.frameCount = chains.frameCount;
     plan.depthCount = chains.depthCount;
-    std::vector<uint32_t> fill;
+    FrameSortMemory<PlanEvent> memory;
     SortByFrame<PlanEvent>(
         plan.frameCount,
         [&](auto&& emit) {
             EventVisitor<decltype(emit)> visitor{chains, timeline, emit};
             VisitWork(chains, visitor);
         },
-        plan.events, plan.frameStart, fill);
+        plan.events, plan.frameStart, memory);
     return plan;
 }
 

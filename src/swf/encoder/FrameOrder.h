@@ -6,9 +6,8 @@
 // frame it stops there, removed in the frame it started it plays to its end).
 //
 // VisitWork goes through that work list by list; SortByFrame, given such a
-// walk, buckets what it yields by frame in two passes (count, then fill), so
-// that the order within a frame is the walk's order and nothing is gathered
-// twice.
+// walk, buckets what it yields by frame (a counting sort), so that the order
+// within a frame is the walk's order and the work is walked once.
 
 #include "swf/encoder/ChainPlan.h"
 
@@ -36,19 +35,33 @@ void VisitWork(const ChainPlan& plan, Visitor&& visit)
     }
 }
 
-// Calls walk(emit) twice; emit(frame, item) yields an item of `frame`.
+// The memory SortByFrame works in, kept between sorts.
+template <class T>
+struct FrameSortMemory {
+    std::vector<T> walked;  // in the walk's order
+    std::vector<int32_t> frameOf;
+    std::vector<uint32_t> fill;
+};
+
+// Calls walk(emit) once; emit(frame, item) yields an item of `frame`.
 // Leaves the items in `items` by frame, those of frame f at
 // [frameStart[f], frameStart[f + 1]). The vectors keep their memory.
 template <class T, class Walk>
 void SortByFrame(int32_t frameCount, Walk&& walk, std::vector<T>& items, std::vector<uint32_t>& frameStart,
-                 std::vector<uint32_t>& fill)
+                 FrameSortMemory<T>& memory)
 {
     frameStart.assign(size_t(frameCount) + 1, 0);
-    walk([&](int32_t frame, const T&) { ++frameStart[size_t(frame) + 1]; });
+    memory.walked.clear();
+    memory.frameOf.clear();
+    walk([&](int32_t frame, const T& item) {
+        memory.walked.push_back(item);
+        memory.frameOf.push_back(frame);
+        ++frameStart[size_t(frame) + 1];
+    });
     std::partial_sum(frameStart.begin(), frameStart.end(), frameStart.begin());
     items.resize(frameStart.back());
-    fill.assign(frameStart.begin(), frameStart.end() - 1);
-    walk([&](int32_t frame, const T& item) { items[fill[size_t(frame)]++] = item; });
+    memory.fill.assign(frameStart.begin(), frameStart.end() - 1);
+    for (size_t i = 0; i < memory.walked.size(); ++i) items[memory.fill[size_t(memory.frameOf[i])]++] = memory.walked[i];
 }
 
 }  // namespace glimmora::swf

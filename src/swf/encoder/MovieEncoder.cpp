@@ -45,21 +45,34 @@ uint8_t ChooseVersion(const std::vector<std::shared_ptr<const Content>>& content
 struct Tag {
     enum class Kind : uint8_t { Remove, Encoded, Continue, Moved, StartSound, StopSound };
     Kind kind = Kind::Remove;
-    uint16_t depth = 0;
-    uint32_t part = 0;
-    uint32_t item = 0;  // a member of the part's layout, or a sound of it
     // Encoded: the event's tag (PartEvent), so that writing it reads its bytes only.
-    uint16_t length = 0;
     uint8_t flagsAt = 0;
     bool hasId = false;
+    uint16_t depth = 0;
+    uint16_t length = 0;
     union {
-        const uint8_t* bytes;
-        // Continue: the member shown before, in `previousPart`.
         struct {
+            const uint8_t* bytes;
+            uint32_t content;  // the movie's, with hasId
+        } encoded;
+        // The others: a member of the part's layout or a sound of it, and
+        // for Continue the member shown before, in `previousPart`.
+        struct {
+            uint32_t part;
+            uint32_t item;
             uint32_t previousPart;
             uint32_t previousMember;
-        };
+        } member;
     };
+
+    static Tag Of(Kind kind, uint16_t depth, uint32_t part = 0, uint32_t item = 0)
+    {
+        Tag tag;
+        tag.kind = kind;
+        tag.depth = depth;
+        tag.member = {part, item, 0, 0};
+        return tag;
+    }
 };
 
 // The movie's contents in the order the parts first use them, and for each
@@ -97,38 +110,44 @@ MovieContents GatherContents(const ChainPlan& plan)
 template <class Emit>
 struct TagVisitor {
     const ChainPlan& plan;
+    const MovieContents& contents;
     Emit& emit;
 
-    void Remove(int32_t frame, uint16_t depth) { emit(frame, Tag{Tag::Kind::Remove, depth, 0, 0, 0, 0, false, {}}); }
+    void Remove(int32_t frame, uint16_t depth) { emit(frame, Tag::Of(Tag::Kind::Remove, depth)); }
     void Step(const ChainStep& step)
     {
-        Tag tag{Tag::Kind::Encoded, step.depth, step.part, step.member, 0, 0, false, {}};
         switch (step.kind) {
         case ChainStep::Kind::First:
         case ChainStep::Kind::Next: {
             const PartLayout& layout = *plan.layouts[step.part];
             const PartEvent& event = layout.events[step.member];
             if (event.length == 0) return;  // nothing changed
+            Tag tag;
+            tag.kind = Tag::Kind::Encoded;
+            tag.depth = step.depth;
             tag.length = event.length;
             tag.flagsAt = event.flagsAt;
             tag.hasId = event.hasId;
-            tag.bytes = layout.bytes.data() + event.offset;
+            tag.encoded.bytes = layout.bytes.data() + event.offset;
+            tag.encoded.content = event.hasId ? contents.ofPart[step.part][event.content] : 0;
+            emit(step.frame, tag);
             break;
         }
-        case ChainStep::Kind::Continue:
-            tag.kind = Tag::Kind::Continue;
-            tag.previousPart = step.previousPart;
-            tag.previousMember = step.previousMember;
+        case ChainStep::Kind::Continue: {
+            Tag tag = Tag::Of(Tag::Kind::Continue, step.depth, step.part, step.member);
+            tag.member.previousPart = step.previousPart;
+            tag.member.previousMember = step.previousMember;
+            emit(step.frame, tag);
             break;
+        }
         case ChainStep::Kind::Moved:
-            tag.kind = Tag::Kind::Moved;
+            emit(step.frame, Tag::Of(Tag::Kind::Moved, step.depth, step.part, step.member));
             break;
         }
-        emit(step.frame, tag);
     }
     void Sound(int32_t frame, uint32_t part, uint32_t index, bool stop)
     {
-        emit(frame, Tag{stop ? Tag::Kind::StopSound : Tag::Kind::StartSound, 0, part, index, 0, 0, false, {}});
+        emit(frame, Tag::Of(stop ? Tag::Kind::StopSound : Tag::Kind::StartSound, 0, part, index));
     }
 };
 
@@ -166,8 +185,9 @@ public:
             break;
         case Tag::Kind::StartSound:
         case Tag::Kind::StopSound: {
-            const PartSound& sound = plan_.layouts[tag.part]->sounds[tag.item];
-            const uint16_t id = Ensure(contents_.ofPart[tag.part][plan_.parts[tag.part]->placements[sound.placement].content]);
+            const uint32_t part = tag.member.part;
+            const PartSound& sound = plan_.layouts[part]->sounds[tag.member.item];
+            const uint16_t id = Ensure(contents_.ofPart[part][plan_.parts[part]->placements[sound.placement].content]);
             WriteStartSound(out_, id, tag.kind == Tag::Kind::StopSound);
             break;
         }
@@ -187,11 +207,9 @@ private:
 
     void WriteEncoded(const Tag& tag)
     {
-        uint16_t id = 0;
-        if (tag.hasId)
-            id = Ensure(contents_.ofPart[tag.part][plan_.parts[tag.part]->placements[plan_.layouts[tag.part]->members[tag.item]].content]);
+        const uint16_t id = tag.hasId ? Ensure(tag.encoded.content) : 0;
         const size_t at = out_.Size();
-        out_.Bytes(tag.bytes, tag.length);
+        out_.Bytes(tag.encoded.bytes, tag.length);
         uint8_t* flags = out_.Data().data() + at + tag.flagsAt;
         flags[1] = uint8_t(tag.depth);
         flags[2] = uint8_t(tag.depth >> 8);
@@ -204,8 +222,8 @@ private:
     // A member continuing what another part's member left at the depth.
     void WriteChange(const Tag& tag)
     {
-        const ShownState before = StateOf(tag.previousPart, tag.previousMember);
-        const ShownState state = StateOf(tag.part, tag.item);
+        const ShownState before = StateOf(tag.member.previousPart, tag.member.previousMember);
+        const ShownState state = StateOf(tag.member.part, tag.member.item);
         PlaceObject2 place;
         place.depth = tag.depth;
         place.move = true;
@@ -221,7 +239,7 @@ private:
 
     void WritePlace(const Tag& tag)
     {
-        const ShownState state = StateOf(tag.part, tag.item);
+        const ShownState state = StateOf(tag.member.part, tag.member.item);
         PlaceObject2 place;
         place.depth = tag.depth;
         place.characterId = Ensure(state.content);
@@ -242,7 +260,8 @@ private:
 
 struct EncoderScratch::Lists {
     std::vector<Tag> tags;
-    std::vector<uint32_t> frameStart, fill;
+    std::vector<uint32_t> frameStart;
+    FrameSortMemory<Tag> sorting;
 };
 
 EncoderScratch::EncoderScratch() : lists_(std::make_unique<Lists>()) {}
@@ -264,10 +283,10 @@ EncodedMovie EncodeMovie(const MovieSettings& settings, const Timeline& timeline
     SortByFrame<Tag>(
         plan.frameCount,
         [&](auto&& emit) {
-            TagVisitor<decltype(emit)> visitor{plan, emit};
+            TagVisitor<decltype(emit)> visitor{plan, contents, emit};
             VisitWork(plan, visitor);
         },
-        lists.tags, lists.frameStart, lists.fill);
+        lists.tags, lists.frameStart, lists.sorting);
     const std::vector<Tag>& tags = lists.tags;
     const std::vector<uint32_t>& frameStart = lists.frameStart;
 
@@ -293,7 +312,7 @@ EncodedMovie EncodeMovie(const MovieSettings& settings, const Timeline& timeline
         for (uint32_t t = frameStart[frame]; t < frameStart[frame + 1]; ++t) {
             // The parts' encoded tags lie all over memory: ask for them a few tags ahead.
             if (t + kAhead < tags.size() && tags[t + kAhead].kind == Tag::Kind::Encoded)
-                __builtin_prefetch(tags[t + kAhead].bytes);
+                __builtin_prefetch(tags[t + kAhead].encoded.bytes);
             writer.Write(tags[t]);
         }
         writer.ShowFrame();

@@ -124,6 +124,8 @@ PartLayout LayOutPart(const TimelinePart& part, const EndOverrides& overrides)
             }
             PartEvent event;
             event.offset = uint32_t(out.Size());
+            event.start = placements[i].start;
+            event.content = placements[i].content;
             if (k == 0 || place.characterId || place.matrix || place.colorTransform) {
                 WritePlaceObject2(out, scratch, place);
                 event.length = uint16_t(out.Size() - event.offset);

@@ -36,12 +36,15 @@ struct PartChain {
 // The tag that shows a chain's member: a PlaceObject2 for the first, a
 // modifying one for the others, relative to the member before. Empty when
 // nothing changed. Depth and character id are written as 0, at flagsAt + 1
-// and (with hasId) flagsAt + 3.
+// and (with hasId) flagsAt + 3. The member's frame and content are kept
+// beside it, so that walking a chain reads its events only.
 struct PartEvent {
     uint32_t offset = 0;  // into PartLayout::bytes
     uint16_t length = 0;
     uint8_t flagsAt = 0;
     bool hasId = false;
+    int32_t start = 0;     // the frame the member shows from
+    uint32_t content = 0;  // of the part
 };
 
 struct PartSound {

@@ -11,6 +11,7 @@
 #include "effects/picture/import/PictureImport.h"
 #include "generation/TVuzozUzev.h"
 #include "objects/RandomSource.h"
+#include "swf/encoder/EncoderMovie.h"
 #include "swf/encoder/EncoderService.h"
 #include "swf/reader/DecodedMovie.h"
 
@@ -212,6 +213,23 @@ void BM_TextMovieEditBuild(benchmark::State& state)
     state.counters["texts"] = double(state.range(0));
 }
 BENCHMARK(BM_TextMovieEditBuild)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+// The encoding alone of a long movie built once, as every build ends: the
+// peer of the builds above without the objects' generation and the file.
+void BM_TextMovieEncodeOnly(benchmark::State& state)
+{
+    LoadedProject loaded(TextMovie(int(state.range(0))));
+    loaded.builder->BuildMovie();
+    auto& movie = dynamic_cast<swf::EncoderMovie&>(*loaded.builder->Holders().movie);
+    size_t bytes = 0;
+    for (auto _ : state) {
+        bytes = movie.EncodeMovie().size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["swf_bytes"] = double(bytes);
+    state.counters["texts"] = double(state.range(0));
+}
+BENCHMARK(BM_TextMovieEncodeOnly)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 void BM_PictureMovieFullBuild(benchmark::State& state)
 {

@@ -102,15 +102,17 @@ void WalkChain(const ChainPlan& plan, uint32_t chain, Visit&& visit)
     const PlannedChain& planned = plan.chains[chain];
     uint32_t move = planned.firstMove;
     uint16_t depth = planned.depth;
-    ChainStep shown;  // the member shown now
+    uint32_t shownPart = 0, shownMember = 0;  // the member shown now
     // Moves before `frame` place the member shown again.
     auto movesBefore = [&](int32_t frame) {
         for (; move != UINT32_MAX && plan.moves[move].frame < frame; move = plan.nextMove[move]) {
             depth = plan.moves[move].to;
-            ChainStep moved = shown;
+            ChainStep moved;
             moved.kind = ChainStep::Kind::Moved;
             moved.frame = plan.moves[move].frame;
             moved.depth = depth;
+            moved.part = shownPart;
+            moved.member = shownMember;
             visit(moved);
         }
     };
@@ -124,8 +126,8 @@ void WalkChain(const ChainPlan& plan, uint32_t chain, Visit&& visit)
             step.part = segment.part;
             step.member = local.firstMember + k;
             step.frame = layout.events[step.member].start;
-            step.previousPart = shown.part;
-            step.previousMember = shown.member;
+            step.previousPart = shownPart;
+            step.previousMember = shownMember;
             movesBefore(step.frame);
             step.kind = first ? ChainStep::Kind::First : k == 0 ? ChainStep::Kind::Continue : ChainStep::Kind::Next;
             if (move != UINT32_MAX && plan.moves[move].frame == step.frame) {
@@ -135,7 +137,8 @@ void WalkChain(const ChainPlan& plan, uint32_t chain, Visit&& visit)
             }
             step.depth = depth;
             visit(step);
-            shown = step;
+            shownPart = step.part;
+            shownMember = step.member;
             first = false;
         }
     }

@@ -106,6 +106,22 @@ MovieContents GatherContents(const ChainPlan& plan)
     return gathered;
 }
 
+// About the bytes the definitions of the used contents take, so that the
+// movie's buffer is reserved once.
+size_t DefinitionsEstimate(const MovieContents& gathered)
+{
+    size_t bytes = 0;
+    for (size_t i = 0; i < gathered.contents.size(); ++i) {
+        if (!gathered.used[i]) continue;
+        const Content& content = *gathered.contents[i];
+        bytes += 64;
+        if (content.image) bytes += content.image->bytes.size() + content.image->alpha.size();
+        if (content.sound) bytes += content.sound->samples.size();
+        bytes += content.glyphs.size() * 8 + content.children.size() * 32;
+    }
+    return bytes;
+}
+
 // The tags of the chain plan's work, as VisitWork yields it.
 template <class Emit>
 struct TagVisitor {
@@ -262,6 +278,7 @@ struct EncoderScratch::Lists {
     std::vector<Tag> tags;
     std::vector<uint32_t> frameStart;
     FrameSortMemory<Tag> sorting;
+    size_t lastBytes = 0;  // of the last movie
 };
 
 EncoderScratch::EncoderScratch() : lists_(std::make_unique<Lists>()) {}
@@ -296,10 +313,14 @@ EncodedMovie EncodeMovie(const MovieSettings& settings, const Timeline& timeline
     header.frameRate = uint16_t(std::clamp(settings.framesPerSecond, 1, 255) << 8);
     header.frameCount = uint16_t(plan.frameCount);
 
+    // Growing the buffer of a long movie would copy it and touch twice its
+    // memory; a little more than the last movie or the estimate is reserved
+    // (the pages never written are never touched).
     BitWriter out;
-    size_t estimate = 64 + size_t(plan.frameCount) * 2;
+    size_t estimate = 64 + size_t(plan.frameCount) * 2 + DefinitionsEstimate(contents);
     for (const auto& layout : plan.layouts) estimate += layout->bytes.size() + layout->chains.size() * 4;
-    out.Reserve(estimate);
+    estimate = std::max(estimate, lists.lastBytes);
+    out.Reserve(estimate + estimate / 8);
     const size_t lengthAt = WriteMovieHeader(out, header);
     if (header.version >= 8) {
         WriteFileAttributes(out, 0);
@@ -323,6 +344,7 @@ EncodedMovie EncodeMovie(const MovieSettings& settings, const Timeline& timeline
         throw SwfError("The movie is larger than an SWF file can be (4 GB)");
     }
     out.PatchUI32(lengthAt, uint32_t(out.Size()));
+    lists.lastBytes = out.Size();
     return EncodedMovie{std::move(out.Data()), writer.Records()};
 }
 

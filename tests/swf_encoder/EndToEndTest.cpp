@@ -97,6 +97,32 @@ TEST_F(EndToEnd, EveryFrameShowsItsPlacementWithItsTransformAndColour)
     EXPECT_TRUE(decoded.DisplayListAt(8).empty());
 }
 
+// Each part continues the holder's chain of the part before it: what a part
+// writes is the change from the member the previous part left, not from any
+// other part's (here the matrices repeat two parts apart).
+TEST_F(EndToEnd, PartsContinuingAChainChangeFromThePartBefore)
+{
+    auto& holder = NewRectangle();
+    const int lefts[] = {100, 200, 100, 300, 200, 200};
+    for (int k = 0; k < 6; ++k) {
+        movie.BeginPart("step " + std::to_string(k));
+        movie.GotoFrame(k);
+        if (k > 0) movie.RemoveObject(holder);
+        holder.Translate(lefts[k], 7);
+        holder.SetSolidFill(0, 0, k == 4 ? 9 : 0, 255);
+        movie.AddObject(holder);
+        movie.EndPart();
+    }
+    const auto decoded = Decode();
+    ASSERT_EQ(decoded.FrameCount(), 6);
+    for (int k = 0; k < 6; ++k) {
+        const auto list = decoded.DisplayListAt(k);
+        ASSERT_EQ(list.size(), 1u) << k;
+        EXPECT_EQ(list.begin()->second.matrix, (swf::Matrix{65536, 65536, 0, 0, lefts[k], 7})) << k;
+        EXPECT_EQ(list.begin()->second.colorTransform, Fill(0, 0, k == 4 ? 9 : 0, 255)) << k;
+    }
+}
+
 TEST_F(EndToEnd, ScaledAndTurnedAboutTheCentre)
 {
     auto& holder = NewHolder();

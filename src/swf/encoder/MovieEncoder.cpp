@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 namespace glimmora::swf {
 namespace {
@@ -41,27 +42,24 @@ uint8_t ChooseVersion(const std::vector<std::shared_ptr<const Content>>& content
     return version;
 }
 
-// One tag to write; its frame is where it lies in the frame buckets.
+// One tag to write; its frame is where it lies in the frame buckets. Small,
+// as a long movie sorts hundreds of thousands of them.
 struct Tag {
     enum class Kind : uint8_t { Remove, Encoded, Continue, Moved, StartSound, StopSound };
+    static constexpr uint32_t kNoId = UINT32_MAX;
+
     Kind kind = Kind::Remove;
-    // Encoded: the event's tag (PartEvent), so that writing it reads its bytes only.
-    uint8_t flagsAt = 0;
-    bool hasId = false;
     uint16_t depth = 0;
-    uint16_t length = 0;
+    // Encoded: the movie's content whose id the tag takes, or kNoId.
+    // Continue: the member shown before, in TagLists::previous.
+    uint32_t extra = 0;
     union {
-        struct {
-            const uint8_t* bytes;
-            uint32_t content;  // the movie's, with hasId
-        } encoded;
-        // The others: a member of the part's layout or a sound of it, and
-        // for Continue the member shown before, in `previousPart`.
+        // Encoded: the event's tag (PartEvent), so that writing it reads its bytes only.
+        const uint8_t* bytes;
+        // The others: a member of the part's layout, or a sound of it.
         struct {
             uint32_t part;
             uint32_t item;
-            uint32_t previousPart;
-            uint32_t previousMember;
         } member;
     };
 
@@ -70,10 +68,22 @@ struct Tag {
         Tag tag;
         tag.kind = kind;
         tag.depth = depth;
-        tag.member = {part, item, 0, 0};
+        tag.member = {part, item};
         return tag;
     }
 };
+
+// The length of an encoded tag and where its body begins, from its header.
+struct TagExtent {
+    size_t length;
+    size_t body;
+};
+TagExtent ExtentOf(const uint8_t* tag)
+{
+    const uint32_t shortLength = tag[0] & 0x3Fu;
+    if (shortLength != 0x3F) return {2 + shortLength, 2};
+    return {6 + (uint32_t(tag[2]) | uint32_t(tag[3]) << 8 | uint32_t(tag[4]) << 16 | uint32_t(tag[5]) << 24), 6};
+}
 
 // The movie's contents in the order the parts first use them, and for each
 // part the index of each of its contents there.
@@ -127,6 +137,7 @@ template <class Emit>
 struct TagVisitor {
     const ChainPlan& plan;
     const MovieContents& contents;
+    std::vector<std::pair<uint32_t, uint32_t>>& previous;  // of Continue tags: (part, member)
     Emit& emit;
 
     void Remove(int32_t frame, uint16_t depth) { emit(frame, Tag::Of(Tag::Kind::Remove, depth)); }
@@ -141,18 +152,15 @@ struct TagVisitor {
             Tag tag;
             tag.kind = Tag::Kind::Encoded;
             tag.depth = step.depth;
-            tag.length = event.length;
-            tag.flagsAt = event.flagsAt;
-            tag.hasId = event.hasId;
-            tag.encoded.bytes = layout.bytes.data() + event.offset;
-            tag.encoded.content = event.hasId ? contents.ofPart[step.part][event.content] : 0;
+            tag.extra = event.hasId ? contents.ofPart[step.part][event.content] : Tag::kNoId;
+            tag.bytes = layout.bytes.data() + event.offset;
             emit(step.frame, tag);
             break;
         }
         case ChainStep::Kind::Continue: {
             Tag tag = Tag::Of(Tag::Kind::Continue, step.depth, step.part, step.member);
-            tag.member.previousPart = step.previousPart;
-            tag.member.previousMember = step.previousMember;
+            tag.extra = uint32_t(previous.size());
+            previous.emplace_back(step.previousPart, step.previousMember);
             emit(step.frame, tag);
             break;
         }
@@ -169,8 +177,13 @@ struct TagVisitor {
 
 class TagWriter {
 public:
-    TagWriter(const ChainPlan& plan, const MovieContents& contents, int version, BitWriter& out)
-        : plan_(plan), contents_(contents), definitions_(contents.contents, contents.used, version), out_(out)
+    TagWriter(const ChainPlan& plan, const MovieContents& contents,
+              const std::vector<std::pair<uint32_t, uint32_t>>& previous, int version, BitWriter& out)
+        : plan_(plan),
+          contents_(contents),
+          previous_(previous),
+          definitions_(contents.contents, contents.used, version),
+          out_(out)
     {
     }
 
@@ -223,13 +236,15 @@ private:
 
     void WriteEncoded(const Tag& tag)
     {
-        const uint16_t id = tag.hasId ? Ensure(tag.encoded.content) : 0;
+        const bool hasId = tag.extra != Tag::kNoId;
+        const uint16_t id = hasId ? Ensure(tag.extra) : 0;
+        const TagExtent extent = ExtentOf(tag.bytes);
         const size_t at = out_.Size();
-        out_.Bytes(tag.encoded.bytes, tag.length);
-        uint8_t* flags = out_.Data().data() + at + tag.flagsAt;
+        out_.Bytes(tag.bytes, extent.length);
+        uint8_t* flags = out_.Data().data() + at + extent.body;
         flags[1] = uint8_t(tag.depth);
         flags[2] = uint8_t(tag.depth >> 8);
-        if (tag.hasId) {
+        if (hasId) {
             flags[3] = uint8_t(id);
             flags[4] = uint8_t(id >> 8);
         }
@@ -238,7 +253,8 @@ private:
     // A member continuing what another part's member left at the depth.
     void WriteChange(const Tag& tag)
     {
-        const ShownState before = StateOf(tag.member.previousPart, tag.member.previousMember);
+        const auto [previousPart, previousMember] = previous_[tag.extra];
+        const ShownState before = StateOf(previousPart, previousMember);
         const ShownState state = StateOf(tag.member.part, tag.member.item);
         PlaceObject2 place;
         place.depth = tag.depth;
@@ -266,6 +282,7 @@ private:
 
     const ChainPlan& plan_;
     const MovieContents& contents_;
+    const std::vector<std::pair<uint32_t, uint32_t>>& previous_;
     CharacterDefinitions definitions_;
     BitWriter& out_;
     size_t records_ = 0;
@@ -277,6 +294,7 @@ private:
 struct EncoderScratch::Lists {
     std::vector<Tag> tags;
     std::vector<uint32_t> frameStart;
+    std::vector<std::pair<uint32_t, uint32_t>> previous;
     FrameSortMemory<Tag> sorting;
     size_t lastBytes = 0;  // of the last movie
 };
@@ -297,10 +315,11 @@ EncodedMovie EncodeMovie(const MovieSettings& settings, const Timeline& timeline
     const ChainPlan plan = PlanChains(timeline, settings.mostShownAtOnce);
     const MovieContents contents = GatherContents(plan);
     EncoderScratch::Lists& lists = scratch.Get();
+    lists.previous.clear();
     SortByFrame<Tag>(
         plan.frameCount,
         [&](auto&& emit) {
-            TagVisitor<decltype(emit)> visitor{plan, contents, emit};
+            TagVisitor<decltype(emit)> visitor{plan, contents, lists.previous, emit};
             VisitWork(plan, visitor);
         },
         lists.tags, lists.frameStart, lists.sorting);
@@ -328,12 +347,12 @@ EncodedMovie EncodeMovie(const MovieSettings& settings, const Timeline& timeline
     WriteSetBackgroundColor(out, settings.background);
 
     constexpr size_t kAhead = 8;
-    TagWriter writer(plan, contents, header.version, out);
+    TagWriter writer(plan, contents, lists.previous, header.version, out);
     for (int32_t frame = 0; frame < plan.frameCount; ++frame) {
         for (uint32_t t = frameStart[frame]; t < frameStart[frame + 1]; ++t) {
             // The parts' encoded tags lie all over memory: ask for them a few tags ahead.
             if (t + kAhead < tags.size() && tags[t + kAhead].kind == Tag::Kind::Encoded)
-                __builtin_prefetch(tags[t + kAhead].encoded.bytes);
+                __builtin_prefetch(tags[t + kAhead].bytes);
             writer.Write(tags[t]);
         }
         writer.ShowFrame();

@@ -177,5 +177,52 @@ TEST(WrittenMovie, TheMovieKeepsTheBytesItReadsFrom)
     EXPECT_EQ(kept.frames[0].ops.begin()->matrix->translateX, 30);
 }
 
+DecodedMovie ReadWritten(const ByteVector& file, const DecodedMovie* previous = nullptr)
+{
+    return DecodeWrittenMovie(std::make_shared<const ByteVector>(file), {}, previous);
+}
+
+const Character* CharacterOf(const DecodedMovie& movie, uint16_t id) { return movie.dictionary.at(id).get(); }
+
+Rgba FirstFill(const DecodedMovie& movie, uint16_t id)
+{
+    return std::get<Shape>(*movie.dictionary.at(id)).fillStyles.at(0).color;
+}
+
+TEST(WrittenMovie, ADefinitionRepeatedByteForByteIsSharedWithThePreviousMovie)
+{
+    const DecodedMovie before = ReadWritten(test::Movie(
+        {test::BoxShape(1), test::BoxShape(2, 200, 100, {0, 0, 255}), test::PlaceNew(1, 1), test::ShowFrame()}));
+    // Shape 1 again; shape 2 in another colour; shape 3 with shape 2's old bytes but its own id.
+    const ByteVector after = test::Movie({test::BoxShape(1), test::BoxShape(2, 200, 100, {0, 255, 0}),
+                                          test::BoxShape(3, 200, 100, {0, 0, 255}), test::PlaceNew(1, 1),
+                                          test::ShowFrame()});
+    const DecodedMovie now = ReadWritten(after, &before);
+    EXPECT_EQ(CharacterOf(now, 1), CharacterOf(before, 1));
+    EXPECT_NE(CharacterOf(now, 2), CharacterOf(before, 2));
+    EXPECT_EQ(FirstFill(now, 2), (Rgba{0, 255, 0, 255}));
+    EXPECT_EQ(FirstFill(before, 2), (Rgba{0, 0, 255, 255}));
+    EXPECT_EQ(FirstFill(now, 3), (Rgba{0, 0, 255, 255}));
+    // What a full read of the new movie gives, shared or not.
+    const DecodedMovie read = DecodeMovie(after.data(), after.size());
+    for (uint16_t id : {1, 2, 3}) EXPECT_EQ(FirstFill(now, id), FirstFill(read, id)) << "shape " << id;
+}
+
+TEST(WrittenMovie, FontInfoChangesOnlyTheNewMoviesCopyOfASharedFont)
+{
+    // DefineFont2 5 "F" with one empty glyph, no layout.
+    Bytes font;
+    font.U16(5).U8(0).U8(1).U8(1).Add({'F'}).U16(1).U16(4).U16(6).Add({0x10, 0x00}).U16('A');
+    const DecodedMovie before = ReadWritten(test::Movie({test::Tag(48, font), test::ShowFrame()}));
+    ASSERT_EQ(std::get<Font>(*before.dictionary.at(5)).name, "F");
+
+    Bytes info;
+    info.U16(5).U8(4).Add({'S', 'a', 'n', 's'}).U8(0x01).U16('B');
+    const DecodedMovie now = ReadWritten(test::Movie({test::Tag(48, font), test::Tag(13, info), test::ShowFrame()}), &before);
+    EXPECT_EQ(std::get<Font>(*now.dictionary.at(5)).name, "Sans");
+    EXPECT_EQ(std::get<Font>(*before.dictionary.at(5)).name, "F");
+    EXPECT_EQ(std::get<Font>(*before.dictionary.at(5)).glyphs.at(0).code, 'A');
+}
+
 }  // namespace
 }  // namespace glimmora::swf

@@ -65,12 +65,14 @@ bool TShockwaveFlash::LoadBytes(std::vector<uint8_t> bytes, const QString& name,
 
 bool TShockwaveFlash::Load(std::vector<uint8_t> bytes, const QString& name, MovieOrigin origin)
 {
+    // The movie shown before may share characters with a new one of ours.
+    const std::shared_ptr<const swf::DecodedMovie> previous = decoded_;
     Unload();
     std::shared_ptr<swf::DecodedMovie> decoded;
     try {
         if (origin == MovieOrigin::OurWriter)
-            decoded = std::make_shared<swf::DecodedMovie>(
-                swf::DecodeWrittenMovie(std::make_shared<const std::vector<uint8_t>>(std::move(bytes))));
+            decoded = std::make_shared<swf::DecodedMovie>(swf::DecodeWrittenMovie(
+                std::make_shared<const std::vector<uint8_t>>(std::move(bytes)), {}, previous.get()));
         else
             decoded = std::make_shared<swf::DecodedMovie>(swf::DecodeMovie(bytes.data(), bytes.size()));
     } catch (const std::bad_alloc&) {

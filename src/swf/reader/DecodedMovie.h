@@ -289,6 +289,17 @@ struct DecodedMovie {
     std::vector<std::pair<uint16_t, uint32_t>> tagCounts;
     uint32_t TagCount(TagCode code) const;
 
+    // A movie read by DecodeWrittenMovie: its tags, and the definitions among
+    // them that a later movie repeating them byte for byte may share, by id.
+    struct Definition {
+        uint16_t id = 0;
+        uint16_t code = 0;
+        size_t offset = 0;  // of the body in writtenTags
+        uint32_t length = 0;
+    };
+    std::shared_ptr<const TagSource> writtenTags;
+    std::vector<Definition> shareableDefinitions;  // ascending ids
+
     int FrameCount() const { return int(frames.size()); }
     // The display list shown at `frame` (from 0); a frame beyond the last
     // gives the last frame's list, a movie without frames an empty one.
@@ -315,7 +326,11 @@ DecodedMovie DecodeMovieFile(const std::string& path, const DecodeLimits& limits
 // operations stay in the movie's tags, which the result keeps, and are read
 // as they are played. A long movie then shows at once; an operation's tag
 // that is damaged (the writer makes none) ends its frame's operations there.
-DecodedMovie DecodeWrittenMovie(std::shared_ptr<const std::vector<uint8_t>> bytes, const DecodeLimits& limits = {});
+// A shape, font, text, picture or sound defined under the same id by the same
+// bytes as in `previous` (the movie written before, also read this way) is
+// shared with it rather than read again.
+DecodedMovie DecodeWrittenMovie(std::shared_ptr<const std::vector<uint8_t>> bytes, const DecodeLimits& limits = {},
+                                const DecodedMovie* previous = nullptr);
 
 // Only the header (of any of the three), reading as little of the file as it needs.
 Header ReadHeaderFile(const std::string& path);

@@ -7,6 +7,7 @@
 #include "swf/reader/TimelineReading.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <utility>
@@ -54,10 +55,47 @@ uint32_t DecodedMovie::TagCount(TagCode code) const {
 
 namespace {
 
+// Definitions whose reading depends on their bytes alone, and which no later
+// tag changes but DefineFontInfo (VideoFrame changes a video stream, which is
+// not among them).
+bool Shareable(uint16_t code) {
+    switch (TagCode(code)) {
+    case TagCode::DefineShape:
+    case TagCode::DefineShape2:
+    case TagCode::DefineShape3:
+    case TagCode::DefineShape4:
+    case TagCode::DefineFont2:
+    case TagCode::DefineFont3:
+    case TagCode::DefineText:
+    case TagCode::DefineText2:
+    case TagCode::DefineBitsJPEG2:
+    case TagCode::DefineBitsJPEG3:
+    case TagCode::DefineBitsLossless:
+    case TagCode::DefineBitsLossless2:
+    case TagCode::DefineSound:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The character `previous` read from the very same definition, if any.
+std::shared_ptr<const Character> SameAsBefore(const DecodedMovie* previous, uint16_t code, uint16_t id,
+                                              const uint8_t* body, uint32_t length) {
+    if (!previous || !previous->writtenTags) return nullptr;
+    const auto& before = previous->shareableDefinitions;
+    const auto found = std::lower_bound(before.begin(), before.end(), id,
+                                        [](const DecodedMovie::Definition& d, uint16_t key) { return d.id < key; });
+    if (found == before.end() || found->id != id || found->code != code || found->length != length) return nullptr;
+    if (std::memcmp(previous->writtenTags->data + found->offset, body, length) != 0) return nullptr;
+    const auto character = previous->dictionary.find(id);
+    return character == previous->dictionary.end() ? nullptr : character->second;
+}
+
 // `owner`, when given, holds `data`: the main timeline's display operations
 // are then left in the movie's tags, which the movie keeps.
 DecodedMovie Decode(const uint8_t* data, size_t size, const DecodeLimits& limits,
-                    std::shared_ptr<const std::vector<uint8_t>> owner) {
+                    std::shared_ptr<const std::vector<uint8_t>> owner, const DecodedMovie* previous) {
     DecodedMovie movie;
     movie.header = ReadFileStart(data, size);
     std::vector<uint8_t> unpacked;
@@ -84,10 +122,37 @@ DecodedMovie Decode(const uint8_t* data, size_t size, const DecodeLimits& limits
     // writers leave it out, and players accept that); one that is shorter
     // than its declared length was cut off, and needs it.
     const bool cutShort = uint64_t(bodySize) + 8 < movie.header.fileLength;
-    movie.frames = ReadTimeline(
-        in, ctx, cutShort,
-        [&](const TagHeader& tag, BitReader& tagBody) { ReadDefinitionTag(tag, tagBody, movie, dictionary, ctx); },
-        keptTags);
+    std::vector<uint16_t> shared;  // ids of characters taken from `previous`
+    auto readDefinition = [&](const TagHeader& tag, BitReader& tagBody) {
+        const bool fontInfo = tag.code == uint16_t(TagCode::DefineFontInfo) || tag.code == uint16_t(TagCode::DefineFontInfo2);
+        if (fontInfo && tag.length >= 2) {
+            // It changes the font it names: a shared one is copied first.
+            const uint16_t id = uint16_t(tagBody.Data()[0] | tagBody.Data()[1] << 8);
+            if (std::find(shared.begin(), shared.end(), id) != shared.end())
+                dictionary[id] = std::make_shared<Character>(*dictionary[id]);
+        }
+        if (keptTags && Shareable(tag.code) && tag.length >= 2) {
+            const uint8_t* body = tagBody.Data();
+            const uint16_t id = uint16_t(body[0] | body[1] << 8);
+            const size_t offset = size_t(body - keptTags->data);
+            if (!dictionary.count(id)) {
+                movie.shareableDefinitions.push_back({id, tag.code, offset, tag.length});
+                if (auto same = SameAsBefore(previous, tag.code, id, body, tag.length)) {
+                    // Left as it is: only DefineFontInfo changes such a character, on a copy.
+                    dictionary.emplace(id, std::const_pointer_cast<Character>(std::move(same)));
+                    shared.push_back(id);
+                    return;
+                }
+            }
+        }
+        ReadDefinitionTag(tag, tagBody, movie, dictionary, ctx);
+    };
+    movie.frames = ReadTimeline(in, ctx, cutShort, readDefinition, keptTags);
+    if (keptTags) {
+        std::sort(movie.shareableDefinitions.begin(), movie.shareableDefinitions.end(),
+                  [](const DecodedMovie::Definition& a, const DecodedMovie::Definition& b) { return a.id < b.id; });
+        movie.writtenTags = keptTags;
+    }
     for (auto& [id, character] : dictionary) movie.dictionary.emplace(id, std::move(character));
     for (uint16_t code = 0; code < ctx.tagCounts.size(); ++code)
         if (ctx.tagCounts[code]) movie.tagCounts.emplace_back(code, ctx.tagCounts[code]);
@@ -97,13 +162,14 @@ DecodedMovie Decode(const uint8_t* data, size_t size, const DecodeLimits& limits
 }  // namespace
 
 DecodedMovie DecodeMovie(const uint8_t* data, size_t size, const DecodeLimits& limits) {
-    return Decode(data, size, limits, nullptr);
+    return Decode(data, size, limits, nullptr, nullptr);
 }
 
-DecodedMovie DecodeWrittenMovie(std::shared_ptr<const std::vector<uint8_t>> bytes, const DecodeLimits& limits) {
+DecodedMovie DecodeWrittenMovie(std::shared_ptr<const std::vector<uint8_t>> bytes, const DecodeLimits& limits,
+                                const DecodedMovie* previous) {
     if (!bytes) throw DecodeError("no movie");
     const std::vector<uint8_t>& data = *bytes;
-    return Decode(data.data(), data.size(), limits, std::move(bytes));
+    return Decode(data.data(), data.size(), limits, std::move(bytes), previous);
 }
 
 DecodedMovie DecodeMovieFile(const std::string& path, const DecodeLimits& limits) {

@@ -17,12 +17,6 @@ void BitWriter::UI32(uint32_t value)
     }
 }
 
-void BitWriter::Bytes(const uint8_t* data, size_t size)
-{
-    Align();
-    bytes_.insert(bytes_.end(), data, data + size);
-}
-
 void BitWriter::String(std::string_view text)
 {
     Align();

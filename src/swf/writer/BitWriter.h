@@ -20,7 +20,12 @@ public:
     void UI16(uint16_t value);
     void UI32(uint32_t value);
     void SI16(int16_t value) { UI16(uint16_t(value)); }
-    void Bytes(const uint8_t* data, size_t size);
+    // Inline: a long movie copies hundreds of thousands of short encoded tags.
+    void Bytes(const uint8_t* data, size_t size)
+    {
+        Align();
+        bytes_.insert(bytes_.end(), data, data + size);
+    }
     void Bytes(const std::vector<uint8_t>& data) { Bytes(data.data(), data.size()); }
     // A NUL-terminated string.
     void String(std::string_view text);

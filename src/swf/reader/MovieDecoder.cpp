@@ -127,13 +127,13 @@ DecodedMovie Decode(const uint8_t* data, size_t size, const DecodeLimits& limits
         const bool fontInfo = tag.code == uint16_t(TagCode::DefineFontInfo) || tag.code == uint16_t(TagCode::DefineFontInfo2);
         if (fontInfo && tag.length >= 2) {
             // It changes the font it names: a shared one is copied first.
-            const uint16_t id = uint16_t(tagBody.Data()[0] | tagBody.Data()[1] << 8);
+            const uint16_t id = BitReader(tagBody).U16();
             if (std::find(shared.begin(), shared.end(), id) != shared.end())
                 dictionary[id] = std::make_shared<Character>(*dictionary[id]);
         }
         if (keptTags && Shareable(tag.code) && tag.length >= 2) {
             const uint8_t* body = tagBody.Data();
-            const uint16_t id = uint16_t(body[0] | body[1] << 8);
+            const uint16_t id = BitReader(tagBody).U16();
             const size_t offset = size_t(body - keptTags->data);
             if (!dictionary.count(id)) {
                 movie.shareableDefinitions.push_back({id, tag.code, offset, tag.length});

@@ -18,19 +18,11 @@ void AddOp(FrameRecord& frame, DisplayOp op, DecodeContext& ctx) {
 bool ReadControlTag(uint16_t code, BitReader& body, FrameRecord& frame, size_t opsBefore, DecodeContext& ctx) {
     switch (TagCode(code)) {
     case TagCode::PlaceObject:
-        AddOp(frame, ReadPlaceObject(body), ctx);
-        return true;
     case TagCode::PlaceObject2:
     case TagCode::PlaceObject3:
-        if (auto op = ReadPlaceObject2(body, code == uint16_t(TagCode::PlaceObject2) ? 2 : 3, ctx.version)) {
-            AddOp(frame, std::move(*op), ctx);
-        }
-        return true;
     case TagCode::RemoveObject:
-        AddOp(frame, ReadRemoveObject(body, 1), ctx);
-        return true;
     case TagCode::RemoveObject2:
-        AddOp(frame, ReadRemoveObject(body, 2), ctx);
+        if (auto op = ReadDisplayTag(code, body, ctx.version)) AddOp(frame, std::move(*op), ctx);
         return true;
     case TagCode::StartSound: {
         SoundStart start;
